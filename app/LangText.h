@@ -1,0 +1,13 @@
+// Interface texts by number from language.sys (UTF-8): key = number + g_nLanguage in section [language].
+#pragma once
+
+#include <string>
+
+// The text for number + g_nLanguage; empty when the file or the key is missing. At most 511 characters.
+std::string GetLangText(int number);
+
+// The text in a given language base, whatever g_nLanguage holds.
+std::string GetLangTextIn(int number, int languageBase);
+
+// Drops the cached copy of language.sys (the file is read once per application directory).
+void ResetLangTextCache();

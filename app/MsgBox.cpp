@@ -1,0 +1,61 @@
+// Message box wrapper: real boxes for the user, queued answers for tests.
+#include "app/MsgBox.h"
+
+#include <QApplication>
+
+#include "app/AppState.h"
+#include "app/LangText.h"
+
+namespace {
+bool s_nonInteractive = false;
+}
+
+std::deque<QMessageBox::StandardButton>& MsgBox::Answers()
+{
+    static std::deque<QMessageBox::StandardButton> answers;
+    return answers;
+}
+
+QStringList& MsgBox::ShownTexts()
+{
+    static QStringList texts;
+    return texts;
+}
+
+void MsgBox::SetNextAnswer(QMessageBox::StandardButton answer) { Answers().push_back(answer); }
+
+void MsgBox::ClearAnswers()
+{
+    Answers().clear();
+    ShownTexts().clear();
+}
+
+void MsgBox::SetNonInteractive(bool on) { s_nonInteractive = on; }
+
+QMessageBox::StandardButton MsgBox::Ask(QWidget* parent, const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton, QMessageBox::Icon icon)
+{
+    ShownTexts().append(text);
+    if (!Answers().empty()) {
+        QMessageBox::StandardButton answer = Answers().front();
+        Answers().pop_front();
+        return answer;
+    }
+    if (s_nonInteractive)
+        return defaultButton != QMessageBox::NoButton ? defaultButton : QMessageBox::Ok;
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void ShowMessage(const QString& text)
+{
+    QWidget* parent = QApplication::activeWindow();
+    MsgBox::Ask(parent, QString::fromStdString(g_strModel).toUpper(), text, QMessageBox::Ok, QMessageBox::Ok,
+                QMessageBox::NoIcon);
+}
+
+void ShowMessage(const std::string& text) { ShowMessage(QString::fromStdString(text)); }
+
+void ShowTextMessage(int textNumber) { ShowMessage(GetLangText(textNumber)); }

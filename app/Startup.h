@@ -1,0 +1,31 @@
+// Start-up decisions of the application object that need no window: state from settings and marker
+// files, the menu pruning plan, the main window placement and the window title text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Steps 2 to 8 of start-up: version, application directory, model code, marker files, port name,
+// interface lock and language. Reads system.ini in appDir.
+void InitAppState(const std::string& appDir);
+
+// The command ids that start-up removes from the menu, in the order it removes them.
+std::vector<int> RemovedMenuCommands();
+
+struct WindowPlacement {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+// 790 x 572, centred; top 12 pixels above centre; divisions truncate toward zero (may be negative).
+WindowPlacement ComputeMainWindowPlacement(int screenWidth, int screenHeight);
+
+// "VPXE+ V1.03    [UHF:400-470MHz]" from the band code and limits and the radio type.
+std::string FormatWindowTitle(const std::string& bandCode, double lowerMHz, double upperMHz, int radioType);
+
+// Help file of the model in the current language ("vpxds_c.chm" / "vpxds_e.chm"), empty for other codes.
+std::string HelpFileName();
+
+// Program file that a language switch restarts ("vpxds" for this build); empty for other codes.
+std::string RestartProgramName();

@@ -1,0 +1,2 @@
+target_sources(vpx_link PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/SerialPort.cpp)

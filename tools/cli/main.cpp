@@ -1,0 +1,76 @@
+// vpxds-cli: the code-plug tools without a window. Finds the application directory (the program's
+// own directory, or --appdir DIR), loads the state from system.ini and runs one sub-command.
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+#include "app/AppState.h"
+#include "app/LangText.h"
+#include "app/Startup.h"
+#include "tools/cli/Commands.h"
+
+namespace {
+
+std::string ProgramDirectory(const char* argv0)
+{
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        exe = std::filesystem::absolute(argv0, ec);
+    return exe.parent_path().string();
+}
+
+void PrintUsage()
+{
+    std::cout << "usage: vpxds-cli [--appdir DIR] COMMAND [ARGS]\n"
+                 "commands:\n"
+                 "  new [--band CODE] FILE      write the default code plug of a band (default 33)\n"
+                 "  show FILE [--json]          print the general settings and the channel table\n"
+                 "  convert IN OUT              load a data file of either form, save it as an image file\n"
+                 "  read --port PORT FILE       read the code plug from a radio into FILE\n"
+                 "  write FILE --port PORT      write FILE into a radio\n"
+                 "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
+                 "COMMAND --help describes each command.\n";
+}
+
+}  // namespace
+
+int CliFail(int textNumber, const std::string& detail)
+{
+    std::cerr << "error " << textNumber << ": " << GetLangText(textNumber);
+    if (!detail.empty())
+        std::cerr << " (" << detail << ")";
+    std::cerr << "\n";
+    return 1;
+}
+
+int main(int argc, char** argv)
+{
+    std::string appDir = ProgramDirectory(argv[0]);
+    CliArgs args;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--appdir" && i + 1 < argc)
+            appDir = argv[++i];
+        else
+            args.push_back(a);
+    }
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        PrintUsage();
+        return args.empty() ? 2 : 0;
+    }
+    InitAppState(appDir);
+
+    const std::map<std::string, int (*)(const CliArgs&)> commands = {
+        {"new", CmdNew},   {"show", CmdShow},   {"convert", CmdConvert},
+        {"read", CmdRead}, {"write", CmdWrite}, {"sim", CmdSim},
+    };
+    auto it = commands.find(args[0]);
+    if (it == commands.end()) {
+        std::cerr << "vpxds-cli: unknown command '" << args[0] << "'\n";
+        PrintUsage();
+        return 2;
+    }
+    return it->second(CliArgs(args.begin() + 1, args.end()));
+}
