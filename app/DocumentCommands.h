@@ -1,0 +1,25 @@
+// File commands of the main window (New, Open, Save, Save As) with their prompts and file dialogs,
+// and the hooks through which other windows tell the main window that the image was replaced.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Unsaved-work prompt of New, Open and the band selection: false when the user chose Cancel.
+bool UnsavedWorkPrompt(QWidget* parent);
+// Unsaved-changes prompt before exit and before a language switch (Yes saves, No goes on).
+void SaveChangesPrompt(QWidget* parent);
+
+void FileNew(QWidget* parent);
+void FileOpen(QWidget* parent);
+bool FileSave(QWidget* parent);    // false when cancelled or failed
+void FileSaveAs(QWidget* parent);
+
+// After the image was replaced (New, Open, read, band change): reload the editor page, refresh title.
+void ImageReplaced();
+// Recomputes the main window's title and status panes now.
+void UpdateMainTitle();
+
+// Test support: the path the next file dialog returns instead of being shown (empty = Cancel).
+void SetNextFileDialogResult(const QString& path);

@@ -1,0 +1,1 @@
+// Anchor of the editor's widget-free library.

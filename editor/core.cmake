@@ -1,0 +1,2 @@
+target_sources(vpx_editorcore PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/EditorCore.cpp)
