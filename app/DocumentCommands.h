@@ -23,3 +23,7 @@ void UpdateMainTitle();
 
 // Test support: the path the next file dialog returns instead of being shown (empty = Cancel).
 void SetNextFileDialogResult(const QString& path);
+
+// True when the last SaveChangesPrompt tried to save and the save failed (the main window then stays
+// open so that the work is not lost).
+bool LastSaveFailed();

@@ -9,6 +9,18 @@
 // interface lock and language. Reads system.ini in appDir.
 void InitAppState(const std::string& appDir);
 
+// The same steps for a given model code (the build passes kBuildModelCode); lets the rules that
+// depend on the model code ("vpxjrepair" lock, the four codes that read the language) be checked.
+void InitAppStateFor(const std::string& appDir, const std::string& modelCode);
+
+// The language base that a [language] language value selects for the four family codes: the
+// value read as a C decimal number (leading blanks, sign, digits up to the first other character)
+// gives English exactly when it is 200000, Chinese otherwise.
+int LanguageFromSetting(const std::string& value);
+
+// True when an [option] lock_interface value, trimmed, is exactly "yes".
+bool LockFromSetting(const std::string& value);
+
 // The command ids that start-up removes from the menu, in the order it removes them.
 std::vector<int> RemovedMenuCommands();
 

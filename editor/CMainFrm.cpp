@@ -1,9 +1,65 @@
-// Placeholder of the editor page until the editor is built.
+// The editor page: builds the panel and the channel table, shows the image in them and writes every
+// panel change back into the image at once. The rules themselves live in PanelLogic and ChannelTableLogic.
 #include "editor/CMainFrm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+#include "app/AppFont.h"
+#include "app/AppState.h"
+#include "app/LangText.h"
+#include "codeplug/AddressMap.h"
+#include "codeplug/Document.h"
+#include "codeplug/FreqCodec.h"
+#include "codeplug/ModelCatalogue.h"
+#include "editor/BandSelectionFlow.h"
+#include "editor/CChannelDlg.h"
+#include "editor/CChannelTable.h"
+#include "editor/CSpinEdit.h"
+#include "editor/ChannelTableLogic.h"
+#include "editor/InterfaceLock.h"
+#include "editor/PanelLogic.h"
 
 CMainFrm* g_pMainView = nullptr;
 
-CMainFrm::CMainFrm(QWidget* parent) : QWidget(parent) { g_pMainView = this; }
+namespace {
+
+QString Lang(int number) { return QString::fromStdString(GetLangText(number)); }
+
+void FillList(QComboBox* list, const std::vector<ListEntry>& entries)
+{
+    list->clear();
+    for (const ListEntry& e : entries)
+        list->addItem(QString::fromStdString(e.text), e.data);
+}
+
+int SelectedData(const QComboBox* list, int none = 0)
+{
+    return list->currentIndex() < 0 ? none : list->currentData().toInt();
+}
+
+void SelectData(QComboBox* list, int data)
+{
+    const int index = list->findData(data);
+    list->setCurrentIndex(index >= 0 ? index : (list->count() > 0 ? 0 : -1));
+}
+
+}  // namespace
+
+CMainFrm::CMainFrm(QWidget* parent) : QWidget(parent)
+{
+    g_pMainView = this;
+    BuildPanel();
+    m_lock = new CInterfaceLock(this);
+}
 
 CMainFrm::~CMainFrm()
 {
@@ -11,4 +67,423 @@ CMainFrm::~CMainFrm()
         g_pMainView = nullptr;
 }
 
-void CMainFrm::OnInitialUpdate() {}
+void CMainFrm::BuildPanel()
+{
+    auto addLabel = [this](QGridLayout* grid, int row, const QString& text = QString()) {
+        auto* label = new QLabel(text);
+        m_labels.append(label);
+        grid->addWidget(label, row, 0);
+        return label;
+    };
+    auto newGroup = [this](QBoxLayout* column) {
+        auto* group = new QGroupBox;
+        m_groups.append(group);
+        column->addWidget(group);
+        auto* grid = new QGridLayout(group);
+        grid->setVerticalSpacing(4);
+        return grid;
+    };
+    auto newSpin = [](std::string (*step)(const std::string&, int), int maxLength) {
+        auto* spin = new CSpinEdit;
+        spin->Edit()->setMaxLength(maxLength);
+        spin->SetStepper([step](const QString& text, int steps) {
+            return QString::fromStdString(step(text.toStdString(), steps));
+        });
+        return spin;
+    };
+
+    auto* left = new QVBoxLayout;
+    auto* middle = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+
+    QGridLayout* g = newGroup(left);  // model
+    m_cmbModel = new QComboBox;
+    g->addWidget(m_cmbModel, 0, 0, 1, 2);
+    g = newGroup(left);  // voice prompt
+    addLabel(g, 0);
+    m_cmbVoice = new QComboBox;
+    g->addWidget(m_cmbVoice, 0, 1);
+    g = newGroup(left);  // key assignment
+    addLabel(g, 0, QStringLiteral("PF1"));
+    m_cmbPf1 = new QComboBox;
+    g->addWidget(m_cmbPf1, 0, 1);
+    left->addStretch(1);
+
+    g = newGroup(middle);  // optional functions
+    addLabel(g, 0);
+    m_cmbTimeOut = new QComboBox;
+    g->addWidget(m_cmbTimeOut, 0, 1);
+    addLabel(g, 1);
+    m_cmbPreAlert = new QComboBox;
+    g->addWidget(m_cmbPreAlert, 1, 1);
+    addLabel(g, 2);
+    m_cmbSquelch = new QComboBox;
+    g->addWidget(m_cmbSquelch, 2, 1);
+    m_chkBatterySave = new QCheckBox;
+    g->addWidget(m_chkBatterySave, 3, 0, 1, 2);
+    m_chkWiredClone = new QCheckBox;
+    g->addWidget(m_chkWiredClone, 4, 0, 1, 2);
+    middle->addStretch(1);
+
+    g = newGroup(right);  // scan options
+    addLabel(g, 0);
+    m_cmbPriMode = new QComboBox;
+    g->addWidget(m_cmbPriMode, 0, 1);
+    addLabel(g, 1);
+    m_cmbPriChannel = new QComboBox;
+    g->addWidget(m_cmbPriChannel, 1, 1);
+    addLabel(g, 2);
+    m_spnScanBackA = newSpin(StepScanBackText, 4);
+    g->addWidget(m_spnScanBackA, 2, 1);
+    addLabel(g, 3);
+    m_spnScanBackB = newSpin(StepScanBackText, 4);
+    g->addWidget(m_spnScanBackB, 3, 1);
+    addLabel(g, 4);
+    m_cmbRevert = new QComboBox;
+    g->addWidget(m_cmbRevert, 4, 1);
+    addLabel(g, 5);
+    m_spnPause = newSpin(StepSecondsText, 3);
+    g->addWidget(m_spnPause, 5, 1);
+    addLabel(g, 6);
+    m_spnDwell = newSpin(StepSecondsText, 3);
+    g->addWidget(m_spnDwell, 6, 1);
+    right->addStretch(1);
+
+    auto* panel = new QHBoxLayout;
+    panel->addLayout(left, 1);
+    panel->addLayout(middle, 1);
+    panel->addLayout(right, 1);
+    m_table = new CChannelTable;
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(panel);
+    page->addWidget(m_table, 1);
+
+    for (QComboBox* list : {m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch, m_cmbRevert})
+        connect(list, &QComboBox::currentIndexChanged, this, &CMainFrm::OnListChanged);
+    connect(m_cmbPriMode, &QComboBox::currentIndexChanged, this, &CMainFrm::OnPriorityModeChanged);
+    connect(m_cmbPriChannel, &QComboBox::currentIndexChanged, this, &CMainFrm::OnPriorityChannelChanged);
+    connect(m_cmbModel, &QComboBox::currentIndexChanged, this, &CMainFrm::OnModelChanged);
+    connect(m_chkBatterySave, &QCheckBox::toggled, this, &CMainFrm::OnListChanged);
+    connect(m_chkWiredClone, &QCheckBox::toggled, this, &CMainFrm::OnListChanged);
+    for (CSpinEdit* spin : {m_spnScanBackA, m_spnScanBackB, m_spnPause, m_spnDwell})
+        spin->Edit()->installEventFilter(this);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &CMainFrm::OnCellDoubleClicked);
+}
+
+void CMainFrm::OnInitialUpdate()
+{
+    setWindowTitle(Lang(4073));
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        sub->setWindowTitle(Lang(4073));
+        sub->adjustSize();
+    }
+    ApplyFonts();
+    ApplyCaptions();
+
+    m_bLoading = true;
+    m_table->ResetCells();
+    m_nSelRow = 0;
+    FillLists();
+    m_bLoading = false;
+    SetChannelDefaults();
+
+    m_table->setUpdatesEnabled(false);
+    LoadFromImage();
+    m_table->setUpdatesEnabled(true);
+    m_table->LayoutRows();
+    m_lock->SyncCursor();
+    m_cmbModel->setFocus();
+}
+
+void CMainFrm::ApplyFonts()
+{
+    if (g_nLanguage != kLangChinese)
+        return;
+    for (QLabel* label : m_labels)
+        UseAppFont(label);
+    for (QComboBox* list : {m_cmbModel, m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch,
+                            m_cmbPriMode, m_cmbPriChannel, m_cmbRevert})
+        UseAppFont(list);
+    UseAppFont({m_chkBatterySave, m_chkWiredClone});
+    // The table's cells use the Song face at 9 points (g_fontApp is that face in Chinese mode).
+    m_table->SetCellFont(g_fontApp);
+}
+
+void CMainFrm::ApplyCaptions()
+{
+    static constexpr int kGroups[] = {4001, 4052, 4003, 4005, 4013};
+    for (int i = 0; i < m_groups.size(); ++i)
+        m_groups[i]->setTitle(Lang(kGroups[i]));
+    // Labels in the order BuildPanel made them; 0 stands for the fixed "PF1".
+    static constexpr int kLabels[] = {4064, 0, 4006, 4007, 4010, 4429, 4015, 4430, 4431, 4016, 4017, 4018};
+    for (int i = 0; i < m_labels.size(); ++i) {
+        if (kLabels[i] != 0)
+            m_labels[i]->setText(Lang(kLabels[i]));
+    }
+    m_chkBatterySave->setText(Lang(4029));
+    m_chkWiredClone->setText(Lang(4054));
+}
+
+void CMainFrm::FillLists()
+{
+    m_cmbModel->clear();
+    for (const ModelEntry& m : ModelListEntries())
+        m_cmbModel->addItem(QString::fromStdString(m.text), QString::fromStdString(m.bandCode));
+    FillList(m_cmbPf1, Pf1Entries());
+    FillList(m_cmbVoice, VoiceLanguageEntries());
+    FillList(m_cmbTimeOut, TimeOutEntries());
+    FillList(m_cmbSquelch, SquelchEntries());
+    FillList(m_cmbPreAlert, PreAlertEntries());
+    FillList(m_cmbPriMode, PriorityModeEntries());
+}
+
+void CMainFrm::SetChannelDefaults(bool afterLimitEdit)
+{
+    if (afterLimitEdit) {
+        // After the custom band's limits were edited only the two frequencies follow the new lower limit.
+        m_defaults.rx = m_defaults.tx = QString::asprintf("%8.5f", g_band.lower);
+        return;
+    }
+    const double mhz = g_band.code == "F9" ? 446.00625 : g_band.lower;
+    m_defaults.rx = m_defaults.tx = QString::fromStdString(FormatMHz(mhz));
+    m_defaults.decode = m_defaults.encode = Lang(90020);
+    m_defaults.scan = m_defaults.wide = m_defaults.highPower = true;
+}
+
+void CMainFrm::LoadFromImage()
+{
+    const bool wasLoading = m_bLoading;
+    m_bLoading = true;
+    for (int n = 1; n <= 16; ++n)
+        WriteRowToTable(n);
+    RefreshPriorityChannelList();
+
+    std::array<bool, 16> scanChannels{};
+    for (int n = 1; n <= 16; ++n)
+        scanChannels[static_cast<std::size_t>(n - 1)] =
+            RowIsScanChannel(m_table->item(n, kColRx)->text().toStdString(),
+                             m_table->item(n, kColScan)->text().toStdString());
+    const PanelState s = LoadPanelState(g_doc.image, g_band.code, scanChannels);
+
+    m_cmbModel->setCurrentIndex(s.model);
+    m_cmbTimeOut->setCurrentIndex(s.timeOut);
+    m_cmbPreAlert->setCurrentIndex(s.preAlert);
+    m_cmbPf1->setCurrentIndex(s.pf1);
+    m_cmbPf1->setEnabled(false);
+    m_cmbVoice->setCurrentIndex(s.voiceLanguage);
+    m_cmbSquelch->setCurrentIndex(s.squelch);
+    m_chkBatterySave->setChecked(s.batterySave);
+    m_chkWiredClone->setChecked(s.wiredClone);
+    m_cmbPriMode->setCurrentIndex(s.priorityMode);
+    FillList(m_cmbRevert, RevertEntries(s.priorityMode));
+    m_cmbRevert->setEnabled(true);
+    SelectData(m_cmbPriChannel, s.priorityChannelData);
+    m_spnScanBackA->Edit()->setText(QString::fromStdString(s.scanBackA));
+    m_spnScanBackB->Edit()->setText(QString::fromStdString(s.scanBackB));
+    SelectData(m_cmbRevert, s.revertData);
+    m_spnPause->Edit()->setText(QString::fromStdString(s.pause));
+    m_spnDwell->Edit()->setText(QString::fromStdString(s.dwell));
+    ApplyPriorityDependencies();
+    m_bLoading = wasLoading;
+}
+
+void CMainFrm::StoreToImage()
+{
+    PanelState s;
+    s.model = m_cmbModel->currentIndex();
+    s.voiceLanguage = m_cmbVoice->currentIndex();
+    s.pf1 = m_cmbPf1->currentIndex();
+    s.timeOut = m_cmbTimeOut->currentIndex();
+    s.preAlert = m_cmbPreAlert->currentIndex();
+    s.squelch = m_cmbSquelch->currentIndex();
+    s.batterySave = m_chkBatterySave->isChecked();
+    s.wiredClone = m_chkWiredClone->isChecked();
+    s.priorityMode = m_cmbPriMode->currentIndex();
+    s.priorityChannelData = SelectedPriorityChannelData();
+    s.scanBackA = m_spnScanBackA->Edit()->text().toStdString();
+    s.scanBackB = m_spnScanBackB->Edit()->text().toStdString();
+    s.revertData = SelectedData(m_cmbRevert, DataAt(RevertEntries(s.priorityMode), 0));
+    s.pause = m_spnPause->Edit()->text().toStdString();
+    s.dwell = m_spnDwell->Edit()->text().toStdString();
+    StorePanelState(g_doc.image, s, g_band.code);
+}
+
+void CMainFrm::RefreshPriorityChannelList()
+{
+    const int keep = SelectedPriorityChannelData();
+    std::array<bool, 16> scanChannels{};
+    for (int n = 1; n <= 16; ++n)
+        scanChannels[static_cast<std::size_t>(n - 1)] =
+            RowIsScanChannel(m_table->item(n, kColRx)->text().toStdString(),
+                             m_table->item(n, kColScan)->text().toStdString());
+    const bool wasLoading = m_bLoading;
+    m_bLoading = true;
+    FillList(m_cmbPriChannel, PriorityChannelEntries(scanChannels));
+    m_bLoading = wasLoading;
+    SelectPriorityChannelData(keep);
+}
+
+int CMainFrm::SelectedPriorityChannelData() const { return SelectedData(m_cmbPriChannel); }
+
+void CMainFrm::SelectPriorityChannelData(int data)
+{
+    const bool wasLoading = m_bLoading;
+    m_bLoading = true;
+    SelectData(m_cmbPriChannel, data);
+    m_bLoading = wasLoading;
+    // A priority channel that left the scan list is no priority channel in the radio either.
+    if (!m_bLoading && data != 0 && SelectedPriorityChannelData() != data)
+        g_doc.image.WriteByte(Addr::kPriorityChannel, 0);
+}
+
+void CMainFrm::ClearPriorityForDeleteAll()
+{
+    m_bLoading = true;
+    FillList(m_cmbPriChannel, PriorityChannelEntries({}));
+    m_cmbPriChannel->setCurrentIndex(0);
+    m_cmbPriChannel->setEnabled(false);
+    m_cmbRevert->setCurrentIndex(0);
+    m_cmbRevert->setEnabled(false);
+    m_bLoading = false;
+    StoreToImage();
+}
+
+int CMainFrm::PriorityMode() const { return m_cmbPriMode->currentIndex(); }
+
+void CMainFrm::ApplyPriorityDependencies()
+{
+    const PriorityDependencies d = PriorityDependenciesOf(PriorityMode());
+    m_cmbPriChannel->setEnabled(d.priorityChannelEnabled);
+    m_spnScanBackA->setEnabled(d.scanBackEnabled);
+    m_spnScanBackB->setEnabled(d.scanBackEnabled);
+}
+
+void CMainFrm::RebuildRevertList(int keepData)
+{
+    const bool wasLoading = m_bLoading;
+    m_bLoading = true;
+    FillList(m_cmbRevert, RevertEntries(PriorityMode()));
+    SelectData(m_cmbRevert, keepData);
+    m_bLoading = wasLoading;
+}
+
+void CMainFrm::OnListChanged()
+{
+    if (!m_bLoading)
+        StoreToImage();
+}
+
+void CMainFrm::OnPriorityModeChanged()
+{
+    if (m_bLoading)
+        return;
+    ApplyPriorityDependencies();
+    RebuildRevertList(SelectedData(m_cmbRevert));
+    StoreToImage();
+}
+
+void CMainFrm::OnPriorityChannelChanged()
+{
+    if (m_bLoading)
+        return;
+    RebuildRevertList(SelectedData(m_cmbRevert));
+    StoreToImage();
+}
+
+void CMainFrm::OnScanBackFocusLost(CSpinEdit* field)
+{
+    field->Edit()->setText(QString::fromStdString(NormalizeScanBackText(field->Edit()->text().toStdString())));
+    StoreToImage();
+}
+
+void CMainFrm::OnSecondsFocusLost(CSpinEdit* field)
+{
+    field->Edit()->setText(QString::fromStdString(NormalizeSecondsText(field->Edit()->text().toStdString())));
+    StoreToImage();
+}
+
+bool CMainFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && !m_bLoading) {
+        for (CSpinEdit* spin : {m_spnScanBackA, m_spnScanBackB}) {
+            if (watched == spin->Edit())
+                OnScanBackFocusLost(spin);
+        }
+        for (CSpinEdit* spin : {m_spnPause, m_spnDwell}) {
+            if (watched == spin->Edit())
+                OnSecondsFocusLost(spin);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QTableWidget* CMainFrm::ChannelTable() const { return m_table; }
+
+void CMainFrm::WriteRowToTable(int row)
+{
+    if (row < 1 || row > 16)
+        return;
+    const ChannelCells cells = ChannelRowCells(g_doc.image, row, g_band);
+    QStringList texts;
+    for (const std::string& t : cells.text)
+        texts << QString::fromStdString(t);
+    m_table->SetRowTexts(row, texts, cells.rxRed, cells.txRed);
+}
+
+void CMainFrm::MarkOutOfBandCells()
+{
+    for (int r = 1; r <= 16; ++r)
+        m_table->MarkOutOfBand(r);
+}
+
+void CMainFrm::TakeRowSnapshot(int row)
+{
+    m_rowSnapshot.clear();
+    if (row < 1 || row > 16)
+        return;
+    for (int c : {kColRx, kColTx, kColDecode, kColEncode, kColScan, kColBandwidth, kColPower})
+        m_rowSnapshot << m_table->item(row, c)->text();
+}
+
+void CMainFrm::PaintRow(int row, bool highlighted) { m_table->PaintRow(row, highlighted); }
+
+void CMainFrm::OnCellDoubleClicked(int row, int /*column*/)
+{
+    if (g_bLockInterface || row < 1 || row > 16)
+        return;
+    OpenChannelEditor(row);
+}
+
+void CMainFrm::OpenChannelEditor(int row)
+{
+    m_nCurRow = row;
+    TakeRowSnapshot(row);
+    if (m_nSelRow >= 1 && m_nSelRow <= 16)
+        PaintRow(m_nSelRow, false);
+    PaintRow(row, true);
+    m_nSelRow = row;
+    CChannelDlg dlg(this);
+    dlg.exec();
+}
+
+void CMainFrm::SelectModelEntryOfImage()
+{
+    const bool wasLoading = m_bLoading;
+    m_bLoading = true;
+    m_cmbModel->setCurrentIndex(ModelIndexOf(g_band.code));
+    m_bLoading = wasLoading;
+}
+
+void CMainFrm::OnModelChanged(int index)
+{
+    if (m_bLoading || index < 0)
+        return;
+    const BandSelectionResult result =
+        RunBandSelection(this, index, m_cmbModel->itemText(index), m_cmbModel->itemData(index).toString());
+    if (result == BandSelectionResult::Reverted)
+        SelectModelEntryOfImage();
+    else if (result == BandSelectionResult::LimitsEdited)
+        SetChannelDefaults(true);
+    else if (result == BandSelectionResult::BandChanged)
+        OnInitialUpdate();
+}

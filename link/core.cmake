@@ -1,2 +1,15 @@
+# Core of the radio link: port abstraction, protocol, transfers, simulated radio (standard library only).
 target_sources(vpx_link PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/SerialPort.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/SerialPort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ExchangeLog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Protocol.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadSession.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WriteSession.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PortNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RadioPort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LineSettings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PosixSerialPort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SimulatedRadio.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SimLine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SimulatedPort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PtyRadioServer.cpp)

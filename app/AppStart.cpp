@@ -1,0 +1,44 @@
+// Start-up sequence of the window program.
+#include "app/AppStart.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "app/AppFont.h"
+#include "app/AppState.h"
+#include "app/CMainFrame.h"
+#include "app/LangText.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "codeplug/Document.h"
+
+CMainFrame* StartMainWindow(const std::string& appDir, bool show)
+{
+    InitAppState(appDir);
+    ResetLangTextCache();
+    InitAppFont();
+    // In Chinese mode menus and captions use the application font too, a face with the Chinese glyphs.
+    static const QFont defaultFont = QApplication::font();
+    QApplication::setFont(g_nLanguage == kLangChinese ? g_fontApp : defaultFont);
+
+    // A new code plug of band "33", nothing unsaved, no file.
+    g_doc.ResetToNew();
+
+    auto* frame = new CMainFrame;
+
+    // The port pane shows the setting as it is stored, in upper case.
+    frame->SetPortText(QString::fromStdString(ReadSetting("computer", "com")).toUpper());
+
+    QSize screen(1024, 768);
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screen = primary->geometry().size();
+    const WindowPlacement place = ComputeMainWindowPlacement(screen.width(), screen.height());
+    frame->resize(place.width, place.height);
+    frame->move(place.left, place.top);
+
+    frame->CreateEditorChild();
+    if (show)
+        frame->show();
+    frame->RefreshTitle();
+    return frame;
+}

@@ -1,0 +1,21 @@
+// A child window of the main window's document area: holds one page (the editor page or an auxiliary
+// editor) at the page's own size. The editor page's window cannot be closed by the user.
+#pragma once
+
+#include <QMdiSubWindow>
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // Takes ownership of page. closable = false keeps the window open until the program ends.
+    CChildFrame(QWidget* page, bool closable, QWidget* parent = nullptr);
+
+    QWidget* Page() const { return m_page; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* m_page;
+    bool m_closable;
+};

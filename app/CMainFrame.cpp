@@ -1,0 +1,392 @@
+// Main window: wiring of menus, toolbar, status bar, title and the command table.
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include <algorithm>
+
+#include "app/AppFont.h"
+#include "app/AppState.h"
+#include "app/CAboutDlg.h"
+#include "app/CChildFrame.h"
+#include "app/COptionsDlg.h"
+#include "app/CommandIds.h"
+#include "app/DocumentCommands.h"
+#include "app/LangText.h"
+#include "app/LanguageSwitch.h"
+#include "app/MainMenu.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "codeplug/Document.h"
+#include "codeplug/ModelCatalogue.h"
+#include "editor/CEmbedMsgFrm.h"
+#include "editor/CMainFrm.h"
+#include "editor/CTestFreqFrm.h"
+#include "link/CSetComFrm.h"
+#include "link/ReadDialog.h"
+#include "link/WriteDialog.h"
+
+// Resources of a static library must be registered by name from the global namespace.
+static void InitProgramResources() { Q_INIT_RESOURCE(vpxds); }
+
+CMainFrame* g_pMainFrame = nullptr;
+
+namespace {
+
+QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
+
+constexpr int kIdleRefreshMs = 250;
+
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+{
+    InitProgramResources();
+    g_pMainFrame = this;
+    setWindowIcon(QIcon(QStringLiteral(":/vpxds/app.png")));
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setBackground(palette().brush(QPalette::Dark));
+    m_mdi->viewport()->installEventFilter(this);
+    setCentralWidget(m_mdi);
+
+    BuildMainMenu(menuBar(), this, m_actions);
+    for (auto& [id, action] : m_actions) {
+        const int commandId = id;
+        connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
+    }
+    CreateToolBar();
+    CreateStatusBar();
+
+    // The title and the status panes follow the document at all times; besides the explicit refreshes
+    // after each command, a light timer stands in for the idle pass of a message loop.
+    connect(&m_idleTimer, &QTimer::timeout, this, &CMainFrame::RefreshTitle);
+    m_idleTimer.start(kIdleRefreshMs);
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (g_pMainFrame == this)
+        g_pMainFrame = nullptr;
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_toolBar = addToolBar(Text(1001).isEmpty() ? QStringLiteral("Toolbar") : QString());
+    m_toolBar->setObjectName(QStringLiteral("MainToolBar"));
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->setIconSize(QSize(16, 15));
+
+    struct Button {
+        int id;  // 0 = separator
+        int textNumber;
+        const char* icon;
+    };
+    const Button buttons[] = {
+        {cmd::kFileNew, 1001, "new"},   {cmd::kFileOpen, 1002, "open"},   {cmd::kFileSave, 1003, "save"},
+        {0, 0, nullptr},                {cmd::kReadData, 1004, "read"},   {cmd::kWriteData, 1005, "write"},
+        {0, 0, nullptr},                {cmd::kHelpTopics, 1006, "help"}, {cmd::kAppExit, 1007, "exit"},
+    };
+    const int side = g_nLanguage == kLangChinese ? 35 : 37;
+    for (const Button& b : buttons) {
+        if (b.id == 0) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = m_toolBar->addAction(QIcon(QStringLiteral(":/vpxds/%1.png").arg(QLatin1String(b.icon))),
+                                               Text(b.textNumber));
+        action->setData(b.id);
+        action->setToolTip(Text(b.textNumber));
+        action->setStatusTip(Text(b.textNumber));
+        const int commandId = b.id;
+        connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
+        if (QWidget* w = m_toolBar->widgetForAction(action)) {
+            UseAppFont(w);
+            // Square buttons; a caption wider than the square widens its button rather than being cut.
+            const int textWidth = w->fontMetrics().horizontalAdvance(Text(b.textNumber)) + 8;
+            w->setFixedSize(std::max(side, textWidth), side);
+        }
+        if (b.id == cmd::kHelpTopics)
+            action->setVisible(false);  // the help button exists but is hidden
+    }
+
+    // Logo area at the right end of the toolbar.
+    auto* spacer = new QWidget(m_toolBar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar->addWidget(spacer);
+    m_logo = new QLabel(m_toolBar);
+    m_logo->setObjectName(QStringLiteral("LogoArea"));
+    m_logo->setPixmap(QPixmap(QStringLiteral(":/vpxds/logo.png")));
+    m_logo->setContentsMargins(0, 2, 6, 0);  // two pixels below the button tops, as the logo sits
+    m_toolBar->addWidget(m_logo);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_filePane = new QLabel(this);
+    m_filePane->setObjectName(QStringLiteral("FilePane"));
+    m_portPane = new QLabel(this);
+    m_portPane->setObjectName(QStringLiteral("PortPane"));
+    m_portPane->setAlignment(Qt::AlignCenter);
+    m_portPane->setMinimumWidth(35);
+    statusBar()->addWidget(m_filePane, 1);
+    statusBar()->addPermanentWidget(m_portPane);
+}
+
+void CMainFrame::CreateEditorChild()
+{
+    auto* page = new CMainFrm;
+    m_editorChild = new CChildFrame(page, false, m_mdi);
+    m_mdi->addSubWindow(m_editorChild);
+    page->OnInitialUpdate();
+    FitEditorChild();
+    m_editorChild->show();
+    RefreshTitle();
+}
+
+void CMainFrame::FitEditorChild()
+{
+    // The editor page fills the document area unless the user moved it.
+    if (m_editorChild != nullptr && !m_editorChild->isMaximized())
+        m_editorChild->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_mdi != nullptr && watched == m_mdi->viewport() && event->type() == QEvent::Resize)
+        FitEditorChild();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QAction* CMainFrame::Action(int id) const
+{
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+bool CMainFrame::MenuHasCommand(int id) const
+{
+    QAction* action = Action(id);
+    if (action == nullptr)
+        return false;
+    const QList<QAction*> popups = menuBar()->actions();
+    for (QAction* popup : popups) {
+        if (popup->menu() != nullptr && popup->menu()->actions().contains(action))
+            return true;
+    }
+    return false;
+}
+
+void CMainFrame::SetPortText(const QString& text)
+{
+    m_portText = text;
+    m_portPane->setText(text);
+    // 35 pixels, wider when the name needs it.
+    const int needed = m_portPane->fontMetrics().horizontalAdvance(text) + 8;
+    m_portPane->setMinimumWidth(std::max(35, needed));
+}
+
+QString CMainFrame::PortText() const { return m_portText; }
+
+QString CMainFrame::FilePaneText() const
+{
+    const QString name = g_doc.path.empty() ? Text(90026) : QString::fromStdString(g_doc.path);
+    return Text(2013) + QStringLiteral(": ") + name;
+}
+
+void CMainFrame::RefreshTitle()
+{
+    const QString title =
+        QString::fromStdString(FormatWindowTitle(g_band.code, g_band.lower, g_band.upper, g_nRadioType));
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    const QString file = FilePaneText();
+    if (m_filePane->text() != file)
+        m_filePane->setText(file);
+    if (m_portPane->text() != m_portText)
+        m_portPane->setText(m_portText);
+    if (QAction* testFreq = Action(cmd::kTestFrequency))
+        testFreq->setEnabled(g_bTestEnabled);
+    if (m_editorChild != nullptr) {
+        const QString childTitle = g_doc.path.empty() ? Text(90026)
+                                                      : QFileInfo(QString::fromStdString(g_doc.path)).fileName();
+        if (m_editorChild->windowTitle() != childTitle)
+            m_editorChild->setWindowTitle(childTitle);
+    }
+}
+
+QMdiSubWindow* CMainFrame::AddChild(QWidget* page, const QString& title)
+{
+    auto* child = new CChildFrame(page, true, m_mdi);
+    m_mdi->addSubWindow(child);
+    child->setWindowTitle(title);
+    child->adjustSize();
+    return child;
+}
+
+void CMainFrame::OpenTestFrequency()
+{
+    if (!g_bTestEnabled)
+        return;
+    if (m_testFreqWnd) {
+        m_mdi->setActiveSubWindow(m_testFreqWnd);
+        return;
+    }
+    auto* page = new CTestFreqFrm;
+    m_testFreqWnd = AddChild(page, page->windowTitle());
+    m_testFreqWnd->hide();
+    page->OnInitialUpdate();
+    m_testFreqWnd->setWindowTitle(page->windowTitle());
+    m_testFreqWnd->adjustSize();
+    m_testFreqWnd->show();
+    m_mdi->setActiveSubWindow(m_testFreqWnd);
+    RefreshTitle();
+}
+
+void CMainFrame::OpenEmbeddedMessage()
+{
+    if (m_embedMsgWnd) {
+        m_mdi->setActiveSubWindow(m_embedMsgWnd);
+        return;
+    }
+    auto* page = new CEmbedMsgFrm;
+    m_embedMsgWnd = AddChild(page, page->windowTitle());
+    m_embedMsgWnd->hide();
+    page->OnInitialUpdate();
+    m_embedMsgWnd->setWindowTitle(page->windowTitle());
+    m_embedMsgWnd->adjustSize();
+    m_embedMsgWnd->show();
+    m_mdi->setActiveSubWindow(m_embedMsgWnd);
+}
+
+void CMainFrame::OpenComPort()
+{
+    if (m_comPortWnd) {
+        m_mdi->setActiveSubWindow(m_comPortWnd);
+        return;
+    }
+    auto* page = new CSetComFrm;
+    m_comPortWnd = AddChild(page, Text(3008));
+    m_comPortWnd->hide();
+    page->OnInitialUpdate();
+    m_comPortWnd->adjustSize();
+    // The page's client corner sits 200 pixels right of and 50 below the area's corner.
+    m_comPortWnd->move(200, 50);
+    m_comPortWnd->show();
+    m_mdi->setActiveSubWindow(m_comPortWnd);
+    connect(page, &CSetComFrm::PortChosen, this, [this](const QString& name) {
+        SetPortText(name.toUpper());
+        RefreshTitle();
+    });
+    RefreshTitle();
+}
+
+void CMainFrame::OpenHelp()
+{
+    const std::string name = HelpFileName();
+    if (name.empty())
+        return;
+    const QString path = QString::fromStdString(AppFilePath(name));
+    if (QFileInfo(path).isFile())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    switch (id) {
+    case cmd::kFileNew:
+        FileNew(this);
+        break;
+    case cmd::kFileOpen:
+        FileOpen(this);
+        break;
+    case cmd::kFileSave:
+        FileSave(this);
+        break;
+    case cmd::kFileSaveAs:
+        FileSaveAs(this);
+        break;
+    case cmd::kAppExit:
+        close();
+        break;
+    case cmd::kComPort:
+        OpenComPort();
+        break;
+    case cmd::kLangEnglish:
+        SwitchLanguage(this, kLangEnglish);
+        break;
+    case cmd::kLangChinese:
+        SwitchLanguage(this, kLangChinese);
+        break;
+    case cmd::kOptions: {
+        COptionsDlg dialog(this);
+        dialog.exec();
+        break;
+    }
+    case cmd::kTestFrequency:
+        OpenTestFrequency();
+        break;
+    case cmd::kEmbeddedMessage:
+        OpenEmbeddedMessage();
+        break;
+    case cmd::kReadData: {
+        ReadDialog dialog(this);
+        dialog.exec();
+        break;
+    }
+    case cmd::kWriteData: {
+        WriteDialog dialog(this);
+        dialog.exec();
+        break;
+    }
+    case cmd::kTestMode:
+        // For this model the command opens the tuning window, which comes with the service
+        // functions; until then the key has no effect.
+        break;
+    case cmd::kBatchWriteTest:
+        // Runs only while the service functions are unlocked; the alignment data window that it then
+        // opens comes with the service functions, so for now the key has no effect either way.
+        break;
+    case cmd::kHelpTopics:
+        OpenHelp();
+        break;
+    case cmd::kAbout: {
+        CAboutDlg dialog(this);
+        dialog.exec();
+        break;
+    }
+    default:
+        // Print, print preview, the password and model-information windows, optional functions and
+        // key assignment: items present without an effect in this version.
+        break;
+    }
+    RefreshTitle();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_bCloseConfirmed) {
+        SaveChangesPrompt(this);
+        if (LastSaveFailed()) {
+            // The user asked to save and saving failed: keep the window so the work is not lost.
+            event->ignore();
+            return;
+        }
+    }
+    m_idleTimer.stop();
+    event->accept();
+}

@@ -1,0 +1,85 @@
+// The program's one top-level window: menus, toolbar, status bar and the multiple-document area that
+// holds the editor page and the auxiliary editor windows; dispatches every command by its id.
+#pragma once
+
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <map>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QToolBar;
+class QMenu;
+class CChildFrame;
+class CMainFrm;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Creates the child window with the editor page and runs its initial update (start-up step 16).
+    void CreateEditorChild();
+
+    // Runs the command with this id, whether or not a menu item or button carries it.
+    void OnCommand(int id);
+
+    // Title and status panes from the current document and band state.
+    void RefreshTitle();
+    // Port pane text (upper-case port name).
+    void SetPortText(const QString& text);
+    QString PortText() const;
+    QString FilePaneText() const;
+    QLabel* PortPane() const { return m_portPane; }
+
+    // The action of a command (menu, toolbar or key); nullptr for an unknown id.
+    QAction* Action(int id) const;
+    // True when the menu bar holds an item for the command.
+    bool MenuHasCommand(int id) const;
+    QToolBar* ToolBar() const { return m_toolBar; }
+    QLabel* LogoArea() const { return m_logo; }
+    QMdiArea* MdiArea() const { return m_mdi; }
+    CChildFrame* EditorChild() const { return m_editorChild; }
+    QMdiSubWindow* TestFreqWindow() const { return m_testFreqWnd; }
+    QMdiSubWindow* EmbedMsgWindow() const { return m_embedMsgWnd; }
+    QMdiSubWindow* ComPortWindow() const { return m_comPortWnd; }
+
+    // Set by the language switch, which has asked about unsaved changes already.
+    void SetCloseConfirmed(bool confirmed) { m_bCloseConfirmed = confirmed; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateShortcuts();
+    QMdiSubWindow* AddChild(QWidget* page, const QString& title);
+    void OpenTestFrequency();
+    void OpenEmbeddedMessage();
+    void OpenComPort();
+    void OpenHelp();
+    void FitEditorChild();
+
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_logo = nullptr;
+    QLabel* m_filePane = nullptr;
+    QLabel* m_portPane = nullptr;
+    QString m_portText;
+    bool m_bCloseConfirmed = false;
+    QTimer m_idleTimer;
+    std::map<int, QAction*> m_actions;
+    CChildFrame* m_editorChild = nullptr;
+    QPointer<QMdiSubWindow> m_testFreqWnd;
+    QPointer<QMdiSubWindow> m_embedMsgWnd;
+    QPointer<QMdiSubWindow> m_comPortWnd;
+};
+
+extern CMainFrame* g_pMainFrame;

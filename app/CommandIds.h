@@ -1,0 +1,29 @@
+// Command ids of the main window: every menu item, toolbar button and accelerator carries one of these.
+#pragma once
+
+namespace cmd {
+inline constexpr int kFileNew = 57600;
+inline constexpr int kFileOpen = 57601;
+inline constexpr int kFileSave = 57603;
+inline constexpr int kFileSaveAs = 57604;
+inline constexpr int kFilePrint = 57607;
+inline constexpr int kFilePrintPreview = 32782;
+inline constexpr int kAppExit = 57665;
+inline constexpr int kComPort = 200;
+inline constexpr int kLangEnglish = 202;
+inline constexpr int kLangChinese = 203;
+inline constexpr int kOptions = 32783;
+inline constexpr int kOptionalFunctions = 204;
+inline constexpr int kKeyAssignment = 205;
+inline constexpr int kTestFrequency = 206;
+inline constexpr int kEmbeddedMessage = 32789;
+inline constexpr int kReadData = 207;
+inline constexpr int kWriteData = 208;
+inline constexpr int kTestMode = 209;
+inline constexpr int kBatchWriteTest = 32780;
+inline constexpr int kModelInfo = 32785;
+inline constexpr int kTestPassword = 210;
+inline constexpr int kRwPassword = 32787;
+inline constexpr int kHelpTopics = 211;
+inline constexpr int kAbout = 57664;
+}  // namespace cmd

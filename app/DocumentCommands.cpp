@@ -1,0 +1,174 @@
+// File commands New, Open, Save and Save As with their prompts and file dialogs; the hooks that keep the
+// main window's title and the editor page in step with the image.
+#include "app/DocumentCommands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <optional>
+
+#include "app/AppState.h"
+#include "app/CMainFrame.h"
+#include "app/LangText.h"
+#include "app/MsgBox.h"
+#include "app/Settings.h"
+#include "codeplug/Document.h"
+#include "codeplug/ModelCatalogue.h"
+#include "editor/CMainFrm.h"
+
+namespace {
+
+std::optional<QString> s_nextFileDialogResult;
+
+QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
+
+// "Code plug files (*.dat)" in the current language.
+QString DataFileFilter() { return Text(2013) + QStringLiteral(" (*.dat)"); }
+
+// The path chosen in a file dialog, or empty for Cancel. Tests answer through SetNextFileDialogResult.
+QString AskFileName(QWidget* parent, bool forSave)
+{
+    if (s_nextFileDialogResult) {
+        QString path = *s_nextFileDialogResult;
+        s_nextFileDialogResult.reset();
+        return path;
+    }
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return QString();  // headless: nobody can answer a dialog, so it counts as cancelled
+    QFileDialog dialog(parent);
+    dialog.setNameFilter(DataFileFilter());
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (forSave) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);  // the dialog asks before replacing an existing file
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+// The name a code plug goes by in prompts: its file, or the word for "no file".
+QString DocumentName()
+{
+    return g_doc.path.empty() ? Text(90026) : QString::fromStdString(g_doc.path);
+}
+
+enum class SaveOutcome { Saved, Cancelled, Failed };
+
+SaveOutcome SaveDocument(QWidget* parent)
+{
+    std::string path = g_doc.path;
+    if (path.empty()) {
+        QString chosen = AskFileName(parent, true);
+        if (chosen.isEmpty())
+            return SaveOutcome::Cancelled;
+        path = QFileInfo(chosen).absoluteFilePath().toStdString();
+    }
+    int error = g_doc.Save(path);
+    if (error != 0) {
+        ShowTextMessage(error);
+        return SaveOutcome::Failed;
+    }
+    UpdateMainTitle();
+    return SaveOutcome::Saved;
+}
+
+bool s_lastSaveFailed = false;
+
+}  // namespace
+
+void SetNextFileDialogResult(const QString& path) { s_nextFileDialogResult = path; }
+
+bool UnsavedWorkPrompt(QWidget* parent)
+{
+    QString question;
+    if (g_doc.fromRadio)
+        question = Text(2002);
+    else if (g_doc.IsModified())
+        question = DocumentName() + QStringLiteral(" ") + Text(2004);
+    else
+        return true;
+
+    QMessageBox::StandardButton answer =
+        MsgBox::Ask(parent, Text(90006), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QMessageBox::Yes, QMessageBox::Question);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Yes) {
+        // A cancelled save dialog goes on (the user chose not to name a file); a save that failed keeps
+        // the work in memory and ends the command, so nothing is thrown away after an error.
+        if (SaveDocument(parent) == SaveOutcome::Failed)
+            return false;
+    }
+    return true;
+}
+
+void SaveChangesPrompt(QWidget* parent)
+{
+    s_lastSaveFailed = false;
+    if (g_doc.IsModified()) {
+        QMessageBox::StandardButton answer =
+            MsgBox::Ask(parent, Text(90005), DocumentName() + QStringLiteral(" ") + Text(2004),
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Question);
+        if (answer == QMessageBox::Yes)
+            s_lastSaveFailed = SaveDocument(parent) == SaveOutcome::Failed;
+    }
+    if (!g_doc.fromRadio && !g_doc.path.empty())
+        WriteSetting("file", "file_path", g_doc.path);
+}
+
+bool LastSaveFailed() { return s_lastSaveFailed; }
+
+void FileNew(QWidget* parent)
+{
+    if (!UnsavedWorkPrompt(parent))
+        return;
+    g_doc.ResetToNew();
+    ImageReplaced();
+}
+
+void FileOpen(QWidget* parent)
+{
+    if (!UnsavedWorkPrompt(parent))
+        return;
+    QString chosen = AskFileName(parent, false);
+    if (chosen.isEmpty())
+        return;
+    QFileInfo info(chosen);
+    int error = g_doc.Open(info.absoluteFilePath().toStdString());
+    if (error != 0) {
+        // A file that opens but whose content is no code plug is refused the way an unreadable
+        // image file is: the fixed notice first, then the numbered message.
+        if (error == 2011 && info.isFile() && info.isReadable())
+            ShowMessage(QStringLiteral("Open File Error!"));
+        ShowTextMessage(error);
+        return;
+    }
+    ImageReplaced();
+}
+
+bool FileSave(QWidget* parent) { return SaveDocument(parent) == SaveOutcome::Saved; }
+
+void FileSaveAs(QWidget* parent)
+{
+    g_doc.path.clear();
+    SaveDocument(parent);
+    UpdateMainTitle();
+}
+
+void ImageReplaced()
+{
+    if (g_pMainView != nullptr)
+        g_pMainView->OnInitialUpdate();
+    UpdateMainTitle();
+}
+
+void UpdateMainTitle()
+{
+    if (g_pMainFrame != nullptr)
+        g_pMainFrame->RefreshTitle();
+}

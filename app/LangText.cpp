@@ -1,0 +1,64 @@
+// Interface texts from language.sys: the file is parsed once per application directory into a table
+// keyed by the decimal key (number + language base).
+#include "app/LangText.h"
+
+#include <string>
+#include <unordered_map>
+
+#include "app/AppState.h"
+#include "app/IniFile.h"
+#include "app/Settings.h"
+
+namespace
+{
+
+constexpr const char* kLanguageFile = "language.sys";
+constexpr const char* kLanguageSection = "language";
+constexpr std::size_t kMaxTextChars = 511;
+
+struct TextCache {
+    bool loaded = false;
+    std::string dir;
+    std::unordered_map<std::string, std::string> texts;
+};
+
+TextCache& Cache()
+{
+    static TextCache cache;
+    return cache;
+}
+
+const std::unordered_map<std::string, std::string>& Texts()
+{
+    TextCache& c = Cache();
+    if (!c.loaded || c.dir != g_strAppDir) {
+        c.texts.clear();
+        const IniFile file(AppFilePath(kLanguageFile));
+        // The first key of a repeated number wins, and every text is cut as the profile functions cut it.
+        for (const auto& entry : file.Entries(kLanguageSection))
+            c.texts.emplace(entry.first, IniFile::CutToChars(entry.second, kMaxTextChars));
+        c.dir = g_strAppDir;
+        c.loaded = true;
+    }
+    return c.texts;
+}
+
+} // namespace
+
+std::string GetLangTextIn(int number, int languageBase)
+{
+    const long long key = static_cast<long long>(number) + languageBase;
+    const auto& texts = Texts();
+    const auto it = texts.find(std::to_string(key));
+    return it == texts.end() ? std::string() : it->second;
+}
+
+std::string GetLangText(int number)
+{
+    return GetLangTextIn(number, g_nLanguage);
+}
+
+void ResetLangTextCache()
+{
+    Cache() = TextCache();
+}

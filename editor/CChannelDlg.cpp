@@ -1,0 +1,656 @@
+// Modal channel editor (template 109): every change is written at once into the page's table row
+// and into the channel's record in the image; there is no OK or Cancel.
+#include "editor/CChannelDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/AppFont.h"
+#include "app/AppState.h"
+#include "app/LangText.h"
+#include "app/MsgBox.h"
+#include "codeplug/ChannelRecord.h"
+#include "codeplug/Document.h"
+#include "codeplug/FreqCodec.h"
+#include "codeplug/HexText.h"
+#include "codeplug/ModelCatalogue.h"
+#include "codeplug/ToneCodec.h"
+#include "editor/CMainFrm.h"
+#include "editor/ChannelRules.h"
+
+namespace {
+
+QString Lang(int n)
+{
+    return QString::fromStdString(GetLangText(n));
+}
+
+std::string Std(const QString& text)
+{
+    return text.toStdString();
+}
+
+// Snapshot columns handed over by the page: rx, tx, decode, encode, scan, bandwidth, power.
+enum SnapshotIndex { kSnapRx, kSnapTx, kSnapDecode, kSnapEncode, kSnapScan, kSnapWidth, kSnapPower, kSnapCount };
+
+QString SnapshotText(int index)
+{
+    if (g_pMainView == nullptr || index >= g_pMainView->m_rowSnapshot.size()) {
+        return {};
+    }
+    return g_pMainView->m_rowSnapshot.at(index);
+}
+
+const QColor kOutOfBandColour(255, 0, 0);
+
+}  // namespace
+
+CChannelDlg::CChannelDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(Lang(4112));
+    BuildControls();
+    LoadChannel();
+}
+
+CChannelDlg::~CChannelDlg() = default;
+
+void CChannelDlg::BuildControls()
+{
+    auto* grid = new QGridLayout;
+    auto addRow = [&](int row, int text, QWidget* control) {
+        auto* label = new QLabel(Lang(text), this);
+        label->setBuddy(control);
+        UseAppFont(label);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(control, row, 1);
+    };
+
+    m_pNumber = new QSpinBox(this);
+    m_pNumber->setRange(1, 16);
+    m_pNumber->setSingleStep(1);
+    m_pNumber->setWrapping(true);
+    m_pRxEdit = new QLineEdit(this);
+    m_pTxEdit = new QLineEdit(this);
+    m_pDecode = new QComboBox(this);
+    m_pEncode = new QComboBox(this);
+    for (QComboBox* list : {m_pDecode, m_pEncode}) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setMaxVisibleItems(20);
+    }
+    addRow(0, 4019, m_pNumber);
+    addRow(1, 4101, m_pRxEdit);
+    addRow(2, 4102, m_pTxEdit);
+    addRow(3, 4103, m_pDecode);
+    addRow(4, 4104, m_pEncode);
+    if (g_strModel == "dlra") {
+        // This dealer's radios name the tone squelch differently.
+        qobject_cast<QLabel*>(grid->itemAtPosition(3, 0)->widget())->setText(QStringLiteral("CTS/DCS Decode"));
+        qobject_cast<QLabel*>(grid->itemAtPosition(4, 0)->widget())->setText(QStringLiteral("CTS/DCS Encode"));
+    }
+
+    m_pInUse = new QCheckBox(Lang(4108), this);
+    m_pTransmit = new QCheckBox(Lang(4109), this);
+    m_pScan = new QCheckBox(Lang(4026), this);
+    m_pHighPower = new QCheckBox(Lang(4107), this);
+    m_pHighPower->setEnabled(false);
+    auto* boxes = new QGridLayout;
+    boxes->addWidget(m_pInUse, 0, 0);
+    boxes->addWidget(m_pTransmit, 0, 1);
+    boxes->addWidget(m_pScan, 1, 0);
+    boxes->addWidget(m_pHighPower, 1, 1);
+
+    m_pSaveDefault = new QPushButton(Lang(4110), this);
+    m_pDeleteAll = new QPushButton(Lang(4111), this);
+    m_pExit = new QPushButton(Lang(6), this);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {m_pSaveDefault, m_pDeleteAll, m_pExit}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        buttons->addWidget(button);
+    }
+
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(grid);
+    top->addLayout(boxes);
+    top->addLayout(buttons);
+
+    UseAppFont({m_pNumber, m_pRxEdit, m_pTxEdit, m_pDecode, m_pEncode, m_pInUse, m_pTransmit, m_pScan,
+                m_pHighPower, m_pSaveDefault, m_pDeleteAll, m_pExit});
+
+    // Focus loss and the Enter key are handled per control.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_pNumber, m_pRxEdit, m_pTxEdit, m_pDecode, m_pEncode,
+                                                     m_pDecode->lineEdit(), m_pEncode->lineEdit(), m_pInUse,
+                                                     m_pTransmit, m_pScan, m_pSaveDefault, m_pDeleteAll,
+                                                     m_pExit}) {
+        w->installEventFilter(this);
+    }
+
+    connect(m_pNumber, &QSpinBox::valueChanged, this, &CChannelDlg::OnNumberChanged);
+    connect(m_pDecode, &QComboBox::activated, this, &CChannelDlg::OnDecodeSelChange);
+    connect(m_pEncode, &QComboBox::activated, this, &CChannelDlg::OnEncodeSelChange);
+    connect(m_pInUse, &QCheckBox::clicked, this, &CChannelDlg::OnInUseClicked);
+    connect(m_pTransmit, &QCheckBox::clicked, this, &CChannelDlg::OnTransmitClicked);
+    connect(m_pScan, &QCheckBox::clicked, this, &CChannelDlg::OnScanClicked);
+    connect(m_pSaveDefault, &QPushButton::clicked, this, &CChannelDlg::OnSaveDefault);
+    connect(m_pDeleteAll, &QPushButton::clicked, this, &CChannelDlg::OnDeleteAll);
+    connect(m_pExit, &QPushButton::clicked, this, &CChannelDlg::accept);
+}
+
+void CChannelDlg::FillToneLists()
+{
+    const std::vector<std::string> entries = BuildToneList(0);
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& e : entries) {
+        items << QString::fromStdString(e);
+    }
+    for (QComboBox* list : {m_pDecode, m_pEncode}) {
+        list->clear();
+        list->addItems(items);
+    }
+}
+
+void CChannelDlg::SetToneText(QComboBox* list, const QString& text)
+{
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(list->count()));
+    for (int i = 0; i < list->count(); ++i) {
+        entries.push_back(Std(list->itemText(i)));
+    }
+    const int index = FindTonePrefix(entries, Std(text.trimmed()));
+    if (index >= 0) {
+        list->setCurrentIndex(index);
+    } else {
+        list->setCurrentIndex(-1);
+        list->setEditText(text);
+    }
+}
+
+void CChannelDlg::LoadChannel()
+{
+    m_bLoading = true;
+    FillToneLists();
+    const int row = g_pMainView != nullptr ? g_pMainView->m_nCurRow : 1;
+    {
+        const QSignalBlocker block(m_pNumber);
+        m_pNumber->setValue(row >= 1 && row <= 16 ? row : 1);
+    }
+    m_pRxEdit->setText(SnapshotText(kSnapRx).trimmed());
+    m_pTxEdit->setText(SnapshotText(kSnapTx).trimmed());
+    ColourEdit(m_pRxEdit);
+    ColourEdit(m_pTxEdit);
+    SetToneText(m_pDecode, SnapshotText(kSnapDecode));
+    SetToneText(m_pEncode, SnapshotText(kSnapEncode));
+    m_pScan->setChecked(SnapshotText(kSnapScan) == Lang(90003));
+    m_bWide = SnapshotText(kSnapWidth) == Lang(4047);
+    m_pHighPower->setChecked(SnapshotText(kSnapPower) == Lang(4049));
+    m_nTxClass = 0;
+    if (!m_pTxEdit->text().trimmed().isEmpty()) {
+        SnapFreq(Std(m_pTxEdit->text()), 4, m_nTxClass);
+    }
+    ApplyEnableRules();
+    m_bLoading = false;
+}
+
+void CChannelDlg::ColourEdit(QLineEdit* edit)
+{
+    const bool red = FreqTextOutOfBand(Std(edit->text()), g_band.lower, g_band.upper);
+    QPalette pal = edit->palette();
+    pal.setColor(QPalette::Text, red ? kOutOfBandColour : QColor(Qt::black));
+    edit->setPalette(pal);
+    edit->setProperty("outOfBand", red);
+}
+
+bool CChannelDlg::NormalizeEdit(QLineEdit* edit, int& stepClass)
+{
+    if (edit->text().trimmed().isEmpty()) {
+        return false;
+    }
+    edit->setText(QString::fromStdString(NormalizeFreqText(Std(edit->text()), g_band.code, stepClass)));
+    ColourEdit(edit);
+    return true;
+}
+
+bool CChannelDlg::ControlsEnabled() const
+{
+    return m_pDecode->isEnabled();
+}
+
+void CChannelDlg::ApplyEnableRules()
+{
+    const ChannelEnableState state = ComputeEnableState(Std(m_pRxEdit->text()), Std(m_pTxEdit->text()), g_band.code);
+    if (state.channelUsed) {
+        m_pRxEdit->setText(QString::fromStdString(state.rxText));
+        m_nRxClass = state.rxClass;
+        ColourEdit(m_pRxEdit);
+        for (QWidget* w : std::initializer_list<QWidget*>{m_pTxEdit, m_pDecode, m_pEncode, m_pScan, m_pTransmit,
+                                                         m_pSaveDefault}) {
+            w->setEnabled(true);
+        }
+        m_pInUse->setChecked(true);
+        m_pTransmit->setChecked(true);
+        // A channel that had no tones yet starts without tone rather than with an empty text.
+        if (m_pDecode->currentIndex() < 0 && m_pDecode->currentText().trimmed().isEmpty()) {
+            m_pDecode->setCurrentIndex(0);
+        }
+    } else {
+        for (QWidget* w : std::initializer_list<QWidget*>{m_pTxEdit, m_pDecode, m_pEncode, m_pScan, m_pTransmit,
+                                                         m_pSaveDefault}) {
+            w->setEnabled(false);
+        }
+        m_pRxEdit->clear();
+        m_pTxEdit->clear();
+        ColourEdit(m_pRxEdit);
+        ColourEdit(m_pTxEdit);
+        m_pDecode->setCurrentIndex(-1);
+        m_pEncode->setCurrentIndex(-1);
+        for (QCheckBox* box : {m_pInUse, m_pTransmit, m_pScan, m_pHighPower}) {
+            box->setChecked(false);
+        }
+    }
+    if (!m_pTxEdit->text().trimmed().isEmpty()) {
+        m_pTransmit->setChecked(true);
+        m_pEncode->setEnabled(true);
+        if (m_pEncode->currentIndex() < 0 && m_pEncode->currentText().trimmed().isEmpty()) {
+            m_pEncode->setCurrentIndex(0);
+        }
+    } else {
+        m_pTransmit->setChecked(false);
+        m_pTxEdit->setEnabled(false);
+        m_pEncode->setEnabled(false);
+        m_pEncode->setCurrentIndex(-1);
+    }
+}
+
+void CChannelDlg::Commit()
+{
+    WriteRowToTable();
+    StoreChannel();
+}
+
+void CChannelDlg::OnRxKillFocus()
+{
+    if (!m_pRxEdit->text().trimmed().isEmpty()) {
+        const bool wasEmptyChannel = !ControlsEnabled();
+        NormalizeEdit(m_pRxEdit, m_nRxClass);
+        if (!m_pInUse->isChecked()) {
+            m_pTxEdit->setText(m_pRxEdit->text());
+            m_nTxClass = m_nRxClass;
+            ColourEdit(m_pTxEdit);
+            m_pTransmit->setChecked(true);
+            m_pEncode->setEnabled(true);
+        }
+        if (wasEmptyChannel && g_pMainView != nullptr) {
+            const ChannelDefaults& d = g_pMainView->m_defaults;
+            m_pScan->setChecked(d.scan);
+            m_bWide = d.wide;
+            m_pHighPower->setChecked(d.highPower);
+        }
+    } else {
+        m_pInUse->setChecked(false);
+    }
+    ApplyEnableRules();
+    if (m_pDecode->isEnabled()) {
+        Commit();
+    }
+}
+
+void CChannelDlg::OnTxKillFocus()
+{
+    if (LeadingNumber(Std(m_pTxEdit->text())) != 0.0) {
+        NormalizeEdit(m_pTxEdit, m_nTxClass);
+        m_pTransmit->setChecked(true);
+        m_pEncode->setEnabled(true);
+        if (m_pEncode->currentIndex() < 0 && m_pEncode->currentText().trimmed().isEmpty()) {
+            m_pEncode->setCurrentIndex(0);
+        }
+    } else {
+        m_pTxEdit->clear();
+        ColourEdit(m_pTxEdit);
+        m_pTransmit->setChecked(false);
+        m_pEncode->setCurrentIndex(-1);
+        m_pEncode->setEnabled(false);
+    }
+    Commit();
+}
+
+void CChannelDlg::ApplyToneRule(QComboBox* list)
+{
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(list->count()));
+    for (int i = 0; i < list->count(); ++i) {
+        entries.push_back(Std(list->itemText(i)));
+    }
+    const ToneTextResult result = ::ApplyToneRule(Std(list->currentText()), entries);
+    if (result.selectedIndex >= 0 && result.selectedIndex < list->count()) {
+        list->setCurrentIndex(result.selectedIndex);
+    } else {
+        list->setCurrentIndex(-1);
+        list->setEditText(QString::fromStdString(result.text));
+    }
+}
+
+void CChannelDlg::OnDecodeKillFocus()
+{
+    if (!m_pDecode->isEnabled()) {
+        return;
+    }
+    ApplyToneRule(m_pDecode);
+    if (m_pEncode->isEnabled() && m_pEncode->currentIndex() == 0) {
+        const QString text = m_pDecode->currentText();
+        m_pEncode->setCurrentIndex(-1);
+        m_pEncode->setEditText(text);
+    }
+    Commit();
+}
+
+void CChannelDlg::OnEncodeKillFocus()
+{
+    if (!m_pEncode->isEnabled()) {
+        return;
+    }
+    ApplyToneRule(m_pEncode);
+    Commit();
+}
+
+void CChannelDlg::OnDecodeSelChange()
+{
+    if (m_bLoading) {
+        return;
+    }
+    if (m_pTransmit->isChecked() && m_pEncode->currentText().trimmed().isEmpty()) {
+        m_pEncode->setCurrentIndex(0);
+    }
+    Commit();
+}
+
+void CChannelDlg::OnEncodeSelChange()
+{
+    if (m_bLoading) {
+        return;
+    }
+    Commit();
+}
+
+void CChannelDlg::OnScanClicked()
+{
+    Commit();
+}
+
+void CChannelDlg::OnInUseClicked()
+{
+    if (m_pInUse->isChecked()) {
+        if (g_pMainView != nullptr) {
+            const ChannelDefaults& d = g_pMainView->m_defaults;
+            m_pRxEdit->setText(d.rx.trimmed());
+            m_pTxEdit->setText(d.tx.trimmed());
+            ColourEdit(m_pRxEdit);
+            ColourEdit(m_pTxEdit);
+            SetToneText(m_pDecode, d.decode);
+            SetToneText(m_pEncode, d.encode);
+            m_pScan->setChecked(d.scan);
+            m_bWide = d.wide;
+            m_pHighPower->setChecked(d.highPower);
+            m_nTxClass = 0;
+            if (!m_pTxEdit->text().isEmpty()) {
+                NormalizeEdit(m_pTxEdit, m_nTxClass);
+            }
+        }
+    } else {
+        m_pRxEdit->clear();
+        m_pTxEdit->clear();
+        m_pDecode->setCurrentIndex(0);
+        m_pEncode->setCurrentIndex(0);
+        for (QCheckBox* box : {m_pInUse, m_pTransmit, m_pScan, m_pHighPower}) {
+            box->setChecked(false);
+        }
+    }
+    ApplyEnableRules();
+    Commit();
+}
+
+void CChannelDlg::OnTransmitClicked()
+{
+    if (m_pTransmit->isChecked()) {
+        if (g_pMainView != nullptr) {
+            m_pTxEdit->setText(g_pMainView->m_defaults.tx.trimmed());
+            NormalizeEdit(m_pTxEdit, m_nTxClass);
+            SetToneText(m_pEncode, g_pMainView->m_defaults.encode);
+        }
+        m_pTxEdit->setEnabled(true);
+        m_pEncode->setEnabled(true);
+        if (m_pTxEdit->text().trimmed().isEmpty()) {
+            // No default transmit frequency: the channel stays receive-only.
+            m_pTransmit->setChecked(false);
+        }
+    } else {
+        m_pTxEdit->clear();
+        ColourEdit(m_pTxEdit);
+        m_pTxEdit->setEnabled(false);
+        m_pEncode->setCurrentIndex(-1);
+        m_pEncode->setEnabled(false);
+    }
+    Commit();
+}
+
+void CChannelDlg::OnNumberChanged(int n)
+{
+    if (m_bLoading || g_pMainView == nullptr) {
+        return;
+    }
+    const int clamped = n < 1 ? 1 : (n > 16 ? 16 : n);
+    if (clamped != n) {
+        const QSignalBlocker block(m_pNumber);
+        m_pNumber->setValue(clamped);
+    }
+    CMainFrm* page = g_pMainView;
+    const int previous = page->m_nCurRow;
+    if (previous >= 1 && previous <= 16) {
+        page->PaintRow(previous, false);
+    }
+    page->PaintRow(clamped, true);
+    page->TakeRowSnapshot(clamped);
+    QTableWidgetItem* numberCell = page->ChannelTable()->item(clamped, 0);
+    const int fromTable = numberCell != nullptr ? numberCell->text().toInt() : 0;
+    page->m_nCurRow = fromTable >= 1 && fromTable <= 16 ? fromTable : clamped;
+    LoadChannel();
+    page->m_nSelRow = clamped;
+}
+
+void CChannelDlg::OnSaveDefault()
+{
+    if (g_pMainView == nullptr) {
+        return;
+    }
+    ChannelDefaults& d = g_pMainView->m_defaults;
+    d.rx = m_pRxEdit->text();
+    d.tx = m_pTxEdit->text();
+    d.decode = m_pDecode->currentText();
+    d.encode = m_pEncode->currentText();
+    d.scan = m_pScan->isChecked();
+    d.wide = m_bWide;
+    d.highPower = m_pHighPower->isChecked();
+}
+
+void CChannelDlg::OnDeleteAll()
+{
+    const QMessageBox::StandardButton answer =
+        MsgBox::Ask(this, Lang(90006), Lang(4113), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel,
+                    QMessageBox::Question);
+    if (answer != QMessageBox::Ok || g_pMainView == nullptr) {
+        return;
+    }
+    CMainFrm* page = g_pMainView;
+    QTableWidget* table = page->ChannelTable();
+    for (int row = 1; row <= 16; ++row) {
+        for (int col = 1; col <= 7; ++col) {
+            if (QTableWidgetItem* item = table->item(row, col)) {
+                item->setText(QString());
+            }
+        }
+    }
+    m_pInUse->setChecked(false);
+    if (page->m_nCurRow >= 1 && page->m_nCurRow <= 16) {
+        page->PaintRow(page->m_nCurRow, false);
+    }
+    page->ClearPriorityForDeleteAll();
+    DeleteAllChannels(g_doc.image);
+    // Show the now empty channel, so that leaving an edit cannot bring the old channel back.
+    if (page->m_nCurRow >= 1 && page->m_nCurRow <= 16) {
+        page->TakeRowSnapshot(page->m_nCurRow);
+        page->PaintRow(page->m_nCurRow, true);
+    }
+    LoadChannel();
+}
+
+void CChannelDlg::WriteRowToTable()
+{
+    if (g_pMainView == nullptr) {
+        return;
+    }
+    CMainFrm* page = g_pMainView;
+    const int row = page->m_nCurRow;
+    QTableWidget* table = page->ChannelTable();
+    if (row < 1 || row > 16 || table == nullptr) {
+        return;
+    }
+    auto set = [&](int col, const QString& text) {
+        if (QTableWidgetItem* item = table->item(row, col)) {
+            item->setText(text);
+        }
+    };
+    if (m_pInUse->isChecked()) {
+        set(1, m_pRxEdit->text());
+        set(2, m_pTxEdit->text());
+        set(3, m_pDecode->isEnabled() ? m_pDecode->currentText() : QString());
+        set(4, m_pEncode->isEnabled() ? m_pEncode->currentText() : QString());
+        set(7, Lang(m_pScan->isChecked() ? 90003 : 90004));
+        set(5, Lang(m_bWide ? 4047 : 4048));
+        set(6, Lang(m_pHighPower->isChecked() ? 4049 : 4050));
+    } else {
+        for (int col = 1; col <= 7; ++col) {
+            set(col, QString());
+        }
+    }
+    // Colours: the row stays highlighted while it is edited; frequency cells outside the band red.
+    page->PaintRow(row, true);
+    const int priority = page->SelectedPriorityChannelData();
+    page->RefreshPriorityChannelList();
+    page->SelectPriorityChannelData(priority);
+}
+
+void CChannelDlg::StoreChannel()
+{
+    const int n = m_pNumber->value();
+    ChannelInput in;
+    const std::string rx = TrimBlanks(Std(m_pRxEdit->text()));
+    if (!rx.empty()) {
+        // The record always holds normalised frequencies, even when an edit has not been left yet.
+        in.rxText = NormalizeFreqText(rx, g_band.code, in.rxClass);
+        const std::string tx = TrimBlanks(Std(m_pTxEdit->text()));
+        if (!tx.empty() && LeadingNumber(tx) != 0.0) {
+            in.txText = NormalizeFreqText(tx, g_band.code, in.txClass);
+        }
+        in.decodeTone = Std(m_pDecode->currentText());
+        in.encodeTone = in.txText.empty() ? std::string() : Std(m_pEncode->currentText());
+        in.wide = m_bWide;
+        in.highPower = m_pHighPower->isChecked();
+    }
+    ::StoreChannel(g_doc.image, n, in, !rx.empty() && m_pScan->isChecked());
+}
+
+bool CChannelDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_bClosing) {
+        return QDialog::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::FocusOut) {
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        if (focus->reason() != Qt::PopupFocusReason) {
+            if (watched == m_pRxEdit) {
+                OnRxKillFocus();
+            } else if (watched == m_pTxEdit) {
+                OnTxKillFocus();
+            } else if (watched == m_pDecode) {
+                OnDecodeKillFocus();
+            } else if (watched == m_pEncode) {
+                OnEncodeKillFocus();
+            }
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            OnEnterKey(watched);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CChannelDlg::OnEnterKey(QObject* watched)
+{
+    if (watched == m_pRxEdit) {
+        m_pTxEdit->setEnabled(true);
+        m_pTxEdit->setFocus(Qt::TabFocusReason);
+        m_pTxEdit->selectAll();
+    } else if (watched == m_pTxEdit) {
+        OnTxKillFocus();
+        m_pDecode->setFocus(Qt::TabFocusReason);
+        if (m_pDecode->lineEdit() != nullptr) {
+            m_pDecode->lineEdit()->selectAll();
+        }
+    } else if (watched == m_pSaveDefault || watched == m_pDeleteAll || watched == m_pExit) {
+        static_cast<QPushButton*>(watched)->click();
+    } else {
+        focusNextChild();
+    }
+}
+
+void CChannelDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusNextChild();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CChannelDlg::done(int result)
+{
+    if (!m_bClosing) {
+        // Leaving an edit by closing still stores what it holds.
+        QWidget* focus = focusWidget();
+        if (focus == m_pRxEdit) {
+            OnRxKillFocus();
+        } else if (focus == m_pTxEdit) {
+            OnTxKillFocus();
+        } else if (focus == m_pDecode || (m_pDecode->lineEdit() != nullptr && focus == m_pDecode->lineEdit())) {
+            OnDecodeKillFocus();
+        } else if (focus == m_pEncode || (m_pEncode->lineEdit() != nullptr && focus == m_pEncode->lineEdit())) {
+            OnEncodeKillFocus();
+        }
+        m_bClosing = true;
+        RepaintCurrentRowOnClose();
+    }
+    QDialog::done(result);
+}
+
+void CChannelDlg::RepaintCurrentRowOnClose()
+{
+    if (g_pMainView != nullptr && g_pMainView->m_nCurRow >= 1 && g_pMainView->m_nCurRow <= 16) {
+        g_pMainView->PaintRow(g_pMainView->m_nCurRow, false);
+    }
+}

@@ -1,0 +1,32 @@
+// The page's 17 x 8 channel table: header row and channel-number column as fixed-looking cells,
+// centred texts, column widths from twips, row heights shared out from the grid's height.
+#pragma once
+
+#include <QTableWidget>
+
+class CChannelTable : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit CChannelTable(QWidget* parent = nullptr);
+
+    // Clears every channel cell, puts the headers and channel numbers back, black on white.
+    void ResetCells();
+    // Cell font of every cell (the CJK face in Chinese mode).
+    void SetCellFont(const QFont& font);
+    // Shares the grid's height out among the rows: h / 17 each, the header takes the rest.
+    void LayoutRows();
+    // Colours of columns 1 ... 7 of a channel row: white on blue when highlighted, black on white
+    // otherwise; then frequency cells outside the band turn red.
+    void PaintRow(int row, bool highlighted);
+    void MarkOutOfBand(int row);
+    // Sets the texts of a channel row (columns 0 ... 7) and red marks of its frequency cells.
+    void SetRowTexts(int row, const QStringList& texts, bool rxRed, bool txRed);
+
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void StyleFixedCell(QTableWidgetItem* item);
+};

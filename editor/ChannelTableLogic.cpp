@@ -1,0 +1,68 @@
+// Cell texts and layout figures of the editor page's channel table.
+#include "editor/ChannelTableLogic.h"
+
+#include <charconv>
+
+#include "app/LangText.h"
+#include "codeplug/ChannelRecord.h"
+#include "codeplug/HexText.h"
+
+std::array<std::string, kTableColumns> ChannelTableHeaders()
+{
+    static constexpr std::array<int, kTableColumns> kNumbers{4019, 4020, 4021, 4022, 4023, 4011, 4012, 4026};
+    std::array<std::string, kTableColumns> headers;
+    for (std::size_t c = 0; c < headers.size(); ++c)
+        headers[c] = GetLangText(kNumbers[c]);
+    return headers;
+}
+
+int ColumnWidthTwips(int column)
+{
+    static constexpr std::array<int, kTableColumns> kTwips{1300, 1700, 1700, 1700, 1700, 0, 1400, 1400};
+    if (column < 0 || column >= kTableColumns)
+        return 0;
+    return kTwips[static_cast<std::size_t>(column)];
+}
+
+int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+
+std::array<int, 2> RowHeights(int gridHeight)
+{
+    const int row = gridHeight > 0 ? gridHeight / kTableRows : 0;
+    return {gridHeight - (kTableRows - 1) * row, row};
+}
+
+ChannelCells ChannelRowCells(const CodePlug& image, int n, const BandState& band)
+{
+    ChannelCells cells;
+    cells.text[kColNumber] = std::to_string(n);
+    const ChannelRow row = RenderChannelRow(image, n, band);
+    if (row.blank)
+        return cells;
+    cells.text[kColRx] = row.rx;
+    cells.text[kColTx] = row.tx;
+    cells.text[kColDecode] = row.decode;
+    cells.text[kColEncode] = row.tx.empty() ? std::string() : row.encode;
+    cells.text[kColBandwidth] = GetLangText(row.wide ? 4047 : 4048);
+    cells.text[kColPower] = GetLangText(row.highPower ? 4049 : 4050);
+    cells.text[kColScan] = GetLangText(row.scan ? 90003 : 90004);
+    cells.rxRed = CellOutOfBand(row.rx, band);
+    cells.txRed = CellOutOfBand(row.tx, band);
+    return cells;
+}
+
+bool CellOutOfBand(const std::string& cellText, const BandState& band)
+{
+    const std::string t = TrimBlanks(cellText);
+    if (t.empty())
+        return false;
+    // The cell holds the "%9.5f" text the table wrote; a text that does not start with a number reads 0.
+    double mhz = 0.0;
+    std::from_chars(t.data(), t.data() + t.size(), mhz);
+    return FreqOutOfBand(mhz, band);
+}
+
+bool RowIsScanChannel(const std::string& rxCell, const std::string& scanCell)
+{
+    return !TrimBlanks(rxCell).empty() && scanCell == GetLangText(90003);
+}

@@ -1,1 +1,0 @@
-// Anchor of the editor's widget-free library.

@@ -1,0 +1,44 @@
+// The window side of a radio transfer as the read, write and tuning procedures see it: progress,
+// the exchange log, numbered messages, the cross-band question and the state of the start button.
+#pragma once
+
+#include <string>
+
+class LinkUi {
+public:
+    virtual ~LinkUi() = default;
+
+    // Progress bar range and position (read: 1..16 by block, write: 1..52, dry run: 1..123).
+    virtual void SetProgressRange(int low, int high) = 0;
+    virtual void SetProgressPos(int pos) = 0;
+
+    // The whole exchange-log text after every change; the window shows it, scrolls to its end and
+    // repaints at once (a transfer blocks the event loop). Emptying happens in ExchangeLog.
+    virtual void ShowLog(const std::string& text) = 0;
+
+    // A numbered interface text to show through ShowMessage (GetLangText(textNumber)). detail is
+    // empty except for 3012, where it names the device and the system's reason.
+    virtual void ReportMessage(int textNumber, const std::string& detail) = 0;
+
+    // Yes/No question of text textNumber (3019: write across bands?), caption 90006, question icon,
+    // No as the default button. True for Yes.
+    virtual bool AskYesNo(int textNumber) = 0;
+
+    // The transfer's start button (Read 1006 / Write 1009).
+    virtual void SetButtonEnabled(bool enabled) = 0;
+
+    // Wait cursor for the length of a transfer.
+    virtual void SetWaitCursor(bool on) = 0;
+};
+
+// A LinkUi that shows nothing: for exchanges without a window and as a base for test recorders.
+class NullLinkUi : public LinkUi {
+public:
+    void SetProgressRange(int, int) override {}
+    void SetProgressPos(int) override {}
+    void ShowLog(const std::string&) override {}
+    void ReportMessage(int, const std::string&) override {}
+    bool AskYesNo(int) override { return false; }
+    void SetButtonEnabled(bool) override {}
+    void SetWaitCursor(bool) override {}
+};

@@ -1,0 +1,206 @@
+// Port names to devices: the [ports] section, the system's serial devices, and the port probe.
+#include "link/PortNames.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/Settings.h"
+#include "codeplug/HexText.h"
+#include "link/SerialPort.h"
+
+namespace {
+
+std::string Lower(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Name order with digit runs compared as numbers: ttyS2 before ttyS10.
+bool NaturalLess(const std::string& a, const std::string& b)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (std::isdigit(static_cast<unsigned char>(a[i])) && std::isdigit(static_cast<unsigned char>(b[j]))) {
+            std::size_t ie = i;
+            std::size_t je = j;
+            while (ie < a.size() && std::isdigit(static_cast<unsigned char>(a[ie])))
+                ++ie;
+            while (je < b.size() && std::isdigit(static_cast<unsigned char>(b[je])))
+                ++je;
+            const std::string na = a.substr(i, ie - i);
+            const std::string nb = b.substr(j, je - j);
+            if (na.size() != nb.size())
+                return na.size() < nb.size();
+            if (na != nb)
+                return na < nb;
+            i = ie;
+            j = je;
+        } else {
+            if (a[i] != b[j])
+                return a[i] < b[j];
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+bool IsUsbAdapter(const std::string& name)
+{
+    return name.rfind("ttyUSB", 0) == 0 || name.rfind("ttyACM", 0) == 0;
+}
+
+}  // namespace
+
+int PortNumber(const std::string& name)
+{
+    const std::string lower = Lower(name);
+    if (lower.size() < 4 || lower.size() > 6 || lower.compare(0, 3, "com") != 0)
+        return 0;
+    int n = 0;
+    for (std::size_t i = 3; i < lower.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(lower[i])))
+            return 0;
+        n = n * 10 + (lower[i] - '0');
+    }
+    return n;
+}
+
+std::vector<std::string> ListSerialDevices()
+{
+    std::vector<std::string> usb;
+    std::vector<std::string> other;
+#ifdef __linux__
+    // Serial lines the kernel knows: entries of /sys/class/tty backed by a device. Platform UARTs
+    // that exist only as names (no port behind them) are left out as the system's own tools do.
+    std::error_code ec;
+    const std::filesystem::path sys("/sys/class/tty");
+    for (const auto& entry : std::filesystem::directory_iterator(sys, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!std::filesystem::exists(entry.path() / "device", ec))
+            continue;
+        if (name.rfind("ttyS", 0) == 0) {
+            std::error_code ec2;
+            const auto driver = std::filesystem::read_symlink(entry.path() / "device" / "driver", ec2);
+            if (ec2 || driver.filename() == "serial8250") {
+                // An 8250 line without hardware reports type 0 (unknown).
+                std::FILE* f = std::fopen((entry.path() / "type").c_str(), "r");
+                int type = 0;
+                if (f) {
+                    if (std::fscanf(f, "%d", &type) != 1)
+                        type = 0;
+                    std::fclose(f);
+                }
+                if (type == 0)
+                    continue;
+            }
+        }
+        (IsUsbAdapter(name) ? usb : other).push_back("/dev/" + name);
+    }
+#endif
+    auto byName = [](const std::string& a, const std::string& b) { return NaturalLess(a, b); };
+    std::sort(usb.begin(), usb.end(), byName);
+    std::sort(other.begin(), other.end(), byName);
+    usb.insert(usb.end(), other.begin(), other.end());
+    return usb;
+}
+
+PortTarget ResolvePortName(const std::string& name) { return ResolvePortName(name, ListSerialDevices()); }
+
+PortTarget ResolvePortName(const std::string& name, const std::vector<std::string>& devices)
+{
+    PortTarget t;
+    const std::string trimmed = TrimBlanks(name);
+    if (trimmed.empty()) {
+        t.error = "no port is selected";
+        return t;
+    }
+    if (Lower(trimmed) == kSimulatorPortName) {
+        t.ok = true;
+        t.simulator = true;
+        t.device = kSimulatorPortName;
+        return t;
+    }
+    const int n = PortNumber(trimmed);
+    if (n == 0) {
+        if (trimmed.find('/') != std::string::npos) {
+            t.ok = true;
+            t.device = trimmed;
+        } else {
+            t.error = trimmed + ": not a port name";
+        }
+        return t;
+    }
+    const std::string portName = "com" + std::to_string(n);
+    const std::string mapped = TrimBlanks(ReadSetting("ports", portName));
+    if (!mapped.empty()) {
+        if (Lower(mapped) == kSimulatorPortName) {
+            t.ok = true;
+            t.simulator = true;
+            t.device = kSimulatorPortName;
+        } else {
+            t.ok = true;
+            t.device = mapped;
+        }
+        return t;
+    }
+#ifdef _WIN32
+    (void)devices;
+    t.ok = true;
+    t.device = ToUpperAscii(portName);
+#else
+    if (n >= 1 && static_cast<std::size_t>(n) <= devices.size()) {
+        t.ok = true;
+        t.device = devices[static_cast<std::size_t>(n - 1)];
+    } else {
+        t.error = ToUpperAscii(portName) + ": no serial device stands for this port (" +
+                  std::to_string(devices.size()) + " found; a [ports] " + portName +
+                  "= entry in system.ini names one)";
+    }
+#endif
+    return t;
+}
+
+std::string PortOpenFailureText(const std::string& device, const std::string& systemReason, bool permissionDenied)
+{
+    std::string text = device + ": " + systemReason;
+    if (permissionDenied)
+        text += " - your user needs access to the device: add it to the \"dialout\" group "
+                "(sudo usermod -aG dialout $USER) and log in again";
+    return text;
+}
+
+std::vector<PortProbe> ProbeComPorts(const DevicePortMaker& makeDevicePort)
+{
+    const std::vector<std::string> devices = ListSerialDevices();
+    std::vector<PortProbe> out;
+    for (int n = 1; n <= kComPortCount; ++n) {
+        PortProbe p;
+        p.number = n;
+        p.name = "com" + std::to_string(n);
+        const PortTarget t = ResolvePortName(p.name, devices);
+        if (!t.ok) {
+            p.reason = t.error;
+        } else if (t.simulator) {
+            p.device = t.device;
+            p.available = true;
+        } else {
+            p.device = t.device;
+            std::unique_ptr<SerialPort> port = makeDevicePort();
+            port->SetPortName(t.device);
+            std::string error;
+            p.available = port->Open(error);
+            if (p.available)
+                port->Close();
+            else
+                p.reason = error;
+        }
+        out.push_back(p);
+    }
+    return out;
+}

@@ -1,0 +1,27 @@
+// Read window: runs a ReadSession and, when it succeeded, brings the window program in step with the
+// new image (editor page, title).
+#include "link/ReadDialog.h"
+
+#include <QPushButton>
+
+#include "app/DocumentCommands.h"
+#include "app/LangText.h"
+#include "link/ReadSession.h"
+
+ReadDialog::ReadDialog(QWidget* parent, std::unique_ptr<SerialPort> port)
+    : TransferDialog(parent, std::move(port))
+{
+    SetTexts(QString::fromStdString(GetLangText(3017)), QString::fromStdString(GetLangText(3004)), false);
+    m_session = std::make_unique<ReadSession>(Port(), *this);
+}
+
+ReadDialog::~ReadDialog() = default;
+
+void ReadDialog::StartTransfer()
+{
+    m_lastResult = m_session->Run();
+    if (m_lastResult.Succeeded()) {
+        ImageReplaced();
+        FinishSucceeded();
+    }
+}

@@ -1,0 +1,266 @@
+// The simulated radio: frame recognition on the byte stream, the answers from its memory and
+// identity, the service access and tuning items, and the injected faults.
+#include "link/SimulatedRadio.h"
+
+#include "codeplug/HexText.h"
+#include "codeplug/ModelCatalogue.h"
+#include "link/Protocol.h"
+
+namespace {
+
+constexpr int kAlignmentBlock = 0x02A0;
+constexpr int kAlignmentBytes = 64;
+
+bool StartsWith(const std::vector<std::uint8_t>& data, const char* text)
+{
+    for (std::size_t i = 0; text[i] != '\0'; ++i)
+        if (i >= data.size() || data[i] != static_cast<std::uint8_t>(text[i]))
+            return i >= data.size();  // a prefix of the text may still become the text
+    return true;
+}
+
+std::vector<std::uint8_t> Bytes(std::initializer_list<int> values)
+{
+    std::vector<std::uint8_t> out;
+    for (int v : values)
+        out.push_back(static_cast<std::uint8_t>(v));
+    return out;
+}
+
+}  // namespace
+
+SimulatedRadio::SimulatedRadio() { Reset(); }
+
+void SimulatedRadio::Reset()
+{
+    m_memory = HexToBytes(BuildBandImage("33"));
+    m_memory.resize(1024, 0xFF);
+    m_input.clear();
+    m_modelText = "TQ951";
+    m_bandCode = 0x33;
+    m_fwMajor = 0x01;
+    m_fwMinor = 0x05;
+    m_writeAccessReply = 0x06;
+    m_readAccessReply = 0x06;
+    m_serviceCodeOk = false;
+    m_awaitingCode = false;
+    m_dropped = false;
+    m_mode = Mode::Idle;
+    m_workValues.assign(256, -1);
+    m_faults.clear();
+    m_faultCounts.clear();
+    m_frames.clear();
+}
+
+void SimulatedRadio::SetModelText(const std::string& text) { m_modelText = text.substr(0, 5); }
+void SimulatedRadio::SetBandCode(std::uint8_t code) { m_bandCode = code; }
+
+void SimulatedRadio::SetFirmware(std::uint8_t major, std::uint8_t minor)
+{
+    m_fwMajor = major;
+    m_fwMinor = minor;
+}
+
+std::vector<std::uint8_t> SimulatedRadio::Identity() const
+{
+    std::vector<std::uint8_t> id(8, 0x00);
+    for (std::size_t i = 0; i < m_modelText.size() && i < 5; ++i)
+        id[i] = static_cast<std::uint8_t>(m_modelText[i]);
+    id[5] = m_bandCode;
+    id[6] = m_fwMajor;
+    id[7] = m_fwMinor;
+    return id;
+}
+
+std::string SimulatedRadio::MemoryHex() const { return BytesToHex(m_memory); }
+
+void SimulatedRadio::SetMemoryHex(const std::string& hex)
+{
+    std::vector<std::uint8_t> bytes = HexToBytes(hex);
+    if (bytes.size() == m_memory.size())
+        m_memory = bytes;
+}
+
+int SimulatedRadio::ItemValue(int item) const
+{
+    const std::size_t i = static_cast<std::size_t>(item & 0xFF);
+    if (m_workValues[i] >= 0)
+        return m_workValues[i];
+    return item < kAlignmentBytes ? m_memory[static_cast<std::size_t>(kAlignmentBlock + item)] : 0;
+}
+
+std::size_t SimulatedRadio::FrameLength() const
+{
+    switch (m_input[0]) {
+    case 0x50:  // PROGRAM
+        return StartsWith(m_input, "PROGRAM") ? 7 : 0;
+    case 0x51:  // QUINTAR
+        return StartsWith(m_input, "QUINTAR") ? 7 : 0;
+    case 0x02:
+    case 0x06:
+    case 0x10:
+    case 0x15:
+        return 1;
+    case 0x52:  // block read: 52 address length
+        return 4;
+    case 0x57:  // block write: 57 address length data
+        return m_input.size() < 4 ? 4 : 4 + std::size_t{m_input[3]};
+    case 0x53:  // SV item value in the tuning mode, else the service code field
+        return m_mode == Mode::Tuning ? 4 : 11;
+    case 0x54:  // TEST, TS, TF
+    case 0x41:  // ASK item
+    case 0x43:  // CLOS
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+std::vector<SimResponse> SimulatedRadio::Receive(const std::vector<std::uint8_t>& bytes)
+{
+    std::vector<SimResponse> out;
+    m_input.insert(m_input.end(), bytes.begin(), bytes.end());
+    while (!m_input.empty()) {
+        const std::size_t length = FrameLength();
+        if (length == 0) {  // noise on the line: not the start of any frame
+            m_input.erase(m_input.begin());
+            continue;
+        }
+        if (m_input.size() < length)
+            break;
+        const std::vector<std::uint8_t> frame(m_input.begin(), m_input.begin() + static_cast<long>(length));
+        m_input.erase(m_input.begin(), m_input.begin() + static_cast<long>(length));
+        const std::string frameHex = BytesToHex(frame);
+        m_frames.push_back(frameHex);
+        SimResponse response;
+        if (!m_dropped) {
+            response = Answer(frame);
+            ApplyFaults(frameHex, response);
+        }
+        out.push_back(response);
+    }
+    return out;
+}
+
+SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
+{
+    SimResponse r;
+    const bool ready = m_mode == Mode::Ready;
+    switch (f[0]) {
+    case 0x50:
+    case 0x51:
+        m_mode = Mode::Program;
+        m_serviceCodeOk = false;
+        m_awaitingCode = false;
+        r.bytes = Bytes({0x06});
+        break;
+    case 0x02:
+        if (m_mode != Mode::Idle)
+            r.bytes = Identity();
+        break;
+    case 0x06:
+        if (m_mode == Mode::Program)
+            m_mode = Mode::Ready;
+        if (m_mode != Mode::Idle)
+            r.bytes = Bytes({0x06});
+        break;
+    case 0x52:
+        if (ready) {
+            const int address = (f[1] << 8) | f[2];
+            r.bytes = f;  // header: the request echoed
+            for (int i = 0; i < f[3]; ++i)
+                r.bytes.push_back(m_memory[static_cast<std::size_t>((address + i) & 0x3FF)]);
+        }
+        break;
+    case 0x57:
+        if (ready) {
+            const int address = (f[1] << 8) | f[2];
+            for (int i = 0; i < f[3]; ++i)
+                m_memory[static_cast<std::size_t>((address + i) & 0x3FF)] = f[static_cast<std::size_t>(4 + i)];
+            r.bytes = Bytes({0x06});
+        }
+        break;
+    case 0x10:
+    case 0x15:
+        if (ready) {
+            const std::uint8_t reply = f[0] == 0x10 ? m_readAccessReply : m_writeAccessReply;
+            m_awaitingCode = reply == 0x06;
+            r.bytes = {reply};
+        }
+        break;
+    case 0x53:
+        if (m_mode == Mode::Tuning) {  // SV: the confirmed value goes into the alignment block
+            m_workValues[f[2]] = f[3];
+            if (f[2] < kAlignmentBytes)
+                m_memory[static_cast<std::size_t>(kAlignmentBlock + f[2])] = f[3];
+            r.bytes = f;
+        } else if (ready && m_awaitingCode) {
+            m_awaitingCode = false;
+            m_serviceCodeOk = BytesToHex(f) == ServiceCodeFrame();
+            r.bytes = Bytes({m_serviceCodeOk ? 0x06 : 0x15});
+        }
+        break;
+    case 0x54:
+        if (ready && StartsWith(f, "TEST")) {
+            m_mode = Mode::Tuning;
+            r.bytes = Bytes({0x06});
+        } else if (m_mode == Mode::Tuning && (f[1] == 0x53 || f[1] == 0x46)) {  // TS, TF
+            m_workValues[f[2]] = f[3];
+            r.bytes = f;
+        }
+        break;
+    case 0x41:
+        if (m_mode == Mode::Tuning && f[1] == 0x53 && f[2] == 0x4B)
+            r.bytes = Bytes({0x41, 0x53, f[3], ItemValue(f[3])});
+        break;
+    case 0x43:
+        if (m_mode == Mode::Tuning && StartsWith(f, "CLOS")) {
+            m_mode = Mode::Ready;
+            m_workValues.assign(256, -1);
+            r.bytes = f;
+        }
+        break;
+    default:
+        break;
+    }
+    return r;
+}
+
+void SimulatedRadio::ApplyFaults(const std::string& frameHex, SimResponse& response)
+{
+    m_faultCounts.resize(m_faults.size(), 0);
+    for (std::size_t i = 0; i < m_faults.size(); ++i) {
+        const SimFault& fault = m_faults[i];
+        if (frameHex.compare(0, fault.prefix.size(), fault.prefix) != 0)
+            continue;
+        const int index = ++m_faultCounts[i];
+        if (index < fault.frame || (fault.count > 0 && index >= fault.frame + fault.count))
+            continue;
+        switch (fault.kind) {
+        case SimFault::Kind::NoAnswer:
+            response.bytes.clear();
+            break;
+        case SimFault::Kind::LateAnswer:
+            response.delayMs += fault.delayMs;
+            break;
+        case SimFault::Kind::WrongByte:
+            if (!response.bytes.empty())
+                response.bytes.back() = fault.value;
+            break;
+        case SimFault::Kind::ExtraBytes:
+            response.bytes.insert(response.bytes.end(), fault.bytes.begin(), fault.bytes.end());
+            break;
+        case SimFault::Kind::Drop:
+            response.bytes.clear();
+            response.drop = true;
+            m_dropped = true;
+            break;
+        }
+    }
+}
+
+SimulatedRadio& SharedSimulatedRadio()
+{
+    static SimulatedRadio radio;
+    return radio;
+}

@@ -1,0 +1,99 @@
+// A stand-in for the radio on the other end of the line: answers every frame of the programming
+// protocol from its own 1024-byte memory, with configurable identity and injectable faults.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A fault the radio commits on chosen frames. Frames are counted from 1 since the last Reset();
+// when prefix is set (hex text, e.g. "52"), only frames starting with it are counted for this fault.
+struct SimFault {
+    enum class Kind {
+        NoAnswer,    // the frame gets no reply at all
+        LateAnswer,  // the reply comes delayMs late
+        WrongByte,   // the last byte of the reply is replaced by value
+        ExtraBytes,  // bytes are sent after the reply
+        Drop,        // the connection fails: the port faults from this frame on
+    };
+    Kind kind = Kind::NoAnswer;
+    int frame = 1;      // first matching frame (1-based) the fault applies to
+    int count = 1;      // how many matching frames in a row (0: all from frame on)
+    std::string prefix;
+    int delayMs = 0;
+    std::uint8_t value = 0x15;
+    std::vector<std::uint8_t> bytes;
+};
+
+// The radio's reaction to one complete frame.
+struct SimResponse {
+    std::vector<std::uint8_t> bytes;  // reply (may be empty)
+    int delayMs = 0;                  // extra delay before the first reply byte
+    bool drop = false;                // the connection fails
+};
+
+class SimulatedRadio {
+public:
+    SimulatedRadio();
+
+    // Memory, identity and modes back to the start: band "33" default image, tag "TQ951".
+    void Reset();
+
+    // Identity bytes 0-4 as ASCII (default "TQ951"; "R736" for the service functions, byte 4 then
+    // taken from the model text's fifth character or 0x00), band code byte 5, firmware bytes 6-7.
+    void SetModelText(const std::string& text);
+    void SetBandCode(std::uint8_t code);
+    void SetFirmware(std::uint8_t major, std::uint8_t minor);
+    std::vector<std::uint8_t> Identity() const;
+
+    // The radio's memory (1024 bytes), e.g. to preload or inspect it.
+    std::string MemoryHex() const;
+    void SetMemoryHex(const std::string& hex);
+    std::uint8_t MemoryByte(int address) const { return m_memory[static_cast<std::size_t>(address & 0x3FF)]; }
+
+    // Access query: reply to "15" (0x06 asks for the service code, 0x07 refuses) and to "10".
+    void SetWriteAccessReply(std::uint8_t reply) { m_writeAccessReply = reply; }
+    void SetReadAccessReply(std::uint8_t reply) { m_readAccessReply = reply; }
+    bool ServiceCodeAccepted() const { return m_serviceCodeOk; }
+
+    // Tuning items: the working value (TS) and the confirmed one (SV, kept in the alignment block).
+    int ItemValue(int item) const;
+
+    void AddFault(const SimFault& fault) { m_faults.push_back(fault); }
+    void ClearFaults() { m_faults.clear(); }
+
+    // Feeds received bytes; every frame completed by them yields one response, in order.
+    std::vector<SimResponse> Receive(const std::vector<std::uint8_t>& bytes);
+
+    // Every complete frame received since Reset(), as hex text.
+    const std::vector<std::string>& Frames() const { return m_frames; }
+    void ClearFrames() { m_frames.clear(); }
+
+private:
+    enum class Mode { Idle, Program, Ready, Tuning };
+
+    // Bytes the frame starting at m_input[0] needs; 0 when the first byte starts no frame.
+    std::size_t FrameLength() const;
+    SimResponse Answer(const std::vector<std::uint8_t>& frame);
+    void ApplyFaults(const std::string& frameHex, SimResponse& response);
+
+    std::vector<std::uint8_t> m_memory;
+    std::vector<std::uint8_t> m_input;
+    std::string m_modelText;
+    std::uint8_t m_bandCode = 0x33;
+    std::uint8_t m_fwMajor = 0x01;
+    std::uint8_t m_fwMinor = 0x05;
+    std::uint8_t m_writeAccessReply = 0x06;
+    std::uint8_t m_readAccessReply = 0x06;
+    bool m_serviceCodeOk = false;
+    bool m_awaitingCode = false;
+    bool m_dropped = false;
+    Mode m_mode = Mode::Idle;
+    std::vector<int> m_workValues;
+    std::vector<SimFault> m_faults;
+    std::vector<int> m_faultCounts;
+    std::vector<std::string> m_frames;
+};
+
+// The simulated radio behind the port name "simulator" in this process (kept across port openings).
+SimulatedRadio& SharedSimulatedRadio();

@@ -1,0 +1,24 @@
+// How a code-plug read or write ended: the outcome and the interface text that was shown for it.
+#pragma once
+
+enum class TransferStatus {
+    Success,        // 3007 (read) / 3014 (write)
+    PortOpenFailed, // 3012, with the device and the system's reason
+    NoRadio,        // no 06 to PROGRAM: 3006, port closed
+    RadioStopped,   // identity or acknowledge failed after 3 attempts: 3009, port closed
+    PortFault,      // the port failed while sending or receiving: 3006, port closed
+    ModelRejected,  // write: identity model number is not "Q951": 3023, port left open
+    BandMismatch,   // write: band code differs, cross-band writing not allowed: 3022, port closed
+    BandDeclined,   // write: band code differs, user answered No: port closed
+    BlockTimeout,   // a block got no complete reply in 3 attempts: 3009, port closed, button enabled
+    BlockFault,     // a block exchange failed otherwise: 3006, port closed, button stays disabled
+    BlockAckFailed, // read: the 06 after a block failed: 3009, port closed, button stays disabled
+    BlockRejected,  // write: a block answered with other than 06: 3013, port closed, button enabled
+};
+
+struct TransferResult {
+    TransferStatus status = TransferStatus::Success;
+    int textNumber = 0;  // the interface text shown (0: none)
+
+    bool Succeeded() const { return status == TransferStatus::Success; }
+};

@@ -1,0 +1,165 @@
+// Writing the image into a radio, with the model and band checks, and the dry run.
+#include "link/WriteSession.h"
+
+#include "app/AppState.h"
+#include "app/Settings.h"
+#include "codeplug/AddressMap.h"
+#include "codeplug/HexText.h"
+#include "codeplug/ModelCatalogue.h"
+#include "link/LinkUi.h"
+#include "link/Protocol.h"
+#include "link/SerialPort.h"
+#include "link/WaitCursor.h"
+
+namespace {
+
+// The build models whose radios must identify as model number "Q951" before a write.
+bool ChecksModelNumber(const std::string& model)
+{
+    return model == "vpxds" || model == "vpxb" || model == "vpxc" || model == "vpxa";
+}
+
+bool SkippedBlock(int address) { return address == 0x0180 || address == 0x0190 || address == 0x01A0; }
+
+}  // namespace
+
+WriteSession::WriteSession(SerialPort& port, LinkUi& ui, CodePlug& image)
+    : m_port(port), m_ui(ui), m_image(image), m_log(&ui)
+{
+}
+
+void WriteSession::NormaliseImage(CodePlug& image)
+{
+    const int flags = image.ReadByte(Addr::kRadioConfigFlags);
+    if (flags >= 0 && (flags & 0x30) == 0x30)
+        image.WriteByte(Addr::kRadioConfigFlags, flags & ~0x20);
+}
+
+std::string WriteSession::BlockFrame(const CodePlug& image, int n)
+{
+    const int address = (n - 1) * kBlockBytes;
+    if (SkippedBlock(address))
+        return std::string();
+    return WriteRequestFrame(address, kBlockBytes, image.Read(address, kBlockBytes));
+}
+
+TransferResult WriteSession::Finish(TransferStatus status, int textNumber)
+{
+    if (textNumber != 0)
+        m_ui.ReportMessage(textNumber, std::string());
+    return {status, textNumber};
+}
+
+TransferResult WriteSession::Run()
+{
+    WaitCursor cursor(m_ui);
+    const bool crossBandAllowed = MarkerPresent(kMarkerCrossBandWrite);
+
+    NormaliseImage(m_image);
+    const CodePlug data = m_image;
+    const std::string bandCode = BandCodeOf(data.Text());
+
+    std::string error;
+    if (!OpenRadioPort(m_port, error)) {
+        m_ui.ReportMessage(3012, error);
+        return {TransferStatus::PortOpenFailed, 3012};
+    }
+
+    int last = LINK_OK;
+    RadioIdentity identity;
+    const HandshakeStep step = HandshakeIdentify(m_port, m_log, kWriteHandshake, FRAME_PROGRAM, identity, &last);
+    if (step == HandshakeStep::ModeFailed) {
+        m_port.Close();
+        return Finish(last == LINK_PORT_FAULT ? TransferStatus::PortFault : TransferStatus::NoRadio, 3006);
+    }
+    if (step != HandshakeStep::Done) {
+        if (last == LINK_PORT_FAULT) {
+            m_port.Close();
+            return Finish(TransferStatus::PortFault, 3006);
+        }
+        return {TransferStatus::RadioStopped, 3009};
+    }
+
+    if (ChecksModelNumber(g_strModel) && identity.ModelNumber() != "Q951")
+        return Finish(TransferStatus::ModelRejected, 3023);  // the port stays open
+
+    if (m_bBandCheck && identity.BandCode() != bandCode) {
+        if (!crossBandAllowed) {
+            m_port.Close();
+            return Finish(TransferStatus::BandMismatch, 3022);
+        }
+        if (!m_ui.AskYesNo(3019)) {
+            m_port.Close();
+            return {TransferStatus::BandDeclined, 0};
+        }
+        // The user's consent holds for exactly one run: the whole write again, without this check.
+        m_bBandCheck = false;
+        const TransferResult nested = Run();
+        m_bBandCheck = true;
+        return nested;
+    }
+
+    if (HandshakeAcknowledge(m_port, m_log, kWriteHandshake, &last) != HandshakeStep::Done) {
+        if (last == LINK_PORT_FAULT) {
+            m_port.Close();
+            return Finish(TransferStatus::PortFault, 3006);
+        }
+        return {TransferStatus::RadioStopped, 3009};
+    }
+
+    m_ui.SetProgressRange(1, kBlocks);
+    m_ui.SetButtonEnabled(false);
+    for (int n = 1; n <= kBlocks; ++n) {
+        m_ui.SetProgressPos(n);
+        const std::string frame = BlockFrame(data, n);
+        if (frame.empty())
+            continue;
+        std::string reply;
+        int rc = LINK_OK;
+        for (int attempt = 1; attempt <= 3; ++attempt) {
+            m_log.Add("S:" + frame + "\r\n");
+            rc = PortTransceive(m_port, frame, reply, 1, 200);
+            DelayMs(5);
+            m_log.Add("R:" + reply + "\r\n");
+            m_log.Show();
+            if (rc != LINK_TIMEOUT)
+                break;
+        }
+        if (rc == LINK_OK && reply != FRAME_ACK) {
+            m_port.Close();
+            m_ui.SetButtonEnabled(true);
+            return Finish(TransferStatus::BlockRejected, 3013);
+        }
+        if (rc == LINK_TIMEOUT) {
+            m_port.Close();
+            m_ui.SetButtonEnabled(true);
+            return Finish(TransferStatus::BlockTimeout, 3009);
+        }
+        if (rc != LINK_OK) {
+            m_port.Close();
+            return Finish(TransferStatus::BlockFault, 3006);
+        }
+    }
+
+    m_port.Close();
+    m_ui.SetButtonEnabled(true);
+    m_bBandCheck = true;
+    return Finish(TransferStatus::Success, 3014);
+}
+
+TransferResult WriteSession::DryRun()
+{
+    CodePlug copy = m_image;
+    NormaliseImage(copy);
+    m_ui.SetProgressRange(1, kDryRunBlocks);
+    m_ui.SetButtonEnabled(false);
+    for (int n = 1; n <= kDryRunBlocks; ++n) {
+        const int address = (n - 1) * kDryRunBytes;
+        m_ui.SetProgressPos(n);
+        m_log.Add("S:" + WriteRequestFrame(address, kDryRunBytes, copy.Read(address, kDryRunBytes)) + "\r\n");
+        m_log.Add("R:06\r\n");
+        m_log.Show();
+    }
+    m_ui.SetButtonEnabled(true);
+    return {TransferStatus::Success, 0};
+}

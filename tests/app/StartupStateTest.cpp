@@ -1,0 +1,184 @@
+// Start-up state from system.ini and the marker files: language, interface lock, service flags,
+// port name, and the settings helpers they use.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/AppState.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "tests/app/AppTestDir.h"
+
+namespace
+{
+
+// Runs start-up on a system.ini holding only [language] language = value (as written in the file).
+int LanguageFor(const AppTestDir& dir, const std::string& line)
+{
+    dir.Put("system.ini", "[language]\n" + line + "\n");
+    InitAppState(dir.Dir());
+    return g_nLanguage;
+}
+
+bool LockFor(const AppTestDir& dir, const std::string& line, const std::string& model = kBuildModelCode)
+{
+    dir.Put("system.ini", "[option]\n" + line + "\n");
+    InitAppStateFor(dir.Dir(), model);
+    return g_bLockInterface;
+}
+
+} // namespace
+
+TEST(Settings, ReadAndWriteSystemIniInTheApplicationDirectory)
+{
+    AppTestDir dir;
+    EXPECT_EQ(AppFilePath("system.ini"), dir.Dir() + "/system.ini");
+    EXPECT_EQ(ReadSetting("computer", "com"), "");
+    EXPECT_TRUE(WriteSetting("computer", "com", "com4"));
+    EXPECT_TRUE(WriteSetting("option", "lock_interface", "no"));
+    EXPECT_EQ(dir.Get("system.ini"), "[computer]\ncom=com4\n[option]\nlock_interface=no\n");
+    EXPECT_EQ(ReadSetting("Computer", "COM"), "com4");
+    EXPECT_TRUE(WriteSetting("computer", "com", "com12"));
+    EXPECT_EQ(ReadSetting("computer", "com"), "com12");
+    // A refused write leaves the file as it was.
+    EXPECT_FALSE(WriteSetting("computer", "com", "com1\ncom=com2"));
+    EXPECT_EQ(ReadSetting("computer", "com"), "com12");
+
+    // Before a directory is known, names stay relative to the current directory.
+    g_strAppDir.clear();
+    EXPECT_EQ(AppFilePath("system.ini"), "system.ini");
+}
+
+TEST(Settings, MarkerFilesCountOnlyWhenTheyCanBeOpened)
+{
+    AppTestDir dir;
+    EXPECT_FALSE(MarkerPresent(kMarkerCrossBandWrite));
+    dir.Put(kMarkerCrossBandWrite, ""); // empty content is enough
+    EXPECT_TRUE(MarkerPresent(kMarkerCrossBandWrite));
+    EXPECT_TRUE(FileExists(dir.PathOf(kMarkerCrossBandWrite)));
+    EXPECT_FALSE(MarkerPresent(kMarkerLowCtcss));
+    std::filesystem::create_directory(dir.PathOf(kMarkerLowCtcss));
+    EXPECT_FALSE(MarkerPresent(kMarkerLowCtcss)); // a folder of that name is no marker
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(MarkerPresent(nullptr));
+    EXPECT_FALSE(MarkerPresent(""));
+}
+
+TEST(StartupState, LanguageSettingSelectsEnglishOnlyFor200000)
+{
+    AppTestDir dir;
+    EXPECT_EQ(LanguageFor(dir, "language=200000"), kLangEnglish);
+    EXPECT_EQ(LanguageFor(dir, "language =   200000   "), kLangEnglish);
+    EXPECT_EQ(LanguageFor(dir, "Language=\t200000"), kLangEnglish);
+    EXPECT_EQ(LanguageFor(dir, "language=+200000"), kLangEnglish);
+    EXPECT_EQ(LanguageFor(dir, "language=0200000"), kLangEnglish);
+    // The decimal conversion stops at the first character that is not a digit.
+    EXPECT_EQ(LanguageFor(dir, "language=200000abc"), kLangEnglish);
+    EXPECT_EQ(LanguageFor(dir, "language=2e5"), kLangChinese);
+    EXPECT_EQ(LanguageFor(dir, "language=100000"), kLangChinese);
+    EXPECT_EQ(LanguageFor(dir, "language=abc"), kLangChinese);
+    EXPECT_EQ(LanguageFor(dir, "language="), kLangChinese);
+    EXPECT_EQ(LanguageFor(dir, "language=-200000"), kLangChinese);
+    EXPECT_EQ(LanguageFor(dir, "language=2000000"), kLangChinese);
+    EXPECT_EQ(LanguageFor(dir, "language=200000200000200000200000"), kLangChinese);
+    EXPECT_EQ(LanguageFor(dir, "other=200000"), kLangChinese);
+    dir.Remove("system.ini");
+    InitAppState(dir.Dir());
+    EXPECT_EQ(g_nLanguage, kLangChinese);
+
+    EXPECT_EQ(LanguageFromSetting(" 200000"), kLangEnglish);
+    EXPECT_EQ(LanguageFromSetting("200000.0"), kLangEnglish);
+    EXPECT_EQ(LanguageFromSetting("199999"), kLangChinese);
+
+    // The other family codes read the setting too; any other model code is English without reading it.
+    dir.Put("system.ini", "[language]\nlanguage=100000\n");
+    InitAppStateFor(dir.Dir(), "vpxa");
+    EXPECT_EQ(g_nLanguage, kLangChinese);
+    InitAppStateFor(dir.Dir(), "vpxjrepair");
+    EXPECT_EQ(g_nLanguage, kLangEnglish);
+    InitAppStateFor(dir.Dir(), "VPXDS"); // the comparison is exact
+    EXPECT_EQ(g_nLanguage, kLangEnglish);
+}
+
+TEST(StartupState, InterfaceLockNeedsExactlyYesAfterTrimming)
+{
+    AppTestDir dir;
+    EXPECT_TRUE(LockFor(dir, "lock_interface=yes"));
+    EXPECT_TRUE(LockFor(dir, "lock_interface =   yes   "));
+    EXPECT_TRUE(LockFor(dir, "LOCK_INTERFACE=\tyes"));
+    EXPECT_FALSE(LockFor(dir, "lock_interface=Yes"));
+    EXPECT_FALSE(LockFor(dir, "lock_interface=YES"));
+    EXPECT_FALSE(LockFor(dir, "lock_interface=yes please"));
+    EXPECT_FALSE(LockFor(dir, "lock_interface=no"));
+    EXPECT_FALSE(LockFor(dir, "lock_interface="));
+    EXPECT_FALSE(LockFor(dir, "other=yes"));
+    // The repair build is always locked, whatever the file says.
+    EXPECT_TRUE(LockFor(dir, "lock_interface=no", "vpxjrepair"));
+    EXPECT_TRUE(LockFor(dir, "", "vpxjrepair"));
+    // A second start-up clears a lock set by the first.
+    EXPECT_TRUE(LockFor(dir, "lock_interface=yes"));
+    dir.Remove("system.ini");
+    InitAppState(dir.Dir());
+    EXPECT_FALSE(g_bLockInterface);
+
+    EXPECT_TRUE(LockFromSetting(" yes "));
+    EXPECT_FALSE(LockFromSetting("yEs"));
+}
+
+TEST(StartupState, MarkerFilesSetTheServiceFlagsAndTheLanguageMenu)
+{
+    AppTestDir dir;
+    InitAppState(dir.Dir());
+    EXPECT_FALSE(g_bTestEnabled);
+    EXPECT_FALSE(g_bServiceView);
+    EXPECT_FALSE(g_bShowLangMenu);
+
+    dir.Put(kMarkerServiceUnlock, "anything");
+    InitAppState(dir.Dir());
+    EXPECT_TRUE(g_bTestEnabled);
+    EXPECT_TRUE(g_bServiceView);
+    EXPECT_FALSE(g_bShowLangMenu);
+
+    dir.Put(kMarkerLanguageMenu, "");
+    dir.Remove(kMarkerServiceUnlock);
+    InitAppState(dir.Dir());
+    EXPECT_FALSE(g_bTestEnabled);
+    EXPECT_FALSE(g_bServiceView);
+    EXPECT_TRUE(g_bShowLangMenu);
+
+    dir.Remove(kMarkerLanguageMenu);
+    InitAppState(dir.Dir());
+    EXPECT_FALSE(g_bShowLangMenu);
+
+    // The two markers that are tested later do not switch anything at start-up.
+    dir.Put(kMarkerLowCtcss, "");
+    dir.Put(kMarkerCrossBandWrite, "");
+    InitAppState(dir.Dir());
+    EXPECT_FALSE(g_bTestEnabled);
+    EXPECT_FALSE(g_bShowLangMenu);
+}
+
+TEST(StartupState, VersionDirectoryModelAndPort)
+{
+    AppTestDir dir;
+    g_strVersion = "9.99";
+    g_strModel = "other";
+    g_strModelCopy = "other";
+    dir.Put("system.ini", "[computer]\ncom = COM3 \n");
+    InitAppState(dir.Dir() + "/");
+    EXPECT_EQ(g_strVersion, "1.03");
+    EXPECT_EQ(g_strAppDir, dir.Dir()); // no trailing separator
+    EXPECT_EQ(g_strModel, "vpxds");
+    EXPECT_EQ(g_strModelCopy, "vpxds");
+    EXPECT_EQ(g_strComPort, "COM3"); // as read, case kept
+
+    // A second start-up without a port clears it; settings files elsewhere are not read.
+    dir.Remove("system.ini");
+    InitAppState(dir.Dir());
+    EXPECT_EQ(g_strComPort, "");
+    AppTestDir other;
+    other.Put("system.ini", "[computer]\ncom=com9\n");
+    InitAppState(dir.Dir());
+    EXPECT_EQ(g_strComPort, "");
+}

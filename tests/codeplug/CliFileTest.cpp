@@ -1,0 +1,119 @@
+// vpxds-cli "new" and "convert" as a user runs them: files written, refusals with their text numbers.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+#include "codeplug/AddressMap.h"
+#include "codeplug/DataFile.h"
+#include "codeplug/HexText.h"
+#include "codeplug/ModelCatalogue.h"
+#include "TempAppDir.h"
+
+namespace {
+
+struct CliResult {
+    int exitCode;
+    std::string out, err;
+};
+
+class CliRunner {
+public:
+    explicit CliRunner(const TempAppDir& dir) : m_dir(dir), m_program(std::string(VPX_BIN_DIR) + "/vpxds-cli") {}
+    bool Available() const { return std::filesystem::exists(m_program); }
+
+    CliResult Run(const std::string& arguments) const
+    {
+        const std::string command = "'" + m_program + "' --appdir '" + m_dir.Path().string() + "' " + arguments +
+                                    " >'" + m_dir.File("out.txt") + "' 2>'" + m_dir.File("err.txt") + "'";
+        const int status = std::system(command.c_str());
+        CliResult r;
+        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = m_dir.ReadFile("out.txt");
+        r.err = m_dir.ReadFile("err.txt");
+        return r;
+    }
+
+private:
+    const TempAppDir& m_dir;
+    std::string m_program;
+};
+
+}  // namespace
+
+TEST(CliFile, NewAndConvertRoundTrip)
+{
+    TempAppDir dir;
+    const CliRunner cli(dir);
+    if (!cli.Available())
+        GTEST_SKIP() << "vpxds-cli is not built";
+    const std::string d = dir.Path().string() + "/";
+
+    CliResult r = cli.Run("new '" + d + "a.dat'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(dir.ReadFile("a.dat"), BuildBandImage("33"));
+
+    r = cli.Run("new --band f9 '" + d + "b.dat'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(dir.ReadFile("b.dat"), BuildBandImage("F9"));
+
+    // A frame stream converts to the image it describes.
+    const std::vector<std::uint8_t> frames =
+        HexToBytes(std::string(kFrameStreamIdentityHex) + "57001008" + "0000004600000046");
+    dir.WriteFile("frames.dat", std::string(frames.begin(), frames.end()));
+    r = cli.Run("convert '" + d + "frames.dat' '" + d + "c.dat'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const CodePlug converted(dir.ReadFile("c.dat"));
+    EXPECT_EQ(converted.Read(0x0010, 8), "0000004600000046");
+    EXPECT_EQ(dir.ReadFile("c.dat").size(), 2048u);
+
+    r = cli.Run("convert '" + d + "b.dat' '" + d + "b2.dat'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(dir.ReadFile("b2.dat"), dir.ReadFile("b.dat"));
+
+    EXPECT_EQ(cli.Run("new --help").exitCode, 0);
+    EXPECT_NE(cli.Run("new --help").out.find("--band"), std::string::npos);
+    EXPECT_EQ(cli.Run("convert --help").exitCode, 0);
+}
+
+TEST(CliFile, RefusalsLeaveFilesAlone)
+{
+    TempAppDir dir;
+    const CliRunner cli(dir);
+    if (!cli.Available())
+        GTEST_SKIP() << "vpxds-cli is not built";
+    const std::string d = dir.Path().string() + "/";
+    dir.WriteFile("system.ini", "[language]\nlanguage = 200000\n");
+    dir.WriteFile("keep.dat", "old");
+
+    CliResult r = cli.Run("new --band 3 '" + d + "keep.dat'");
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_NE(r.err.find("two hex digits"), std::string::npos) << r.err;
+    EXPECT_NE(cli.Run("new --band XY '" + d + "keep.dat'").exitCode, 0);
+    EXPECT_NE(cli.Run("new --band").exitCode, 0);
+    EXPECT_NE(cli.Run("new").exitCode, 0);
+    EXPECT_EQ(dir.ReadFile("keep.dat"), "old");
+
+    // Unreadable input: the same text number as the application, and no output file.
+    dir.WriteFile("bad.dat", "not a code plug");
+    r = cli.Run("convert '" + d + "bad.dat' '" + d + "out.dat'");
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_NE(r.err.find("2011"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("cannot be opened"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "out.dat"));
+
+    const std::vector<std::uint8_t> frames = HexToBytes(std::string(kFrameStreamIdentityHex) + "520010080000004600000046");
+    dir.WriteFile("frames.dat", std::string(frames.begin(), frames.end()));
+    r = cli.Run("convert '" + d + "frames.dat' '" + d + "keep.dat'");
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_NE(r.err.find("2015"), std::string::npos) << r.err;
+    EXPECT_EQ(dir.ReadFile("keep.dat"), "old");
+
+    // An output that cannot be written: 2014.
+    std::filesystem::create_directory(dir.Path() / "dir.dat");
+    r = cli.Run("new '" + d + "dir.dat'");
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_NE(r.err.find("2014"), std::string::npos) << r.err;
+    EXPECT_NE(cli.Run("convert '" + d + "keep.dat'").exitCode, 0);
+}

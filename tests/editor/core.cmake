@@ -1,0 +1,8 @@
+# Channel editor and auxiliary editors: rules without widgets.
+vpx_core_test(chanedit_rules_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/chanedit_RulesTest.cpp ${CMAKE_CURRENT_LIST_DIR}/chanedit_AuxRulesTest.cpp
+  LIBS vpx_editorcore vpx_codeplug vpx_appcore)
+# Editor page: rules without widgets.
+vpx_core_test(page_rules_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/page_PanelLogicTest.cpp
+  LIBS vpx_editorcore vpx_codeplug vpx_appcore)

@@ -1,0 +1,65 @@
+// Shared pieces of the radio-link tests: a temporary application directory, a window stand-in that
+// records what a transfer showed, and a simulated radio on an in-process port.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "link/LinkUi.h"
+#include "link/SimulatedPort.h"
+#include "link/SimulatedRadio.h"
+
+// Points g_strAppDir at a fresh directory (restored with the service-view flag and the model code).
+class LinkAppDir {
+public:
+    LinkAppDir();
+    ~LinkAppDir();
+    LinkAppDir(const LinkAppDir&) = delete;
+    LinkAppDir& operator=(const LinkAppDir&) = delete;
+
+    std::string File(const std::string& name) const { return (m_dir / name).string(); }
+    void WriteFile(const std::string& name, const std::string& text) const;
+
+private:
+    std::filesystem::path m_dir;
+    std::string m_oldDir;
+    bool m_oldServiceView;
+    std::string m_oldModel;
+};
+
+// Records every call a transfer makes on its window.
+class RecordingUi : public LinkUi {
+public:
+    void SetProgressRange(int low, int high) override;
+    void SetProgressPos(int pos) override { positions.push_back(pos); }
+    void ShowLog(const std::string& text) override { log = text; ++logShows; }
+    void ReportMessage(int textNumber, const std::string& detail) override;
+    bool AskYesNo(int textNumber) override;
+    void SetButtonEnabled(bool enabled) override { buttonEnabled = enabled; }
+    void SetWaitCursor(bool on) override { waitCursor = on; ++cursorChanges; }
+
+    // "S:" lines of the log, without the prefix.
+    std::vector<std::string> SentFrames() const;
+    int CountLines(const std::string& prefix) const;
+
+    int low = 0;
+    int high = 0;
+    std::vector<int> positions;
+    std::string log;
+    int logShows = 0;
+    std::vector<int> messages;
+    std::vector<std::string> details;
+    std::vector<int> questions;
+    bool answer = false;
+    bool buttonEnabled = true;
+    bool waitCursor = false;
+    int cursorChanges = 0;
+};
+
+// A simulated radio on an open in-process port.
+struct SimBench {
+    SimBench();
+    SimulatedRadio radio;
+    SimulatedPort port;
+};

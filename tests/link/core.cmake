@@ -1,0 +1,8 @@
+# Core tests of the radio link against the simulated radio (in-process and on a pseudo-terminal).
+vpx_core_test(link_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LinkTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProtocolTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReadSessionTest.cpp
+  LIBS vpx_link vpx_codeplug vpx_appcore)
+target_include_directories(link_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})

@@ -1,0 +1,69 @@
+// Progress bar, log and question of a radio transfer on the terminal.
+#include "tools/cli/CliLinkUi.h"
+
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
+
+#include "app/LangText.h"
+
+void CliLinkUi::SetProgressRange(int low, int high)
+{
+    m_low = low;
+    m_high = high > low ? high : low + 1;
+}
+
+void CliLinkUi::SetProgressPos(int pos)
+{
+    if (!::isatty(STDERR_FILENO))  // a bar only where a person watches it
+        return;
+    constexpr int kWidth = 40;
+    const int span = m_high - m_low;
+    const int done = (pos - m_low + 1) * kWidth / (span + 1);
+    std::string bar(static_cast<std::size_t>(done < 0 ? 0 : done), '#');
+    bar.resize(kWidth, '.');
+    std::cerr << "\r[" << bar << "] " << pos << "/" << m_high << std::flush;
+    m_progressShown = true;
+}
+
+void CliLinkUi::FinishProgress()
+{
+    if (m_progressShown)
+        std::cerr << "\n";
+    m_progressShown = false;
+}
+
+void CliLinkUi::ShowLog(const std::string& text)
+{
+    if (!m_printLog)
+        return;
+    if (text.size() < m_logPrinted)  // the log was emptied
+        m_logPrinted = 0;
+    std::string fresh = text.substr(m_logPrinted);
+    m_logPrinted = text.size();
+    std::string out;
+    for (char c : fresh)
+        if (c != '\r')
+            out += c;
+    std::cout << out << std::flush;
+}
+
+void CliLinkUi::ReportMessage(int textNumber, const std::string& detail)
+{
+    m_lastText = textNumber;
+    m_lastDetail = detail;
+}
+
+bool CliLinkUi::AskYesNo(int textNumber)
+{
+    if (m_crossBandYes)
+        return true;
+    if (!::isatty(STDIN_FILENO))
+        return false;
+    FinishProgress();
+    std::cerr << GetLangText(textNumber) << " [y/N] " << std::flush;
+    std::string answer;
+    if (!std::getline(std::cin, answer))
+        return false;
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
+}

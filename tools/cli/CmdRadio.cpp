@@ -1,0 +1,128 @@
+// vpxds-cli read / write: the code-plug transfers of the read and write windows, on the terminal.
+#include <iostream>
+
+#include "app/AppState.h"
+#include "app/LangText.h"
+#include "codeplug/Document.h"
+#include "link/PortNames.h"
+#include "link/PosixSerialPort.h"
+#include "link/RadioPort.h"
+#include "link/ReadSession.h"
+#include "link/WriteSession.h"
+#include "tools/cli/CliLinkUi.h"
+#include "tools/cli/Commands.h"
+
+namespace {
+
+struct RadioArgs {
+    std::string port;
+    std::string file;
+    bool log = false;
+    bool crossBand = false;
+    bool help = false;
+    std::string error;
+};
+
+RadioArgs ParseRadioArgs(const CliArgs& args, bool allowCrossBand)
+{
+    RadioArgs r;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h")
+            r.help = true;
+        else if (a == "--log")
+            r.log = true;
+        else if (a == "--yes-cross-band" && allowCrossBand)
+            r.crossBand = true;
+        else if (a == "--port" && i + 1 < args.size())
+            r.port = args[++i];
+        else if (a.rfind("--port=", 0) == 0)
+            r.port = a.substr(7);
+        else if (!a.empty() && a[0] == '-')
+            r.error = "unknown option " + a;
+        else if (r.file.empty())
+            r.file = a;
+        else
+            r.error = "more than one file given";
+    }
+    if (!r.help && r.error.empty() && (r.port.empty() || r.file.empty()))
+        r.error = "both --port PORT and FILE are needed";
+    return r;
+}
+
+const char* kPortHelp =
+    "PORT is a device path (/dev/ttyUSB0, a pseudo-terminal), com1..com16 (the [ports] comN entry\n"
+    "of system.ini, else the N-th serial device, USB adapters first), or 'simulator' (a built-in\n"
+    "simulated radio). --log prints the exchange log (every frame sent and reply received).\n"
+    "Exit code 0 only when the transfer succeeded; failures print 'error N: text'.\n";
+
+std::unique_ptr<SerialPort> MakeDevicePort() { return std::make_unique<PosixSerialPort>(); }
+
+int Usage(const RadioArgs& a, const char* usage)
+{
+    if (a.help) {
+        std::cout << usage << kPortHelp;
+        return 0;
+    }
+    std::cerr << "vpxds-cli: " << a.error << "\n" << usage;
+    return 2;
+}
+
+}  // namespace
+
+int CmdRead(const CliArgs& args)
+{
+    static const char* usage = "usage: vpxds-cli read --port PORT FILE [--log]\n"
+                               "Reads the code plug of the radio on PORT and saves it as the data file FILE\n"
+                               "(FILE is left untouched when the read fails).\n";
+    const RadioArgs a = ParseRadioArgs(args, false);
+    if (a.help || !a.error.empty())
+        return Usage(a, usage);
+
+    if (a.log)
+        g_bServiceView = true;
+    CliLinkUi ui(a.log, false);
+    RadioPort port(&MakeDevicePort);
+    ConfigureRadioPort(port, a.port, kCodePlugLineSettings);
+    ReadSession session(port, ui);
+    const TransferResult result = session.Run();
+    ui.FinishProgress();
+    if (!result.Succeeded())
+        return CliFail(result.textNumber, ui.LastDetail());
+    const int saved = g_doc.Save(a.file);
+    if (saved != 0)
+        return CliFail(saved, a.file);
+    std::cerr << GetLangText(3007) << "\n";
+    return 0;
+}
+
+int CmdWrite(const CliArgs& args)
+{
+    static const char* usage =
+        "usage: vpxds-cli write FILE --port PORT [--log] [--yes-cross-band]\n"
+        "Writes the data file FILE into the radio on PORT. When the radio's band differs from the\n"
+        "file's and the cross-band marker file is present, the write asks on the terminal; without a\n"
+        "terminal it answers No unless --yes-cross-band is given.\n";
+    const RadioArgs a = ParseRadioArgs(args, true);
+    if (a.help || !a.error.empty())
+        return Usage(a, usage);
+
+    const int opened = g_doc.Open(a.file);
+    if (opened != 0)
+        return CliFail(opened, a.file);
+    if (a.log)
+        g_bServiceView = true;
+    CliLinkUi ui(a.log, a.crossBand);
+    RadioPort port(&MakeDevicePort);
+    ConfigureRadioPort(port, a.port, kCodePlugLineSettings);
+    WriteSession session(port, ui, g_doc.image);
+    const TransferResult result = session.Run();
+    ui.FinishProgress();
+    if (!result.Succeeded()) {
+        if (result.textNumber == 0)
+            return 1;  // the user declined the cross-band write
+        return CliFail(result.textNumber, ui.LastDetail());
+    }
+    std::cerr << GetLangText(3014) << "\n";
+    return 0;
+}

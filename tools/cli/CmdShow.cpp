@@ -1,0 +1,150 @@
+// vpxds-cli show: prints a code plug's band, general settings and channel table with the texts the
+// editor page shows for it, as plain text or as one JSON object.
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+
+#include "app/LangText.h"
+#include "codeplug/CodePlug.h"
+#include "codeplug/DataFile.h"
+#include "codeplug/ModelCatalogue.h"
+#include "editor/ChannelTableLogic.h"
+#include "editor/PanelLogic.h"
+#include "editor/PanelReport.h"
+#include "tools/cli/Commands.h"
+
+namespace {
+
+void PrintShowUsage()
+{
+    std::cout << "usage: vpxds-cli show FILE [--json]\n"
+                 "  Prints the band code and limits, every general setting of the editor page and the\n"
+                 "  16-channel table of a data file (*.dat, either form), with the page's texts in the\n"
+                 "  language chosen in system.ini. --json prints one JSON object instead.\n";
+}
+
+std::string JsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += ch;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string Limit(double mhz)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.5f", mhz);
+    return buf;
+}
+
+void PrintJson(const std::string& path, const std::vector<PanelField>& fields, const CodePlug& image)
+{
+    std::ostringstream out;
+    out << "{\n  \"file\": " << JsonString(path) << ",\n";
+    out << "  \"band\": {\"code\": " << JsonString(g_band.code) << ", \"lower\": " << Limit(g_band.lower)
+        << ", \"upper\": " << Limit(g_band.upper) << "},\n";
+    out << "  \"settings\": {\n";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const PanelField& f = fields[i];
+        out << "    " << JsonString(f.key) << ": "
+            << (f.isCheck ? std::string(f.checked ? "true" : "false") : JsonString(f.text))
+            << (i + 1 < fields.size() ? ",\n" : "\n");
+    }
+    out << "  },\n  \"channels\": [\n";
+    static constexpr const char* kKeys[] = {"channel", "rx", "tx", "decode", "encode", "bandwidth", "power",
+                                            "scan"};
+    for (int n = 1; n <= 16; ++n) {
+        const ChannelCells cells = ChannelRowCells(image, n, g_band);
+        out << "    {\"channel\": " << n;
+        for (int c = 1; c < kTableColumns; ++c)
+            out << ", " << JsonString(kKeys[c]) << ": " << JsonString(cells.text[static_cast<std::size_t>(c)]);
+        out << ", \"rxOutOfBand\": " << (cells.rxRed ? "true" : "false")
+            << ", \"txOutOfBand\": " << (cells.txRed ? "true" : "false") << "}" << (n < 16 ? ",\n" : "\n");
+    }
+    out << "  ]\n}\n";
+    std::cout << out.str();
+}
+
+void PrintText(const std::vector<PanelField>& fields, const CodePlug& image)
+{
+    std::cout << "band " << g_band.code << ": " << Limit(g_band.lower) << " - " << Limit(g_band.upper)
+              << " MHz\n";
+    for (const PanelField& f : fields)
+        std::cout << f.caption << ": " << f.text << "\n";
+    std::cout << "\n";
+    const auto headers = ChannelTableHeaders();
+    for (int c = 0; c < kTableColumns; ++c)
+        std::cout << headers[static_cast<std::size_t>(c)] << (c + 1 < kTableColumns ? "\t" : "\n");
+    for (int n = 1; n <= 16; ++n) {
+        const ChannelCells cells = ChannelRowCells(image, n, g_band);
+        for (int c = 0; c < kTableColumns; ++c) {
+            std::cout << cells.text[static_cast<std::size_t>(c)] << (c + 1 < kTableColumns ? "\t" : "\n");
+        }
+    }
+}
+
+}  // namespace
+
+int CmdShow(const CliArgs& args)
+{
+    std::string path;
+    bool json = false;
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            PrintShowUsage();
+            return 0;
+        }
+        if (a == "--json") {
+            json = true;
+        } else if (path.empty() && !a.starts_with("--")) {
+            path = a;
+        } else {
+            std::cerr << "vpxds-cli show: unexpected argument '" << a << "'\n";
+            PrintShowUsage();
+            return 2;
+        }
+    }
+    if (path.empty()) {
+        PrintShowUsage();
+        return 2;
+    }
+
+    std::string text;
+    const int result = LoadDataFile(path, text);
+    if (result != 0)
+        return CliFail(result, path);
+    const CodePlug image(text);
+    ApplyBand(image.Text(), false);
+
+    const PanelState state = LoadPanelState(image, g_band.code, ScanChannelsInUse(image));
+    const std::vector<PanelField> fields = DescribePanel(state);
+    if (json)
+        PrintJson(path, fields, image);
+    else
+        PrintText(fields, image);
+    return 0;
+}
