@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <clocale>
+
 #include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/CMainFrame.h"
@@ -14,6 +16,9 @@
 
 CMainFrame* StartMainWindow(const std::string& appDir, bool show)
 {
+    // The application object adopts the desktop's locale; the code plug's numbers (frequencies in the
+    // title, the table and the files) are always written with a decimal point, whatever the desktop uses.
+    std::setlocale(LC_NUMERIC, "C");
     InitAppState(appDir);
     ResetLangTextCache();
     InitAppFont();

@@ -13,7 +13,7 @@
 
 namespace {
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
-}  // namespace
+} // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
@@ -30,15 +30,16 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     m_ok->setText(Text(90000));
     setWindowTitle(Text(7201) + space + product);
     m_name->setText(Text(7208) + space + product + space + Text(7209));
-    m_version->setText(Text(7204) + space + QString::asprintf("%.2f", QString::fromStdString(g_strVersion).toDouble()));
+    m_version->setText(Text(7204) + space +
+                       QString::asprintf("%.2f", QString::fromStdString(g_strVersion).toDouble()));
     m_date->setText(Text(7205) + QStringLiteral(" 2011-04-20"));
     if (g_strModel.rfind("vpx", 0) == 0)
         m_maker->setText(Text(7206));
     m_models->setText(Text(7210) + space + QString::fromUtf8(kPrintModelName));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap(QStringLiteral(":/vpxds/app.png")).scaled(48, 48, Qt::KeepAspectRatio,
-                                                                       Qt::SmoothTransformation));
+    icon->setPixmap(QPixmap(QStringLiteral(":/vpxds/app.png"))
+                        .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setAlignment(Qt::AlignTop);
     auto* lines = new QVBoxLayout;
     for (QLabel* line : {m_name, m_models, m_version, m_date, m_maker})

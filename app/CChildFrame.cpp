@@ -10,8 +10,8 @@ CChildFrame::CChildFrame(QWidget* page, bool closable, QWidget* parent)
     if (closable) {
         setAttribute(Qt::WA_DeleteOnClose);
         // An editor window keeps the size its page chose: no maximise button, no resize grip use.
-        setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+        setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     } else {
         setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }

@@ -48,7 +48,7 @@ QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
 
 constexpr int kIdleRefreshMs = 250;
 
-}  // namespace
+} // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 {
@@ -60,6 +60,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_mdi->setBackground(palette().brush(QPalette::Dark));
     m_mdi->viewport()->installEventFilter(this);
     setCentralWidget(m_mdi);
+    setContextMenuPolicy(Qt::NoContextMenu); // no menu of toolbars to hide: the toolbar always shows
 
     BuildMainMenu(menuBar(), this, m_actions);
     for (auto& [id, action] : m_actions) {
@@ -83,7 +84,7 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateToolBar()
 {
-    m_toolBar = addToolBar(Text(1001).isEmpty() ? QStringLiteral("Toolbar") : QString());
+    m_toolBar = addToolBar(QString());
     m_toolBar->setObjectName(QStringLiteral("MainToolBar"));
     m_toolBar->setMovable(true);
     m_toolBar->setFloatable(true);
@@ -92,14 +93,20 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setIconSize(QSize(16, 15));
 
     struct Button {
-        int id;  // 0 = separator
+        int id; // 0 = separator
         int textNumber;
         const char* icon;
     };
     const Button buttons[] = {
-        {cmd::kFileNew, 1001, "new"},   {cmd::kFileOpen, 1002, "open"},   {cmd::kFileSave, 1003, "save"},
-        {0, 0, nullptr},                {cmd::kReadData, 1004, "read"},   {cmd::kWriteData, 1005, "write"},
-        {0, 0, nullptr},                {cmd::kHelpTopics, 1006, "help"}, {cmd::kAppExit, 1007, "exit"},
+        {cmd::kFileNew, 1001, "new"},
+        {cmd::kFileOpen, 1002, "open"},
+        {cmd::kFileSave, 1003, "save"},
+        {0, 0, nullptr},
+        {cmd::kReadData, 1004, "read"},
+        {cmd::kWriteData, 1005, "write"},
+        {0, 0, nullptr},
+        {cmd::kHelpTopics, 1006, "help"},
+        {cmd::kAppExit, 1007, "exit"},
     };
     const int side = g_nLanguage == kLangChinese ? 35 : 37;
     for (const Button& b : buttons) {
@@ -107,8 +114,8 @@ void CMainFrame::CreateToolBar()
             m_toolBar->addSeparator();
             continue;
         }
-        QAction* action = m_toolBar->addAction(QIcon(QStringLiteral(":/vpxds/%1.png").arg(QLatin1String(b.icon))),
-                                               Text(b.textNumber));
+        QAction* action = m_toolBar->addAction(
+            QIcon(QStringLiteral(":/vpxds/%1.png").arg(QLatin1String(b.icon))), Text(b.textNumber));
         action->setData(b.id);
         action->setToolTip(Text(b.textNumber));
         action->setStatusTip(Text(b.textNumber));
@@ -117,11 +124,11 @@ void CMainFrame::CreateToolBar()
         if (QWidget* w = m_toolBar->widgetForAction(action)) {
             UseAppFont(w);
             // Square buttons; a caption wider than the square widens its button rather than being cut.
-            const int textWidth = w->fontMetrics().horizontalAdvance(Text(b.textNumber)) + 8;
+            const int textWidth = w->fontMetrics().horizontalAdvance(Text(b.textNumber)) + 4;
             w->setFixedSize(std::max(side, textWidth), side);
         }
         if (b.id == cmd::kHelpTopics)
-            action->setVisible(false);  // the help button exists but is hidden
+            action->setVisible(false); // the help button exists but is hidden
     }
 
     // Logo area at the right end of the toolbar.
@@ -131,7 +138,7 @@ void CMainFrame::CreateToolBar()
     m_logo = new QLabel(m_toolBar);
     m_logo->setObjectName(QStringLiteral("LogoArea"));
     m_logo->setPixmap(QPixmap(QStringLiteral(":/vpxds/logo.png")));
-    m_logo->setContentsMargins(0, 2, 6, 0);  // two pixels below the button tops, as the logo sits
+    m_logo->setContentsMargins(0, 2, 6, 0); // two pixels below the button tops, as the logo sits
     m_toolBar->addWidget(m_logo);
 }
 
@@ -160,7 +167,7 @@ void CMainFrame::CreateEditorChild()
 
 void CMainFrame::FitEditorChild()
 {
-    // The editor page fills the document area unless the user moved it.
+    // The editor page fills the document area (its own minimum size permitting).
     if (m_editorChild != nullptr && !m_editorChild->isMaximized())
         m_editorChild->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
 }
@@ -222,8 +229,8 @@ void CMainFrame::RefreshTitle()
     if (QAction* testFreq = Action(cmd::kTestFrequency))
         testFreq->setEnabled(g_bTestEnabled);
     if (m_editorChild != nullptr) {
-        const QString childTitle = g_doc.path.empty() ? Text(90026)
-                                                      : QFileInfo(QString::fromStdString(g_doc.path)).fileName();
+        const QString childTitle =
+            g_doc.path.empty() ? Text(90026) : QFileInfo(QString::fromStdString(g_doc.path)).fileName();
         if (m_editorChild->windowTitle() != childTitle)
             m_editorChild->setWindowTitle(childTitle);
     }
@@ -236,6 +243,15 @@ QMdiSubWindow* CMainFrame::AddChild(QWidget* page, const QString& title)
     child->setWindowTitle(title);
     child->adjustSize();
     return child;
+}
+
+void CMainFrame::PlaceCentred(QMdiSubWindow* child)
+{
+    // Inside the document area, so that no scroll bars appear and the whole editor is in view.
+    const QSize area = m_mdi->viewport()->size();
+    const QSize size = child->size();
+    child->move(std::max(0, (area.width() - size.width()) / 2),
+                std::max(0, (area.height() - size.height()) / 2));
 }
 
 void CMainFrame::OpenTestFrequency()
@@ -252,6 +268,7 @@ void CMainFrame::OpenTestFrequency()
     page->OnInitialUpdate();
     m_testFreqWnd->setWindowTitle(page->windowTitle());
     m_testFreqWnd->adjustSize();
+    PlaceCentred(m_testFreqWnd);
     m_testFreqWnd->show();
     m_mdi->setActiveSubWindow(m_testFreqWnd);
     RefreshTitle();
@@ -269,6 +286,7 @@ void CMainFrame::OpenEmbeddedMessage()
     page->OnInitialUpdate();
     m_embedMsgWnd->setWindowTitle(page->windowTitle());
     m_embedMsgWnd->adjustSize();
+    PlaceCentred(m_embedMsgWnd);
     m_embedMsgWnd->show();
     m_mdi->setActiveSubWindow(m_embedMsgWnd);
 }
@@ -285,7 +303,8 @@ void CMainFrame::OpenComPort()
     page->OnInitialUpdate();
     m_comPortWnd->adjustSize();
     // The page's client corner sits 200 pixels right of and 50 below the area's corner.
-    m_comPortWnd->move(200, 50);
+    const QPoint clientOffset = m_comPortWnd->widget()->pos();
+    m_comPortWnd->move(std::max(0, 200 - clientOffset.x()), std::max(0, 50 - clientOffset.y()));
     m_comPortWnd->show();
     m_mdi->setActiveSubWindow(m_comPortWnd);
     connect(page, &CSetComFrm::PortChosen, this, [this](const QString& name) {

@@ -61,6 +61,7 @@ private:
     void CreateStatusBar();
     void CreateShortcuts();
     QMdiSubWindow* AddChild(QWidget* page, const QString& title);
+    void PlaceCentred(QMdiSubWindow* child);
     void OpenTestFrequency();
     void OpenEmbeddedMessage();
     void OpenComPort();

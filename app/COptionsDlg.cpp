@@ -13,7 +13,7 @@
 
 namespace {
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
-}  // namespace
+} // namespace
 
 COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
 {

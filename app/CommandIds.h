@@ -26,4 +26,4 @@ inline constexpr int kTestPassword = 210;
 inline constexpr int kRwPassword = 32787;
 inline constexpr int kHelpTopics = 211;
 inline constexpr int kAbout = 57664;
-}  // namespace cmd
+} // namespace cmd

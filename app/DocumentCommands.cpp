@@ -35,13 +35,13 @@ QString AskFileName(QWidget* parent, bool forSave)
         return path;
     }
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        return QString();  // headless: nobody can answer a dialog, so it counts as cancelled
+        return QString(); // headless: nobody can answer a dialog, so it counts as cancelled
     QFileDialog dialog(parent);
     dialog.setNameFilter(DataFileFilter());
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     if (forSave) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);  // the dialog asks before replacing an existing file
+        dialog.setFileMode(QFileDialog::AnyFile); // the dialog asks before replacing an existing file
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -52,10 +52,7 @@ QString AskFileName(QWidget* parent, bool forSave)
 }
 
 // The name a code plug goes by in prompts: its file, or the word for "no file".
-QString DocumentName()
-{
-    return g_doc.path.empty() ? Text(90026) : QString::fromStdString(g_doc.path);
-}
+QString DocumentName() { return g_doc.path.empty() ? Text(90026) : QString::fromStdString(g_doc.path); }
 
 enum class SaveOutcome { Saved, Cancelled, Failed };
 
@@ -79,7 +76,7 @@ SaveOutcome SaveDocument(QWidget* parent)
 
 bool s_lastSaveFailed = false;
 
-}  // namespace
+} // namespace
 
 void SetNextFileDialogResult(const QString& path) { s_nextFileDialogResult = path; }
 
@@ -155,8 +152,12 @@ bool FileSave(QWidget* parent) { return SaveDocument(parent) == SaveOutcome::Sav
 
 void FileSaveAs(QWidget* parent)
 {
+    // The current file is forgotten so that Save asks for a name; a cancelled dialog leaves the code
+    // plug without a file. A save that failed keeps the file it had, as a failed Save does.
+    const std::string previous = g_doc.path;
     g_doc.path.clear();
-    SaveDocument(parent);
+    if (SaveDocument(parent) == SaveOutcome::Failed)
+        g_doc.path = previous;
     UpdateMainTitle();
 }
 

@@ -8,7 +8,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "app/CMainFrame.h"
@@ -24,19 +26,26 @@ qint64 ProcessAgeMs()
     double upSeconds = 0;
     if (!std::getline(stat, statLine) || !(uptime >> upSeconds))
         return -1;
-    // Field 22 (start time in clock ticks since boot) follows the command name in parentheses.
+    // The fields after the command name (which is in parentheses) start with field 3; the start time
+    // in clock ticks since boot is field 22.
     const std::size_t close = statLine.rfind(')');
     if (close == std::string::npos)
         return -1;
-    std::size_t pos = close + 2;
-    for (int field = 3; field < 22 && pos != std::string::npos; ++field)
-        pos = statLine.find(' ', pos) + 1;
-    const double startTicks = std::stod(statLine.substr(pos));
-    const double ticksPerSecond = 100.0;  // USER_HZ on Linux
+    std::istringstream fields(statLine.substr(close + 1));
+    std::string field;
+    for (int n = 3; n <= 22; ++n) {
+        if (!(fields >> field))
+            return -1;
+    }
+    char* end = nullptr;
+    const double startTicks = std::strtod(field.c_str(), &end);
+    if (end == field.c_str())
+        return -1;
+    const double ticksPerSecond = 100.0; // USER_HZ on Linux
     return static_cast<qint64>((upSeconds - startTicks / ticksPerSecond) * 1000.0);
 }
 
-}  // namespace
+} // namespace
 
 FirstPaintProbe::FirstPaintProbe(CMainFrame* frame, QString screenshotPath)
     : QObject(frame), m_frame(frame), m_screenshotPath(std::move(screenshotPath))

@@ -27,7 +27,7 @@ bool StartDetached(const QString& program, const QStringList& args, const QStrin
     return QProcess::startDetached(program, args, dir);
 }
 
-}  // namespace
+} // namespace
 
 void SetProgramLauncher(ProgramLauncher launcher) { Launcher() = std::move(launcher); }
 
@@ -43,7 +43,7 @@ bool SwitchLanguage(CMainFrame* frame, int languageBase)
 
     SaveChangesPrompt(frame);
     if (LastSaveFailed())
-        return false;  // keep the program (and the unsaved work) as it is
+        return false; // keep the program (and the unsaved work) as it is
 
     WriteSetting("language", "language", languageBase == kLangEnglish ? "200000" : "100000");
 

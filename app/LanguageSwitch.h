@@ -10,7 +10,8 @@
 class CMainFrame;
 
 // Starts the program file with arguments in a working directory; true when it started.
-using ProgramLauncher = std::function<bool(const QString& program, const QStringList& args, const QString& dir)>;
+using ProgramLauncher =
+    std::function<bool(const QString& program, const QStringList& args, const QString& dir)>;
 
 // Runs the switch to languageBase (kLangEnglish or kLangChinese). False when the user cancelled or the
 // unsaved work could not be saved; the program then goes on unchanged.

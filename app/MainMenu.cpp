@@ -18,10 +18,10 @@ namespace {
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
 
 struct MenuItem {
-    int id;          // command id; 0 = separator
-    int textNumber;  // caption text; 0 = fixed caption below
+    int id;         // command id; 0 = separator
+    int textNumber; // caption text; 0 = fixed caption below
     const char* fixedCaption;
-    const char* key;  // portable key sequence, empty for none
+    const char* key; // portable key sequence, empty for none
 };
 
 struct Popup {
@@ -72,7 +72,7 @@ QString AboutCaption()
     return Text(18) + QStringLiteral(" ") + QString::fromUtf8(kProductName);
 }
 
-}  // namespace
+} // namespace
 
 void BuildMainMenu(QMenuBar* bar, QWidget* owner, std::map<int, QAction*>& actions)
 {
@@ -85,7 +85,8 @@ void BuildMainMenu(QMenuBar* bar, QWidget* owner, std::map<int, QAction*>& actio
                 menu->addSeparator();
                 continue;
             }
-            QString caption = item.textNumber != 0 ? Text(item.textNumber) : QString::fromUtf8(item.fixedCaption);
+            QString caption =
+                item.textNumber != 0 ? Text(item.textNumber) : QString::fromUtf8(item.fixedCaption);
             if (item.id == cmd::kAbout)
                 caption = AboutCaption();
             auto* action = new QAction(caption, owner);
@@ -94,7 +95,7 @@ void BuildMainMenu(QMenuBar* bar, QWidget* owner, std::map<int, QAction*>& actio
                 action->setShortcut(QKeySequence(QString::fromLatin1(item.key), QKeySequence::PortableText));
                 action->setShortcutContext(Qt::WindowShortcut);
             }
-            owner->addAction(action);  // the key works even after the menu item is removed
+            owner->addAction(action); // the key works even after the menu item is removed
             menu->addAction(action);
             actions[item.id] = action;
         }

@@ -27,7 +27,7 @@ constexpr int kWidth = 430;
 constexpr int kFullHeight = 330;
 constexpr int kShrunkHeight = 110;
 
-}  // namespace
+} // namespace
 
 TransferDialog::TransferDialog(QWidget* parent, std::unique_ptr<SerialPort> port)
     : QDialog(parent), m_port(port ? std::move(port) : CreateRadioPort())
@@ -82,7 +82,7 @@ void TransferDialog::SetProgressRange(int low, int high) { m_progress->setRange(
 void TransferDialog::SetProgressPos(int pos)
 {
     m_progress->setValue(pos);
-    m_progress->repaint();  // the transfer blocks the event loop: paint now
+    m_progress->repaint(); // the transfer blocks the event loop: paint now
 }
 
 void TransferDialog::ShowLog(const std::string& text)
@@ -133,7 +133,7 @@ void TransferDialog::FinishSucceeded()
     if (m_start->isEnabled())
         m_start->setFocus();
     if (m_autoClose->isChecked())
-        done(QDialog::Accepted);  // closing by itself does not store the box
+        done(QDialog::Accepted); // closing by itself does not store the box
 }
 
 void TransferDialog::keyPressEvent(QKeyEvent* event)
@@ -147,7 +147,7 @@ void TransferDialog::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     case Qt::Key_Escape:
-        event->accept();  // Escape does not close the window
+        event->accept(); // Escape does not close the window
         return;
     default:
         QDialog::keyPressEvent(event);

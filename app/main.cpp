@@ -1,6 +1,7 @@
 // Entry point of the window program vpxds. Options: --appdir DIR (application directory instead of the
 // program's own), and for the screenshot script --measure-startup and --screenshot FILE.
 #include <QApplication>
+#include <QDir>
 
 #include "app/AppStart.h"
 #include "app/CMainFrame.h"
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--appdir") && i + 1 < args.size())
-            appDir = args[++i];
+            appDir = QDir(args[++i]).absolutePath();
         else if (args[i] == QStringLiteral("--measure-startup"))
             measureStartup = true;
         else if (args[i] == QStringLiteral("--screenshot") && i + 1 < args.size())
@@ -29,7 +30,7 @@ int main(int argc, char* argv[])
 
     if (measureStartup || !screenshotPath.isEmpty()) {
         // Reports once the main window has been painted, then ends the program without prompts.
-        new FirstPaintProbe(frame, screenshotPath);  // owned by the frame
+        new FirstPaintProbe(frame, screenshotPath); // owned by the frame
     }
     frame->show();
     const int rc = QApplication::exec();

@@ -59,6 +59,13 @@ bool CodePlug::Write(int address, const std::string& hex)
     return true;
 }
 
+bool CodePlug::WriteField(int address, int n, const std::string& hex)
+{
+    if (n <= 0 || hex.size() != static_cast<std::size_t>(2 * n))
+        return false;
+    return Write(address, hex);
+}
+
 int CodePlug::ReadByte(int address) const
 {
     const std::string b = Read(address, 1);

@@ -24,6 +24,9 @@ public:
     // Replaces exactly hex.size()/2 bytes at address; refuses (false, unchanged) empty, odd-length,
     // non-hex or out-of-range values.
     bool Write(int address, const std::string& hex);
+    // Writes an n-byte field; refuses (false, unchanged) a value that is not exactly 2n hex digits,
+    // such as the empty result of a failed conversion.
+    bool WriteField(int address, int n, const std::string& hex);
 
     int ReadByte(int address) const;         // 0..255, -1 outside the image
     bool WriteByte(int address, int value);  // value 0..255

@@ -2,7 +2,6 @@
 // (an identity followed by the radio's write frames, read only), and the atomic file replacement.
 #include "codeplug/DataFile.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -93,9 +92,9 @@ int LoadDataFile(const std::string& path, std::string& image)
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         return kTextCannotOpen;
-    const std::string head = BytesToHex(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(bytes.size(), 10))));
-    if (head == kFrameStreamIdentityHex) {
-        const std::string decoded = DecodeDataFile(BytesToHex(std::vector<std::uint8_t>(bytes.begin(), bytes.end())));
+    const std::string hex = BytesToHex(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    if (hex.compare(0, kIdentityChars, kFrameStreamIdentityHex) == 0) {
+        const std::string decoded = DecodeDataFile(hex);
         if (decoded.empty())
             return kTextBadFrame;
         image = decoded;
@@ -118,6 +117,12 @@ bool SaveTextFileAtomic(const std::string& path, const std::string& text)
     const fs::path target(path);
     if (fs::is_directory(target, ec))
         return false;
+    // A file the user may not write stays as it is, as if it were rewritten in place.
+    if (fs::exists(target, ec)) {
+        std::ofstream probe(path, std::ios::binary | std::ios::app);
+        if (!probe)
+            return false;
+    }
     const std::string tmp = TemporaryPathBeside(target);
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
@@ -136,6 +141,10 @@ bool SaveTextFileAtomic(const std::string& path, const std::string& text)
             return false;
         }
     }
+    // A replaced file keeps its permissions.
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::exists(old))
+        fs::permissions(tmp, old.permissions(), ec);
     fs::rename(tmp, target, ec);
     if (ec) {
         std::error_code ignored;

@@ -27,6 +27,7 @@
 #include "codeplug/ModelCatalogue.h"
 #include "codeplug/ToneCodec.h"
 #include "editor/CMainFrm.h"
+#include "editor/CToneList.h"
 #include "editor/ChannelRules.h"
 
 namespace {
@@ -83,13 +84,8 @@ void CChannelDlg::BuildControls()
     m_pNumber->setWrapping(true);
     m_pRxEdit = new QLineEdit(this);
     m_pTxEdit = new QLineEdit(this);
-    m_pDecode = new QComboBox(this);
-    m_pEncode = new QComboBox(this);
-    for (QComboBox* list : {m_pDecode, m_pEncode}) {
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
-        list->setMaxVisibleItems(20);
-    }
+    m_pDecode = new CToneList(this);
+    m_pEncode = new CToneList(this);
     addRow(0, 4019, m_pNumber);
     addRow(1, 4101, m_pRxEdit);
     addRow(2, 4102, m_pTxEdit);
@@ -149,40 +145,11 @@ void CChannelDlg::BuildControls()
     connect(m_pExit, &QPushButton::clicked, this, &CChannelDlg::accept);
 }
 
-void CChannelDlg::FillToneLists()
-{
-    const std::vector<std::string> entries = BuildToneList(0);
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(entries.size()));
-    for (const std::string& e : entries) {
-        items << QString::fromStdString(e);
-    }
-    for (QComboBox* list : {m_pDecode, m_pEncode}) {
-        list->clear();
-        list->addItems(items);
-    }
-}
-
-void CChannelDlg::SetToneText(QComboBox* list, const QString& text)
-{
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int i = 0; i < list->count(); ++i) {
-        entries.push_back(Std(list->itemText(i)));
-    }
-    const int index = FindTonePrefix(entries, Std(text.trimmed()));
-    if (index >= 0) {
-        list->setCurrentIndex(index);
-    } else {
-        list->setCurrentIndex(-1);
-        list->setEditText(text);
-    }
-}
-
 void CChannelDlg::LoadChannel()
 {
     m_bLoading = true;
-    FillToneLists();
+    m_pDecode->FillToneList(0);
+    m_pEncode->FillToneList(0);
     const int row = g_pMainView != nullptr ? g_pMainView->m_nCurRow : 1;
     {
         const QSignalBlocker block(m_pNumber);
@@ -192,8 +159,8 @@ void CChannelDlg::LoadChannel()
     m_pTxEdit->setText(SnapshotText(kSnapTx).trimmed());
     ColourEdit(m_pRxEdit);
     ColourEdit(m_pTxEdit);
-    SetToneText(m_pDecode, SnapshotText(kSnapDecode));
-    SetToneText(m_pEncode, SnapshotText(kSnapEncode));
+    m_pDecode->SelectToneText(SnapshotText(kSnapDecode));
+    m_pEncode->SelectToneText(SnapshotText(kSnapEncode));
     m_pScan->setChecked(SnapshotText(kSnapScan) == Lang(90003));
     m_bWide = SnapshotText(kSnapWidth) == Lang(4047);
     m_pHighPower->setChecked(SnapshotText(kSnapPower) == Lang(4049));
@@ -327,28 +294,12 @@ void CChannelDlg::OnTxKillFocus()
     Commit();
 }
 
-void CChannelDlg::ApplyToneRule(QComboBox* list)
-{
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int i = 0; i < list->count(); ++i) {
-        entries.push_back(Std(list->itemText(i)));
-    }
-    const ToneTextResult result = ::ApplyToneRule(Std(list->currentText()), entries);
-    if (result.selectedIndex >= 0 && result.selectedIndex < list->count()) {
-        list->setCurrentIndex(result.selectedIndex);
-    } else {
-        list->setCurrentIndex(-1);
-        list->setEditText(QString::fromStdString(result.text));
-    }
-}
-
 void CChannelDlg::OnDecodeKillFocus()
 {
     if (!m_pDecode->isEnabled()) {
         return;
     }
-    ApplyToneRule(m_pDecode);
+    m_pDecode->NormalizeToneText();
     if (m_pEncode->isEnabled() && m_pEncode->currentIndex() == 0) {
         const QString text = m_pDecode->currentText();
         m_pEncode->setCurrentIndex(-1);
@@ -362,7 +313,7 @@ void CChannelDlg::OnEncodeKillFocus()
     if (!m_pEncode->isEnabled()) {
         return;
     }
-    ApplyToneRule(m_pEncode);
+    m_pEncode->NormalizeToneText();
     Commit();
 }
 
@@ -399,8 +350,8 @@ void CChannelDlg::OnInUseClicked()
             m_pTxEdit->setText(d.tx.trimmed());
             ColourEdit(m_pRxEdit);
             ColourEdit(m_pTxEdit);
-            SetToneText(m_pDecode, d.decode);
-            SetToneText(m_pEncode, d.encode);
+            m_pDecode->SelectToneText(d.decode);
+            m_pEncode->SelectToneText(d.encode);
             m_pScan->setChecked(d.scan);
             m_bWide = d.wide;
             m_pHighPower->setChecked(d.highPower);
@@ -428,7 +379,7 @@ void CChannelDlg::OnTransmitClicked()
         if (g_pMainView != nullptr) {
             m_pTxEdit->setText(g_pMainView->m_defaults.tx.trimmed());
             NormalizeEdit(m_pTxEdit, m_nTxClass);
-            SetToneText(m_pEncode, g_pMainView->m_defaults.encode);
+            m_pEncode->SelectToneText(g_pMainView->m_defaults.encode);
         }
         m_pTxEdit->setEnabled(true);
         m_pEncode->setEnabled(true);
@@ -511,7 +462,6 @@ void CChannelDlg::OnDeleteAll()
     // Show the now empty channel, so that leaving an edit cannot bring the old channel back.
     if (page->m_nCurRow >= 1 && page->m_nCurRow <= 16) {
         page->TakeRowSnapshot(page->m_nCurRow);
-        page->PaintRow(page->m_nCurRow, true);
     }
     LoadChannel();
 }
@@ -556,7 +506,8 @@ void CChannelDlg::StoreChannel()
 {
     const int n = m_pNumber->value();
     ChannelInput in;
-    const std::string rx = TrimBlanks(Std(m_pRxEdit->text()));
+    // An unused channel (in-use box clear, as the table row shows it) is stored empty.
+    const std::string rx = m_pInUse->isChecked() ? TrimBlanks(Std(m_pRxEdit->text())) : std::string();
     if (!rx.empty()) {
         // The record always holds normalised frequencies, even when an edit has not been left yet.
         in.rxText = NormalizeFreqText(rx, g_band.code, in.rxClass);

@@ -5,8 +5,9 @@
 #include <QDialog>
 #include <QString>
 
+#include "editor/CToneList.h"
+
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,8 +23,8 @@ public:
     QSpinBox* NumberEdit() const { return m_pNumber; }
     QLineEdit* RxEdit() const { return m_pRxEdit; }
     QLineEdit* TxEdit() const { return m_pTxEdit; }
-    QComboBox* DecodeList() const { return m_pDecode; }
-    QComboBox* EncodeList() const { return m_pEncode; }
+    CToneList* DecodeList() const { return m_pDecode; }
+    CToneList* EncodeList() const { return m_pEncode; }
     QCheckBox* InUseBox() const { return m_pInUse; }
     QCheckBox* TransmitBox() const { return m_pTransmit; }
     QCheckBox* ScanBox() const { return m_pScan; }
@@ -66,9 +67,6 @@ private:
     void ApplyEnableRules();
     void ColourEdit(QLineEdit* edit);
     bool NormalizeEdit(QLineEdit* edit, int& stepClass);
-    void ApplyToneRule(QComboBox* list);
-    void FillToneLists();
-    void SetToneText(QComboBox* list, const QString& text);
     bool ControlsEnabled() const;
     void Commit();
     void RepaintCurrentRowOnClose();
@@ -77,8 +75,8 @@ private:
     QSpinBox* m_pNumber = nullptr;
     QLineEdit* m_pRxEdit = nullptr;
     QLineEdit* m_pTxEdit = nullptr;
-    QComboBox* m_pDecode = nullptr;
-    QComboBox* m_pEncode = nullptr;
+    CToneList* m_pDecode = nullptr;
+    CToneList* m_pEncode = nullptr;
     QCheckBox* m_pInUse = nullptr;
     QCheckBox* m_pTransmit = nullptr;
     QCheckBox* m_pScan = nullptr;

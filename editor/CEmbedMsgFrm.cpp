@@ -38,7 +38,7 @@ CEmbedMsgFrm::CEmbedMsgFrm(QWidget* parent)
     m_pLine2 = new QLineEdit(this);
     for (QLineEdit* edit : {m_pLine1, m_pLine2}) {
         edit->setMaxLength(kEmbeddedLineChars);
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(kEmbeddedLineChars, QLatin1Char('W'))) / 2);
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * (kEmbeddedLineChars + 2));
     }
     m_pOk = new QPushButton(Lang(90000), this);
     auto* grid = new QGridLayout(this);

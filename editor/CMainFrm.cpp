@@ -338,13 +338,14 @@ void CMainFrm::SelectPriorityChannelData(int data)
 
 void CMainFrm::ClearPriorityForDeleteAll()
 {
+    const bool wasLoading = m_bLoading;
     m_bLoading = true;
     FillList(m_cmbPriChannel, PriorityChannelEntries({}));
     m_cmbPriChannel->setCurrentIndex(0);
     m_cmbPriChannel->setEnabled(false);
     m_cmbRevert->setCurrentIndex(0);
     m_cmbRevert->setEnabled(false);
-    m_bLoading = false;
+    m_bLoading = wasLoading;
     StoreToImage();
 }
 
@@ -482,8 +483,11 @@ void CMainFrm::OnModelChanged(int index)
         RunBandSelection(this, index, m_cmbModel->itemText(index), m_cmbModel->itemData(index).toString());
     if (result == BandSelectionResult::Reverted)
         SelectModelEntryOfImage();
-    else if (result == BandSelectionResult::LimitsEdited)
+    else if (result == BandSelectionResult::LimitsEdited) {
+        // New limits change which frequencies are drawn red.
+        LoadFromImage();
         SetChannelDefaults(true);
+    }
     else if (result == BandSelectionResult::BandChanged)
         OnInitialUpdate();
 }

@@ -2,7 +2,6 @@
 // both kept in step with the code plug image (g_doc.image).
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -11,7 +10,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QTableWidget;
 class QEvent;
 class CChannelTable;

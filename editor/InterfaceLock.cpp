@@ -2,6 +2,7 @@
 #include "editor/InterfaceLock.h"
 
 #include <QChildEvent>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QEvent>
 #include <QMouseEvent>
@@ -76,6 +77,16 @@ bool CInterfaceLock::eventFilter(QObject* watched, QEvent* event)
             return true;
         break;
     }
+    case QEvent::Wheel:
+        // A wheel turn over a list would change its entry: a mouse action like a click.
+        if (g_bLockInterface)
+            return true;
+        break;
+    case QEvent::ContextMenu:
+        // The menu that a right click opens (e.g. Paste in a field); the keyboard's menu key still works.
+        if (g_bLockInterface && static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse)
+            return true;
+        break;
     default:
         break;
     }

@@ -1,6 +1,6 @@
 // The interface lock of the editor page: while g_bLockInterface is set, mouse button presses,
-// releases and double-clicks on the page or any of its controls are discarded and the cursor over
-// it is the no-entry cursor. The keyboard keeps working.
+// releases and double-clicks (and the wheel and right-click menus) on the page or any of its controls
+// are discarded and the cursor over it is the no-entry cursor. The keyboard keeps working.
 #pragma once
 
 #include <QObject>

@@ -12,3 +12,6 @@ target_sources(vpx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CChannelTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InterfaceLock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BandSelectionFlow.cpp)
+# Tone drop-down list of the channel editor.
+target_sources(vpx_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CToneList.cpp)

@@ -26,7 +26,7 @@ std::function<std::vector<PortProbe>()>& ProbeOverride()
     return probe;
 }
 
-}  // namespace
+} // namespace
 
 void CSetComFrm::SetProbeForTests(std::function<std::vector<PortProbe>()> probe)
 {
@@ -42,7 +42,7 @@ CSetComFrm::CSetComFrm(QWidget* parent) : QWidget(parent)
     for (int i = 0; i < kComPortCount; ++i) {
         m_ports[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), this);
         m_devices[i] = new QLabel(this);
-        m_devices[i]->setEnabled(false);  // grey: a note beside the button, not a control
+        m_devices[i]->setEnabled(false); // grey: a note beside the button, not a control
         m_group->addButton(m_ports[i], i + 1);
         // Two columns of eight, as COM1..COM8 and COM9..COM16.
         const int column = (i / 8) * 2;
@@ -64,7 +64,7 @@ CSetComFrm::CSetComFrm(QWidget* parent) : QWidget(parent)
     layout->addLayout(grid);
     layout->addSpacing(10);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);  // the page keeps its size
+    layout->setSizeConstraint(QLayout::SetFixedSize); // the page keeps its size
 
     connect(m_ok, &QPushButton::clicked, this, &CSetComFrm::OnOK);
     connect(m_cancel, &QPushButton::clicked, this, &CSetComFrm::OnCancel);

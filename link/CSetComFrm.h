@@ -24,8 +24,8 @@ public:
     // Title, button texts, selection from the setting and the probe of the ports.
     void OnInitialUpdate();
 
-    QRadioButton* PortButton(int number) const;  // 1..16
-    QLabel* DeviceLabel(int number) const;       // 1..16
+    QRadioButton* PortButton(int number) const; // 1..16
+    QLabel* DeviceLabel(int number) const;      // 1..16
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
 

@@ -5,7 +5,7 @@
 
 struct LineSettings {
     int baud = 9600;
-    char parity = 'n';  // n, e, o, m, s
+    char parity = 'n'; // n, e, o, m, s
     int dataBits = 8;
     int stopBits = 1;
 

@@ -8,7 +8,7 @@ namespace {
 
 std::unique_ptr<SerialPort> MakeQtDevicePort() { return std::make_unique<QtSerialPort>(); }
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<SerialPort> CreateRadioPort() { return std::make_unique<RadioPort>(&MakeQtDevicePort); }
 

@@ -25,7 +25,8 @@ bool NaturalLess(const std::string& a, const std::string& b)
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < a.size() && j < b.size()) {
-        if (std::isdigit(static_cast<unsigned char>(a[i])) && std::isdigit(static_cast<unsigned char>(b[j]))) {
+        if (std::isdigit(static_cast<unsigned char>(a[i])) &&
+            std::isdigit(static_cast<unsigned char>(b[j]))) {
             std::size_t ie = i;
             std::size_t je = j;
             while (ie < a.size() && std::isdigit(static_cast<unsigned char>(a[ie])))
@@ -55,7 +56,7 @@ bool IsUsbAdapter(const std::string& name)
     return name.rfind("ttyUSB", 0) == 0 || name.rfind("ttyACM", 0) == 0;
 }
 
-}  // namespace
+} // namespace
 
 int PortNumber(const std::string& name)
 {
@@ -158,15 +159,16 @@ PortTarget ResolvePortName(const std::string& name, const std::vector<std::strin
         t.ok = true;
         t.device = devices[static_cast<std::size_t>(n - 1)];
     } else {
-        t.error = ToUpperAscii(portName) + ": no serial device stands for this port (" +
-                  std::to_string(devices.size()) + " found; a [ports] " + portName +
-                  "= entry in system.ini names one)";
+        t.error = ToUpperAscii(portName) + ": no serial device stands for this port; " +
+                  std::to_string(devices.size()) + " found, and system.ini names none under [ports] " +
+                  portName + "=";
     }
 #endif
     return t;
 }
 
-std::string PortOpenFailureText(const std::string& device, const std::string& systemReason, bool permissionDenied)
+std::string PortOpenFailureText(const std::string& device, const std::string& systemReason,
+                                bool permissionDenied)
 {
     std::string text = device + ": " + systemReason;
     if (permissionDenied)

@@ -10,25 +10,25 @@
 class SerialPort;
 
 inline constexpr const char* kSimulatorPortName = "simulator";
-inline constexpr const char* kCodePlugLineSettings = "9600,n,8,2";  // read and write windows
-inline constexpr const char* kServiceLineSettings = "9600,n,8,1";   // tuning and alignment data
+inline constexpr const char* kCodePlugLineSettings = "9600,n,8,2"; // read and write windows
+inline constexpr const char* kServiceLineSettings = "9600,n,8,1";  // tuning and alignment data
 inline constexpr int kComPortCount = 16;
 
 // What a port name resolves to. ok false: error names the port and why nothing stands for it.
 struct PortTarget {
     bool ok = false;
     bool simulator = false;
-    std::string device;  // device path (or "COMn" on Windows) when not the simulator
+    std::string device; // device path (or "COMn" on Windows) when not the simulator
     std::string error;
 };
 
 // One COMn of the port page.
 struct PortProbe {
-    int number = 0;          // 1..16
-    std::string name;        // "com3"
-    std::string device;      // what it stands for ("/dev/ttyUSB0", "simulator"); empty for none
-    bool available = false;  // it could be opened (and was closed again)
-    std::string reason;      // why not, when not available
+    int number = 0;         // 1..16
+    std::string name;       // "com3"
+    std::string device;     // what it stands for ("/dev/ttyUSB0", "simulator"); empty for none
+    bool available = false; // it could be opened (and was closed again)
+    std::string reason;     // why not, when not available
 };
 
 // The port number of a name: "com12" gives 12 (any case); 0 when the name is not "com" + number.

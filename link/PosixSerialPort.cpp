@@ -18,18 +18,26 @@ namespace {
 speed_t BaudConstant(int baud)
 {
     switch (baud) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    default: return B9600;
+    case 1200:
+        return B1200;
+    case 2400:
+        return B2400;
+    case 4800:
+        return B4800;
+    case 19200:
+        return B19200;
+    case 38400:
+        return B38400;
+    case 57600:
+        return B57600;
+    case 115200:
+        return B115200;
+    default:
+        return B9600;
     }
 }
 
-}  // namespace
+} // namespace
 
 PosixSerialPort::~PosixSerialPort() { Close(); }
 
@@ -52,20 +60,28 @@ bool PosixSerialPort::Open(std::string& error)
     if (::tcgetattr(fd, &tio) != 0) {
         const int err = errno;
         ::close(fd);
-        error = PortOpenFailureText(m_device, std::string("not a serial device (") + std::strerror(err) + ")", false);
+        error = PortOpenFailureText(m_device, std::string("not a serial device (") + std::strerror(err) + ")",
+                                    false);
         return false;
     }
-    if (::ioctl(fd, TIOCEXCL) != 0) {
-        // Exclusive use is a courtesy to other programs; the port works without it.
-    }
+    // Exclusive use keeps other programs off the line during a transfer; the port works without it.
+    static_cast<void>(::ioctl(fd, TIOCEXCL));
     ::cfmakeraw(&tio);
     tio.c_cflag |= CLOCAL | CREAD;
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | CSTOPB | PARENB | PARODD);
     switch (line.dataBits) {
-    case 5: tio.c_cflag |= CS5; break;
-    case 6: tio.c_cflag |= CS6; break;
-    case 7: tio.c_cflag |= CS7; break;
-    default: tio.c_cflag |= CS8; break;
+    case 5:
+        tio.c_cflag |= CS5;
+        break;
+    case 6:
+        tio.c_cflag |= CS6;
+        break;
+    case 7:
+        tio.c_cflag |= CS7;
+        break;
+    default:
+        tio.c_cflag |= CS8;
+        break;
     }
     if (line.stopBits == 2)
         tio.c_cflag |= CSTOPB;
@@ -174,7 +190,7 @@ bool PosixSerialPort::WaitForInput(int milliseconds)
     return true;
 }
 
-#else  // Windows: the command-line tool reaches devices only through the window program's adapter.
+#else // Windows: the command-line tool reaches devices only through the window program's adapter.
 
 PosixSerialPort::~PosixSerialPort() = default;
 bool PosixSerialPort::Open(std::string& error)

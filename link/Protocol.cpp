@@ -29,7 +29,7 @@ int DecimalDigits(const std::string& pair)
     return value;
 }
 
-}  // namespace
+} // namespace
 
 std::string ReadRequestFrame(int address, int length)
 {
@@ -74,7 +74,7 @@ int PortTransceive(SerialPort& port, const std::string& command, std::string& re
         if (waiting > 0) {
             reply += BytesToHex(port.ReadAll());
             if (reply.size() >= wanted) {
-                reply.resize(wanted);  // surplus of this read is dropped
+                reply.resize(wanted); // surplus of this read is dropped
                 return LINK_OK;
             }
         }
@@ -135,7 +135,10 @@ RadioIdentity::RadioIdentity(const std::string& replyHex)
         m_hex = ToUpperAscii(replyHex);
 }
 
-std::string RadioIdentity::ModelTag() const { return IsValid() ? HexToText(m_hex.substr(0, 8)) : std::string(); }
+std::string RadioIdentity::ModelTag() const
+{
+    return IsValid() ? HexToText(m_hex.substr(0, 8)) : std::string();
+}
 
 std::string RadioIdentity::ModelNumber() const
 {
@@ -181,6 +184,20 @@ HandshakeStep HandshakeIdentify(SerialPort& port, ExchangeLog& log, const Handsh
     return HandshakeStep::Done;
 }
 
+bool AlignmentWakeUp(SerialPort& port, ExchangeLog& log)
+{
+    std::string reply;
+    if (PortExchange(port, FRAME_QUINTAR, reply, 1, 300, FRAME_ACK, log, false))
+        return true;
+    if (!PortExchange(port, FRAME_IDENTITY, reply, 0, 300, std::string(), log, false))
+        return false;
+    DelayMs(40);
+    if (!PortExchange(port, FRAME_PROGRAM, reply, 1, 300, FRAME_ACK, log, true))
+        return false;
+    DelayMs(20);
+    return true;
+}
+
 HandshakeStep HandshakeAcknowledge(SerialPort& port, ExchangeLog& log, const HandshakeLimits& limits,
                                    int* lastResult)
 {
@@ -199,8 +216,7 @@ AccessResult RequestServiceAccess(SerialPort& port, ExchangeLog& log, bool forWr
         return AccessResult::Failed;
     if (forWriting && reply == FRAME_REFUSE)
         return AccessResult::Refused;
-    if (reply == FRAME_ACK &&
-        !PortExchange(port, ServiceCodeFrame(), reply, 1, 500, FRAME_ACK, log, true))
+    if (reply == FRAME_ACK && !PortExchange(port, ServiceCodeFrame(), reply, 1, 500, FRAME_ACK, log, true))
         return AccessResult::Failed;
     return AccessResult::Granted;
 }

@@ -20,22 +20,22 @@ inline constexpr const char* SCRAMBLE_KEY = "7B1E04C9A2583DF6E01A";
 inline constexpr const char* SERVICE_CODE = "qormitabe";
 
 // Frames (hex text).
-inline constexpr const char* FRAME_PROGRAM = "50524F4752414D";  // "PROGRAM"
-inline constexpr const char* FRAME_QUINTAR = "5155494E544152";  // "QUINTAR"
+inline constexpr const char* FRAME_PROGRAM = "50524F4752414D"; // "PROGRAM"
+inline constexpr const char* FRAME_QUINTAR = "5155494E544152"; // "QUINTAR"
 inline constexpr const char* FRAME_IDENTITY = "02";
 inline constexpr const char* FRAME_ACK = "06";
 inline constexpr const char* FRAME_REFUSE = "07";
 inline constexpr const char* FRAME_READ_ACCESS = "10";
 inline constexpr const char* FRAME_WRITE_ACCESS = "15";
-inline constexpr const char* FRAME_TEST = "54455354";  // "TEST"
-inline constexpr const char* FRAME_CLOS = "434C4F53";  // "CLOS"
+inline constexpr const char* FRAME_TEST = "54455354"; // "TEST"
+inline constexpr const char* FRAME_CLOS = "434C4F53"; // "CLOS"
 
 std::string ReadRequestFrame(int address, int length);                           // "52" addr len
-std::string WriteRequestFrame(int address, int length, const std::string& data);  // "57" addr len data
-std::string TsFrame(int item, int value);   // "5453" item value
-std::string AskFrame(int item);             // "41534B" item
-std::string SvFrame(int item, int value);   // "5356" item value
-std::string TfFrame(int item, int value);   // "5446" item value
+std::string WriteRequestFrame(int address, int length, const std::string& data); // "57" addr len data
+std::string TsFrame(int item, int value);                                        // "5453" item value
+std::string AskFrame(int item);                                                  // "41534B" item
+std::string SvFrame(int item, int value);                                        // "5356" item value
+std::string TfFrame(int item, int value);                                        // "5446" item value
 // "53" + the scrambled service code field ("qormitabe" + 0x03).
 std::string ServiceCodeFrame();
 
@@ -68,10 +68,10 @@ public:
 
     bool IsValid() const { return m_hex.size() == 16; }
     const std::string& Hex() const { return m_hex; }
-    std::string ModelTag() const;     // bytes 0-3 as text up to the first 00/FF
-    std::string ModelNumber() const;  // bytes 1-4 the same way
-    std::string BandCode() const;     // byte 5, two hex digits
-    std::string VersionText() const;  // bytes 6-7: "%d.%02d" of the digits read as decimal ("2.10")
+    std::string ModelTag() const;    // bytes 0-3 as text up to the first 00/FF
+    std::string ModelNumber() const; // bytes 1-4 the same way
+    std::string BandCode() const;    // byte 5, two hex digits
+    std::string VersionText() const; // bytes 6-7: "%d.%02d" of the digits read as decimal ("2.10")
 
 private:
     std::string m_hex;
@@ -79,10 +79,10 @@ private:
 
 // Limits of the opening handshake for one caller.
 struct HandshakeLimits {
-    int modeMs;       // step 1 (mode string awaiting 06)
-    bool modeReport;  // step 1 with report-failure
-    int identityMs;   // step 2
-    int ackMs;        // step 4
+    int modeMs;      // step 1 (mode string awaiting 06)
+    bool modeReport; // step 1 with report-failure
+    int identityMs;  // step 2
+    int ackMs;       // step 4
     bool sleepAfterIdentity;
 };
 inline constexpr HandshakeLimits kReadHandshake{500, false, 500, 500, true};
@@ -101,6 +101,10 @@ enum class HandshakeStep { Done, ModeFailed, IdentityFailed, AckFailed };
 HandshakeStep HandshakeIdentify(SerialPort& port, ExchangeLog& log, const HandshakeLimits& limits,
                                 const std::string& modeFrame, RadioIdentity& identity,
                                 int* lastResult = nullptr);
+// Step 1 as the alignment-data window runs it before writing: QUINTAR awaiting 06 (300 ms, no
+// report); when that fails, "02" with no reply, 40 ms, PROGRAM awaiting 06 (300 ms, report) and a
+// sleep of 20 ms. True when the radio answered either mode string.
+bool AlignmentWakeUp(SerialPort& port, ExchangeLog& log);
 // Steps 4-5: "06" awaiting "06", then a sleep of 20 ms.
 HandshakeStep HandshakeAcknowledge(SerialPort& port, ExchangeLog& log, const HandshakeLimits& limits,
                                    int* lastResult = nullptr);

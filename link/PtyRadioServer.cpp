@@ -78,10 +78,12 @@ bool PtyRadioServer::Serve(const std::atomic<bool>& stop)
 
         auto wait = std::chrono::nanoseconds(std::chrono::milliseconds(50));
         if (!m_line.Empty())
-            wait = std::min(wait, std::chrono::duration_cast<std::chrono::nanoseconds>(m_line.NextDue() - now));
+            wait =
+                std::min(wait, std::chrono::duration_cast<std::chrono::nanoseconds>(m_line.NextDue() - now));
         if (wait.count() < 0)
             wait = std::chrono::nanoseconds(0);
-        timespec ts{static_cast<time_t>(wait.count() / 1000000000), static_cast<long>(wait.count() % 1000000000)};
+        timespec ts{static_cast<time_t>(wait.count() / 1000000000),
+                    static_cast<long>(wait.count() % 1000000000)};
         pollfd in{m_master, POLLIN, 0};
         const int rc = ::ppoll(&in, 1, &ts, nullptr);
         if (rc < 0) {
@@ -98,7 +100,7 @@ bool PtyRadioServer::Serve(const std::atomic<bool>& stop)
         const std::vector<std::uint8_t> bytes(buffer, buffer + n);
         const std::vector<SimResponse> responses = m_radio.Receive(bytes);
         for (const SimResponse& r : responses) {
-            if (r.drop) {  // the cable is pulled: the program's port fails
+            if (r.drop) { // the cable is pulled: the program's port fails
                 Close();
                 return true;
             }

@@ -32,6 +32,6 @@ private:
     SimulatedRadio m_radio;
     SimLine m_line;
     int m_master = -1;
-    int m_slave = -1;  // held open so that the terminal lives while no program has it open
+    int m_slave = -1; // held open so that the terminal lives while no program has it open
     std::string m_path;
 };

@@ -22,17 +22,35 @@ void QtSerialPort::SetLineSettings(const std::string& settings)
     LineSettings::Parse(settings, line);
     m_port->setBaudRate(line.baud);
     switch (line.dataBits) {
-    case 5: m_port->setDataBits(QSerialPort::Data5); break;
-    case 6: m_port->setDataBits(QSerialPort::Data6); break;
-    case 7: m_port->setDataBits(QSerialPort::Data7); break;
-    default: m_port->setDataBits(QSerialPort::Data8); break;
+    case 5:
+        m_port->setDataBits(QSerialPort::Data5);
+        break;
+    case 6:
+        m_port->setDataBits(QSerialPort::Data6);
+        break;
+    case 7:
+        m_port->setDataBits(QSerialPort::Data7);
+        break;
+    default:
+        m_port->setDataBits(QSerialPort::Data8);
+        break;
     }
     switch (line.parity) {
-    case 'e': m_port->setParity(QSerialPort::EvenParity); break;
-    case 'o': m_port->setParity(QSerialPort::OddParity); break;
-    case 'm': m_port->setParity(QSerialPort::MarkParity); break;
-    case 's': m_port->setParity(QSerialPort::SpaceParity); break;
-    default: m_port->setParity(QSerialPort::NoParity); break;
+    case 'e':
+        m_port->setParity(QSerialPort::EvenParity);
+        break;
+    case 'o':
+        m_port->setParity(QSerialPort::OddParity);
+        break;
+    case 'm':
+        m_port->setParity(QSerialPort::MarkParity);
+        break;
+    case 's':
+        m_port->setParity(QSerialPort::SpaceParity);
+        break;
+    default:
+        m_port->setParity(QSerialPort::NoParity);
+        break;
     }
     m_port->setStopBits(line.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
@@ -109,7 +127,7 @@ bool QtSerialPort::WaitForInput(int milliseconds)
     if (!m_port->waitForReadyRead(milliseconds < 0 ? 0 : milliseconds)) {
         if (Faulted())
             return false;
-        m_port->clearError();  // the time ran out
+        m_port->clearError(); // the time ran out
     }
     return true;
 }

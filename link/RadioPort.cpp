@@ -52,7 +52,10 @@ bool RadioPort::Write(const std::vector<std::uint8_t>& bytes) { return m_port &&
 
 int RadioPort::BytesWaiting() { return m_port ? m_port->BytesWaiting() : -1; }
 
-std::vector<std::uint8_t> RadioPort::ReadAll() { return m_port ? m_port->ReadAll() : std::vector<std::uint8_t>(); }
+std::vector<std::uint8_t> RadioPort::ReadAll()
+{
+    return m_port ? m_port->ReadAll() : std::vector<std::uint8_t>();
+}
 
 bool RadioPort::WaitForInput(int milliseconds) { return m_port && m_port->WaitForInput(milliseconds); }
 

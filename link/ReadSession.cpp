@@ -33,7 +33,8 @@ TransferResult ReadSession::Run()
     // failed exchange (3006) and closes the port, as a failed block does.
     int last = LINK_OK;
     RadioIdentity identity;
-    const HandshakeStep step = HandshakeIdentify(m_port, m_log, kReadHandshake, FRAME_PROGRAM, identity, &last);
+    const HandshakeStep step =
+        HandshakeIdentify(m_port, m_log, kReadHandshake, FRAME_PROGRAM, identity, &last);
     if (step == HandshakeStep::ModeFailed) {
         m_port.Close();
         return Finish(last == LINK_PORT_FAULT ? TransferStatus::PortFault : TransferStatus::NoRadio, 3006);
@@ -43,7 +44,7 @@ TransferResult ReadSession::Run()
             m_port.Close();
             return Finish(TransferStatus::PortFault, 3006);
         }
-        return {TransferStatus::RadioStopped, 3009};  // shown and closed by PortExchange
+        return {TransferStatus::RadioStopped, 3009}; // shown and closed by PortExchange
     }
 
     // Any identity is accepted. The firmware version of an "R736" radio is kept for the model

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
-void SimLine::Transmit(std::size_t requestBytes, const std::vector<SimResponse>& responses, Clock::time_point now)
+void SimLine::Transmit(std::size_t requestBytes, const std::vector<SimResponse>& responses,
+                       Clock::time_point now)
 {
-    const auto byteTime = m_paced ? std::chrono::duration_cast<Clock::duration>(kByteTime) : Clock::duration::zero();
+    const auto byteTime =
+        m_paced ? std::chrono::duration_cast<Clock::duration>(kByteTime) : Clock::duration::zero();
     // The request occupies the line towards the radio; replies follow once it has arrived.
     Clock::time_point t = std::max(now, m_lineFree) + byteTime * static_cast<long>(requestBytes);
     m_lineFree = t;

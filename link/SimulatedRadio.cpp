@@ -15,7 +15,7 @@ bool StartsWith(const std::vector<std::uint8_t>& data, const char* text)
 {
     for (std::size_t i = 0; text[i] != '\0'; ++i)
         if (i >= data.size() || data[i] != static_cast<std::uint8_t>(text[i]))
-            return i >= data.size();  // a prefix of the text may still become the text
+            return i >= data.size(); // a prefix of the text may still become the text
     return true;
 }
 
@@ -27,7 +27,7 @@ std::vector<std::uint8_t> Bytes(std::initializer_list<int> values)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 SimulatedRadio::SimulatedRadio() { Reset(); }
 
@@ -92,24 +92,24 @@ int SimulatedRadio::ItemValue(int item) const
 std::size_t SimulatedRadio::FrameLength() const
 {
     switch (m_input[0]) {
-    case 0x50:  // PROGRAM
+    case 0x50: // PROGRAM
         return StartsWith(m_input, "PROGRAM") ? 7 : 0;
-    case 0x51:  // QUINTAR
+    case 0x51: // QUINTAR
         return StartsWith(m_input, "QUINTAR") ? 7 : 0;
     case 0x02:
     case 0x06:
     case 0x10:
     case 0x15:
         return 1;
-    case 0x52:  // block read: 52 address length
+    case 0x52: // block read: 52 address length
         return 4;
-    case 0x57:  // block write: 57 address length data
+    case 0x57: // block write: 57 address length data
         return m_input.size() < 4 ? 4 : 4 + std::size_t{m_input[3]};
-    case 0x53:  // SV item value in the tuning mode, else the service code field
+    case 0x53: // SV item value in the tuning mode, else the service code field
         return m_mode == Mode::Tuning ? 4 : 11;
-    case 0x54:  // TEST, TS, TF
-    case 0x41:  // ASK item
-    case 0x43:  // CLOS
+    case 0x54: // TEST, TS, TF
+    case 0x41: // ASK item
+    case 0x43: // CLOS
         return 4;
     default:
         return 0;
@@ -122,7 +122,7 @@ std::vector<SimResponse> SimulatedRadio::Receive(const std::vector<std::uint8_t>
     m_input.insert(m_input.end(), bytes.begin(), bytes.end());
     while (!m_input.empty()) {
         const std::size_t length = FrameLength();
-        if (length == 0) {  // noise on the line: not the start of any frame
+        if (length == 0) { // noise on the line: not the start of any frame
             m_input.erase(m_input.begin());
             continue;
         }
@@ -133,10 +133,8 @@ std::vector<SimResponse> SimulatedRadio::Receive(const std::vector<std::uint8_t>
         const std::string frameHex = BytesToHex(frame);
         m_frames.push_back(frameHex);
         SimResponse response;
-        if (!m_dropped) {
-            response = Answer(frame);
-            ApplyFaults(frameHex, response);
-        }
+        if (!m_dropped)
+            ApplyFaults(frameHex, frame, response);
         out.push_back(response);
     }
     return out;
@@ -167,7 +165,7 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
     case 0x52:
         if (ready) {
             const int address = (f[1] << 8) | f[2];
-            r.bytes = f;  // header: the request echoed
+            r.bytes = f; // header: the request echoed
             for (int i = 0; i < f[3]; ++i)
                 r.bytes.push_back(m_memory[static_cast<std::size_t>((address + i) & 0x3FF)]);
         }
@@ -176,7 +174,8 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
         if (ready) {
             const int address = (f[1] << 8) | f[2];
             for (int i = 0; i < f[3]; ++i)
-                m_memory[static_cast<std::size_t>((address + i) & 0x3FF)] = f[static_cast<std::size_t>(4 + i)];
+                m_memory[static_cast<std::size_t>((address + i) & 0x3FF)] =
+                    f[static_cast<std::size_t>(4 + i)];
             r.bytes = Bytes({0x06});
         }
         break;
@@ -189,7 +188,7 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
         }
         break;
     case 0x53:
-        if (m_mode == Mode::Tuning) {  // SV: the confirmed value goes into the alignment block
+        if (m_mode == Mode::Tuning) { // SV: the confirmed value goes into the alignment block
             m_workValues[f[2]] = f[3];
             if (f[2] < kAlignmentBytes)
                 m_memory[static_cast<std::size_t>(kAlignmentBlock + f[2])] = f[3];
@@ -204,7 +203,7 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
         if (ready && StartsWith(f, "TEST")) {
             m_mode = Mode::Tuning;
             r.bytes = Bytes({0x06});
-        } else if (m_mode == Mode::Tuning && (f[1] == 0x53 || f[1] == 0x46)) {  // TS, TF
+        } else if (m_mode == Mode::Tuning && (f[1] == 0x53 || f[1] == 0x46)) { // TS, TF
             m_workValues[f[2]] = f[3];
             r.bytes = f;
         }
@@ -226,34 +225,43 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
     return r;
 }
 
-void SimulatedRadio::ApplyFaults(const std::string& frameHex, SimResponse& response)
+void SimulatedRadio::ApplyFaults(const std::string& frameHex, const std::vector<std::uint8_t>& frame,
+                                 SimResponse& response)
 {
     m_faultCounts.resize(m_faults.size(), 0);
+    std::vector<const SimFault*> active;
     for (std::size_t i = 0; i < m_faults.size(); ++i) {
         const SimFault& fault = m_faults[i];
         if (frameHex.compare(0, fault.prefix.size(), fault.prefix) != 0)
             continue;
         const int index = ++m_faultCounts[i];
-        if (index < fault.frame || (fault.count > 0 && index >= fault.frame + fault.count))
-            continue;
-        switch (fault.kind) {
-        case SimFault::Kind::NoAnswer:
-            response.bytes.clear();
-            break;
+        if (index >= fault.frame && (fault.count == 0 || index < fault.frame + fault.count))
+            active.push_back(&fault);
+    }
+    // A frame lost on the way (no answer, dropped line) leaves the radio as it was.
+    for (const SimFault* fault : active) {
+        if (fault->kind == SimFault::Kind::Drop) {
+            response.drop = true;
+            m_dropped = true;
+            return;
+        }
+        if (fault->kind == SimFault::Kind::NoAnswer)
+            return;
+    }
+    response = Answer(frame);
+    for (const SimFault* fault : active) {
+        switch (fault->kind) {
         case SimFault::Kind::LateAnswer:
-            response.delayMs += fault.delayMs;
+            response.delayMs += fault->delayMs;
             break;
         case SimFault::Kind::WrongByte:
             if (!response.bytes.empty())
-                response.bytes.back() = fault.value;
+                response.bytes.back() = fault->value;
             break;
         case SimFault::Kind::ExtraBytes:
-            response.bytes.insert(response.bytes.end(), fault.bytes.begin(), fault.bytes.end());
+            response.bytes.insert(response.bytes.end(), fault->bytes.begin(), fault->bytes.end());
             break;
-        case SimFault::Kind::Drop:
-            response.bytes.clear();
-            response.drop = true;
-            m_dropped = true;
+        default:
             break;
         }
     }

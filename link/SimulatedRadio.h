@@ -10,15 +10,15 @@
 // when prefix is set (hex text, e.g. "52"), only frames starting with it are counted for this fault.
 struct SimFault {
     enum class Kind {
-        NoAnswer,    // the frame gets no reply at all
-        LateAnswer,  // the reply comes delayMs late
-        WrongByte,   // the last byte of the reply is replaced by value
-        ExtraBytes,  // bytes are sent after the reply
-        Drop,        // the connection fails: the port faults from this frame on
+        NoAnswer,   // the frame is lost: no reply, the radio's state stays as it was
+        LateAnswer, // the reply comes delayMs late
+        WrongByte,  // the last byte of the reply is replaced by value
+        ExtraBytes, // bytes are sent after the reply
+        Drop,       // the connection fails: the port faults from this frame on
     };
     Kind kind = Kind::NoAnswer;
-    int frame = 1;      // first matching frame (1-based) the fault applies to
-    int count = 1;      // how many matching frames in a row (0: all from frame on)
+    int frame = 1; // first matching frame (1-based) the fault applies to
+    int count = 1; // how many matching frames in a row (0: all from frame on)
     std::string prefix;
     int delayMs = 0;
     std::uint8_t value = 0x15;
@@ -27,9 +27,9 @@ struct SimFault {
 
 // The radio's reaction to one complete frame.
 struct SimResponse {
-    std::vector<std::uint8_t> bytes;  // reply (may be empty)
-    int delayMs = 0;                  // extra delay before the first reply byte
-    bool drop = false;                // the connection fails
+    std::vector<std::uint8_t> bytes; // reply (may be empty)
+    int delayMs = 0;                 // extra delay before the first reply byte
+    bool drop = false;               // the connection fails
 };
 
 class SimulatedRadio {
@@ -75,7 +75,9 @@ private:
     // Bytes the frame starting at m_input[0] needs; 0 when the first byte starts no frame.
     std::size_t FrameLength() const;
     SimResponse Answer(const std::vector<std::uint8_t>& frame);
-    void ApplyFaults(const std::string& frameHex, SimResponse& response);
+    // Answers the frame unless a fault loses it, then lets the active faults change the answer.
+    void ApplyFaults(const std::string& frameHex, const std::vector<std::uint8_t>& frame,
+                     SimResponse& response);
 
     std::vector<std::uint8_t> m_memory;
     std::vector<std::uint8_t> m_input;

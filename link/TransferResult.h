@@ -18,7 +18,7 @@ enum class TransferStatus {
 
 struct TransferResult {
     TransferStatus status = TransferStatus::Success;
-    int textNumber = 0;  // the interface text shown (0: none)
+    int textNumber = 0; // the interface text shown (0: none)
 
     bool Succeeded() const { return status == TransferStatus::Success; }
 };

@@ -25,6 +25,6 @@ protected:
     void RunDryRun() override;
 
 private:
-    std::unique_ptr<WriteSession> m_session;  // one per window: it keeps the band-check flag
+    std::unique_ptr<WriteSession> m_session; // one per window: it keeps the band-check flag
     TransferResult m_lastResult;
 };

@@ -21,7 +21,7 @@ bool ChecksModelNumber(const std::string& model)
 
 bool SkippedBlock(int address) { return address == 0x0180 || address == 0x0190 || address == 0x01A0; }
 
-}  // namespace
+} // namespace
 
 WriteSession::WriteSession(SerialPort& port, LinkUi& ui, CodePlug& image)
     : m_port(port), m_ui(ui), m_image(image), m_log(&ui)
@@ -67,7 +67,8 @@ TransferResult WriteSession::Run()
 
     int last = LINK_OK;
     RadioIdentity identity;
-    const HandshakeStep step = HandshakeIdentify(m_port, m_log, kWriteHandshake, FRAME_PROGRAM, identity, &last);
+    const HandshakeStep step =
+        HandshakeIdentify(m_port, m_log, kWriteHandshake, FRAME_PROGRAM, identity, &last);
     if (step == HandshakeStep::ModeFailed) {
         m_port.Close();
         return Finish(last == LINK_PORT_FAULT ? TransferStatus::PortFault : TransferStatus::NoRadio, 3006);
@@ -81,7 +82,7 @@ TransferResult WriteSession::Run()
     }
 
     if (ChecksModelNumber(g_strModel) && identity.ModelNumber() != "Q951")
-        return Finish(TransferStatus::ModelRejected, 3023);  // the port stays open
+        return Finish(TransferStatus::ModelRejected, 3023); // the port stays open
 
     if (m_bBandCheck && identity.BandCode() != bandCode) {
         if (!crossBandAllowed) {

@@ -18,7 +18,7 @@ void EditImage(int value = 0x12) { ASSERT_TRUE(g_doc.image.WriteByte(0x10, value
 
 QString Prompt(const QString& name) { return name + QStringLiteral(" ") + LangText(2004); }
 
-}  // namespace
+} // namespace
 
 TEST(FileCommands, SaveOpenNewRoundTripWithPrompts)
 {
@@ -53,7 +53,7 @@ TEST(FileCommands, SaveOpenNewRoundTripWithPrompts)
     EXPECT_EQ(g_doc.image.Text(), fresh);
     EXPECT_TRUE(g_doc.path.empty());
     EXPECT_FALSE(g_doc.IsModified());
-    EXPECT_EQ(env.Get(QStringLiteral("plug.dat")), QByteArray::fromStdString(edited));  // not saved
+    EXPECT_EQ(env.Get(QStringLiteral("plug.dat")), QByteArray::fromStdString(edited)); // not saved
     EXPECT_EQ(frame->FilePaneText(), LangText(2013) + QStringLiteral(": ") + LangText(90026));
 
     // Open brings the saved code plug back unmodified; nothing is asked while nothing is unsaved.
@@ -107,7 +107,7 @@ TEST(FileCommands, CancelAndFailuresChangeNothing)
 
     const auto openAnswering = [&](const QString& path) {
         MsgBox::ClearAnswers();
-        MsgBox::SetNextAnswer(QMessageBox::No);  // the unsaved-work prompt
+        MsgBox::SetNextAnswer(QMessageBox::No); // the unsaved-work prompt
         SetNextFileDialogResult(path);
         frame->OnCommand(cmd::kFileOpen);
     };
@@ -168,6 +168,15 @@ TEST(FileCommands, SaveAsAlwaysAsksAndCancelLeavesNoFile)
     EXPECT_EQ(QString::fromStdString(g_doc.path), second);
     EXPECT_EQ(env.Get(QStringLiteral("second.dat")), QByteArray::fromStdString(g_doc.image.Text()));
     EXPECT_NE(env.Get(QStringLiteral("first.dat")), env.Get(QStringLiteral("second.dat")));
+
+    // Save As into a place that cannot be written: 2014, and the code plug keeps its file.
+    EditImage(0x77);
+    MsgBox::ClearAnswers();
+    SetNextFileDialogResult(env.Path(QStringLiteral("no-such-dir/x.dat")));
+    frame->OnCommand(cmd::kFileSaveAs);
+    EXPECT_EQ(MsgBox::ShownTexts().last(), LangText(2014));
+    EXPECT_EQ(QString::fromStdString(g_doc.path), second);
+    EXPECT_TRUE(g_doc.IsModified());
 
     // Cancelled Save As: no current file any more, and the next Save asks again.
     EditImage(0x99);

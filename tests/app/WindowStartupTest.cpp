@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <vector>
+
 #include "app/CommandIds.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
@@ -23,22 +25,24 @@ QStringList PopupCaptions(CMainFrame* frame)
     return captions;
 }
 
-}  // namespace
+} // namespace
 
 TEST(WindowStartup, MenusFollowLanguageAndMarkerFiles)
 {
-    const int alwaysRemoved[] = {cmd::kOptionalFunctions, cmd::kKeyAssignment, cmd::kTestMode, cmd::kBatchWriteTest,
-                                 cmd::kTestPassword,      cmd::kModelInfo,     cmd::kRwPassword, cmd::kHelpTopics};
+    const int alwaysRemoved[] = {cmd::kOptionalFunctions, cmd::kKeyAssignment, cmd::kTestMode,
+                                 cmd::kBatchWriteTest,    cmd::kTestPassword,  cmd::kModelInfo,
+                                 cmd::kRwPassword,        cmd::kHelpTopics};
     {
         // No settings, no markers: Chinese, no language item, the service items pruned.
         WindowTestEnv env;
         CMainFrame* frame = env.Start();
         EXPECT_EQ(g_nLanguage, kLangChinese);
-        EXPECT_EQ(PopupCaptions(frame), (QStringList{LangText(1), LangText(7), LangText(9), LangText(11), LangText(16)}));
+        EXPECT_EQ(PopupCaptions(frame),
+                  (QStringList{LangText(1), LangText(7), LangText(9), LangText(11), LangText(16)}));
         EXPECT_FALSE(LangText(1).isEmpty());
-        for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kAppExit, cmd::kComPort,
-                       cmd::kOptions, cmd::kTestFrequency, cmd::kEmbeddedMessage, cmd::kReadData, cmd::kWriteData,
-                       cmd::kAbout, cmd::kFilePrint, cmd::kFilePrintPreview})
+        for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kAppExit,
+                       cmd::kComPort, cmd::kOptions, cmd::kTestFrequency, cmd::kEmbeddedMessage,
+                       cmd::kReadData, cmd::kWriteData, cmd::kAbout, cmd::kFilePrint, cmd::kFilePrintPreview})
             EXPECT_TRUE(frame->MenuHasCommand(id)) << id;
         for (int id : alwaysRemoved)
             EXPECT_FALSE(frame->MenuHasCommand(id)) << id;
@@ -84,7 +88,8 @@ TEST(WindowStartup, MenusFollowLanguageAndMarkerFiles)
         env.Settings(QByteArray("[language]\nlanguage=") + value + "\n");
         CMainFrame* frame = env.Start();
         EXPECT_EQ(g_nLanguage, kLangChinese) << value;
-        EXPECT_EQ(PopupCaptions(frame).first(), QString::fromStdString(GetLangTextIn(1, kLangChinese))) << value;
+        EXPECT_EQ(PopupCaptions(frame).first(), QString::fromStdString(GetLangTextIn(1, kLangChinese)))
+            << value;
     }
 }
 
@@ -139,8 +144,8 @@ TEST(WindowStartup, ToolbarStatusBarAndPlacement)
             EXPECT_GE(button->width(), 35);
             EXPECT_EQ(a->isVisible(), a->data().toInt() != cmd::kHelpTopics);
         }
-        EXPECT_EQ(texts, (QStringList{LangText(1001), LangText(1002), LangText(1003), LangText(1004), LangText(1005),
-                                      LangText(1006), LangText(1007)}));
+        EXPECT_EQ(texts, (QStringList{LangText(1001), LangText(1002), LangText(1003), LangText(1004),
+                                      LangText(1005), LangText(1006), LangText(1007)}));
         EXPECT_EQ(bar->widgetForAction(bar->actions().first())->size(), QSize(35, 35));
         ASSERT_NE(frame->LogoArea(), nullptr);
         EXPECT_FALSE(frame->LogoArea()->pixmap().isNull());
@@ -157,11 +162,13 @@ TEST(WindowStartup, ToolbarStatusBarAndPlacement)
         env.Settings("[language]\nlanguage=200000\n[computer]\ncom=COM12\n");
         CMainFrame* frame = env.Start();
         for (QAction* a : frame->ToolBar()->actions()) {
-            if (!a->isSeparator() && a->data().toInt() != 0)
-                EXPECT_EQ(frame->ToolBar()->widgetForAction(a)->size(), QSize(37, 37)) << a->text().toStdString();
+            if (a->isSeparator() || a->data().toInt() == 0)
+                continue;
+            EXPECT_EQ(frame->ToolBar()->widgetForAction(a)->size(), QSize(37, 37)) << a->text().toStdString();
         }
         EXPECT_EQ(frame->PortPane()->text(), QStringLiteral("COM12"));
-        EXPECT_EQ(frame->FilePaneText(), QString::fromStdString(GetLangTextIn(2013, kLangEnglish)) + QStringLiteral(": ") +
+        EXPECT_EQ(frame->FilePaneText(), QString::fromStdString(GetLangTextIn(2013, kLangEnglish)) +
+                                             QStringLiteral(": ") +
                                              QString::fromStdString(GetLangTextIn(90026, kLangEnglish)));
     }
 }
@@ -180,7 +187,7 @@ TEST(WindowTitle, ShowsModelVersionAndBand)
         const char* title;
     };
     const Case cases[] = {
-        {"33", 350.0, 390.0, 3, "VPXE+ V1.03    [UHF:350-390MHz]"},  // exactly 350 MHz is UHF
+        {"33", 350.0, 390.0, 3, "VPXE+ V1.03    [UHF:350-390MHz]"}, // exactly 350 MHz is UHF
         {"33", 349.99, 390.0, 3, "VPXE+ V1.03    [VHF:349.99-390MHz]"},
         {"11", 136.0, 174.0, 3, "VPXE+ V1.03    [VHF:136-174MHz]"},
         {"F9", 446.0, 446.2, 3, "VPXE+ V1.03    [UHF:446MHz]"},
@@ -202,4 +209,22 @@ TEST(WindowTitle, ShowsModelVersionAndBand)
     MsgBox::SetNextAnswer(QMessageBox::No);
     frame->OnCommand(cmd::kFileNew);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("VPXE+ V1.03    [UHF:400-470MHz]"));
+}
+
+TEST(WindowTexts, EveryTextOfTheWindowsExistsInBothLanguages)
+{
+    WindowTestEnv env;
+    std::vector<int> numbers;
+    for (int n = 1; n <= 25; ++n)
+        numbers.push_back(n);
+    for (int n = 1001; n <= 1007; ++n)
+        numbers.push_back(n);
+    for (int n : {2002, 2004, 2011, 2013, 2014, 2015, 3003,  3004,  3005,  3006,  3007, 3008,
+                  3009, 3012, 3013, 3014, 3017, 3018, 3019,  3022,  3023,  7201,  7204, 7205,
+                  7206, 7208, 7209, 7210, 7801, 7802, 90000, 90001, 90005, 90006, 90026})
+        numbers.push_back(n);
+    for (int n : numbers) {
+        EXPECT_FALSE(GetLangTextIn(n, kLangChinese).empty()) << n;
+        EXPECT_FALSE(GetLangTextIn(n, kLangEnglish).empty()) << n;
+    }
 }

@@ -25,11 +25,12 @@ class WindowTestEnv {
 public:
     WindowTestEnv()
     {
-        QFile::copy(QStringLiteral(VPX_SOURCE_DIR "/res/language.sys"), m_dir.filePath(QStringLiteral("language.sys")));
+        QFile::copy(QStringLiteral(VPX_SOURCE_DIR "/res/language.sys"),
+                    m_dir.filePath(QStringLiteral("language.sys")));
         g_strAppDir = Dir();
         ResetLangTextCache();
         MsgBox::ClearAnswers();
-        MsgBox::SetNonInteractive(true);  // a box nobody answered takes its default button
+        MsgBox::SetNonInteractive(true); // a box nobody answered takes its default button
     }
     ~WindowTestEnv()
     {

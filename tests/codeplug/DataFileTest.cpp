@@ -168,6 +168,15 @@ TEST(DataFile, SaveIntoAnUnwritableFolderKeepsTheOldFile)
         EXPECT_EQ(FilesIn(folder), 1u);
     }
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+
+    // A read-only file is not replaced either.
+    const std::string readOnly = dir.File("readonly.dat");
+    ASSERT_TRUE(SaveTextFileAtomic(readOnly, "original"));
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+    if (!canStillWrite) {
+        EXPECT_FALSE(SaveTextFileAtomic(readOnly, "replacement"));
+        EXPECT_EQ(dir.ReadFile("readonly.dat"), "original");
+    }
     if (canStillWrite)
         GTEST_SKIP() << "running with rights that ignore folder permissions";
 }

@@ -1,6 +1,7 @@
 // Hex and bit helpers: the failure values the field writers rely on, and round trips over every byte.
 #include <gtest/gtest.h>
 
+#include "codeplug/AddressMap.h"
 #include "codeplug/CodePlug.h"
 #include "codeplug/HexText.h"
 
@@ -165,6 +166,11 @@ TEST(HexText, ImageWritesNeverChangeItsLength)
     EXPECT_EQ(image.Read(0x0165, 2), "2C01");
     EXPECT_EQ(image.ReadWordLE(0x0165), 300);
     EXPECT_EQ(image.Text().size(), 2048u);
+    // A field write with a value of the wrong length (a failed conversion) changes nothing.
+    EXPECT_FALSE(image.WriteField(Addr::kTimeOut, 1, IntToHex(256, 1)));
+    EXPECT_FALSE(image.WriteField(Addr::kScanDwell, 2, "05"));
+    EXPECT_TRUE(image.WriteField(Addr::kScanDwell, 2, "0500"));
+    EXPECT_EQ(image.ReadWordLE(Addr::kScanDwell), 5);
     EXPECT_FALSE(image.SetText(std::string(2047, 'F')));
     EXPECT_EQ(image.Read(0x03FE, 2), "AB12");
 }

@@ -16,6 +16,7 @@
 #include "editor/CBandLimitDlg.h"
 #include "editor/CEmbedMsgFrm.h"
 #include "editor/CTestFreqFrm.h"
+#include "editor/CToneList.h"
 #include "chanedit_TestDir.h"
 
 namespace {
@@ -74,7 +75,8 @@ TEST(ChanEditEmbeddedMessageWindow, OkWritesBothLinesAndClosingOtherwiseDiscards
         CEmbedMsgFrm frm;
         frm.OnInitialUpdate();
         ShowActive(&frm);
-        TypeInto(frm.Line1Edit(), QString::fromUtf8("a\xC3\xA9z"));  // é is not plain ASCII
+        TypeInto(frm.Line1Edit(), "");
+        frm.Line1Edit()->insert(QString::fromUtf8("a\xC3\xA9z"));  // pasted; the accent is not plain ASCII
         QTest::mouseClick(frm.OkButton(), Qt::LeftButton);
     }
     EXPECT_EQ(g_doc.image.Read(Addr::kEmbeddedLine1, 32), "617A" + std::string(60, 'F'));
@@ -136,7 +138,7 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     EXPECT_EQ(g_doc.image.Read(0x0290, 8), "0000004700759946");    // row 3 as the band default had it
     EXPECT_EQ(g_doc.image.Read(0x02A0, 8), "0000909925066044");    // row 5
     EXPECT_EQ(g_doc.image.Read(0x02A8, 8), "0000004300000043");    // row 6
-    EXPECT_EQ(g_doc.image.Read(0x02F8, 8), "0000014000000140");    // row 16
+    EXPECT_EQ(g_doc.image.Read(0x02F8, 8), "0000104000001040");    // row 16
     EXPECT_EQ(g_doc.image.Text().substr(0, 0x0280 * 2), before.substr(0, 0x0280 * 2));
     EXPECT_EQ(g_doc.image.Text().substr(0x0300 * 2), before.substr(0x0300 * 2));
 
@@ -206,7 +208,7 @@ TEST(ChanEditBandLimitWindow, CorrectionsOnLeavingEditsAndOkWritesTheCustomBand)
     const std::string before = g_doc.image.Text();
     QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), 1);
-    EXPECT_EQ(g_doc.image.Read(Addr::kCustomLower, 4), "00106044");
+    EXPECT_EQ(g_doc.image.Read(Addr::kCustomLower, 4), "00006144");
     EXPECT_EQ(g_doc.image.Read(Addr::kCustomUpper, 4), "00007044");
     EXPECT_EQ(g_doc.image.Read(Addr::kCustomIf, 2), "9549");
     EXPECT_EQ(g_doc.image.ReadByte(Addr::kCustomHighLo), 1);
@@ -240,4 +242,32 @@ TEST(ChanEditBandLimitWindow, CancelWritesNothingAndEmptyFieldsShowEmpty)
     QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), 0);
     EXPECT_EQ(g_doc.image.Text(), before);
+}
+
+TEST(ChanEditToneList, RefillKeepsTheChosenTone)
+{
+    ChanEditTestDir dir;
+    CToneList list;
+    list.FillToneList(0);
+    ASSERT_EQ(list.count(), 205);
+    EXPECT_EQ(list.itemText(0), QString::fromStdString(GetLangText(90020)));
+    EXPECT_EQ(list.itemText(1), "67.0");
+    EXPECT_EQ(list.itemText(38), "250.3");
+    EXPECT_EQ(list.itemText(39), "D023N");
+    EXPECT_EQ(list.itemText(204), "D754I");
+
+    list.SelectToneText("D754I");
+    list.FillToneList(0);
+    EXPECT_EQ(list.currentText(), "D754I");
+
+    // A tone outside the list survives a refill only while illegal tones are allowed.
+    list.SelectToneText("100.2");
+    EXPECT_EQ(list.currentIndex(), -1);
+    list.FillToneList(0);
+    EXPECT_EQ(list.currentIndex(), 0);
+    dir.AllowIllegalTones();
+    list.SelectToneText("100.2");
+    list.FillToneList(0);
+    EXPECT_EQ(list.currentIndex(), -1);
+    EXPECT_EQ(list.currentText(), "100.2");
 }

@@ -10,9 +10,12 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
+#include "app/AppFont.h"
 #include "app/LangText.h"
 #include "app/MsgBox.h"
 #include "codeplug/AddressMap.h"
@@ -75,6 +78,8 @@ protected:
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
     }
+    // Clicks a check box on its indicator, as a user does.
+    static void ClickBox(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
     // Leaves the control by moving the focus to the channel number.
     void Leave() { m_dlg->NumberEdit()->setFocus(Qt::MouseFocusReason); }
 
@@ -94,26 +99,27 @@ TEST_F(ChannelDlgFixture, TypedReceiveFrequenciesAreSnappedAndStoredWithTheirSte
     struct Case {
         const char* typed;
         const char* shown;
-        const char* field;   // bytes 0..3 of the record
-        const char* byte14;  // receive class in bits 7..6
+        const char* field;  // bytes 0..3 of the record
+        int rxBits;         // bits 7..6 of byte 14: 1 for the 5 kHz class, 2 for the 6.25 kHz class
     } cases[] = {
-        {"435.123", "435.12000", "00124335", "5F"},
-        {"446.00625", "446.00625", "25060044", "9F"},
-        {"446.010", "446.01000", "00100046", "5F"},
-        {"446.025", "446.02500", "00250046", "9F"},
-        {"50", "100.00000", "00000010", "9F"},
-        {"1200", "999.00000", "00000099", "9F"},
+        {"435.123", "435.12000", "00205143", 1},
+        {"446.00625", "446.00625", "25066044", 2},
+        {"446.010", "446.01000", "00106044", 1},
+        {"446.025", "446.02500", "00256044", 2},
+        {"50", "100.00000", "00000010", 2},
+        {"1200", "999.00000", "00009099", 2},
     };
     for (const Case& c : cases) {
         Type(m_dlg->RxEdit(), c.typed);
         Leave();
         EXPECT_EQ(m_dlg->RxEdit()->text(), c.shown) << c.typed;
         EXPECT_EQ(Record(1).substr(0, 8), c.field) << c.typed;
-        EXPECT_EQ(Record(1).substr(28, 2).substr(0, 1), std::string(c.byte14).substr(0, 1)) << c.typed;
+        EXPECT_EQ(g_doc.image.ReadByte(Addr::ChannelAddress(1) + 14) >> 6, c.rxBits) << c.typed;
         EXPECT_EQ(Cell(1, 1), c.shown);
     }
     // The transmit frequency of channel 1 (400.00000) keeps its own class (both grids: 6.25 kHz).
     EXPECT_EQ(Record(1).substr(8, 8), "00000040");
+    EXPECT_EQ((g_doc.image.ReadByte(Addr::ChannelAddress(1) + 14) >> 4) & 3, 2);
     // 1200 MHz is far outside the band: the edit and the table cell are red.
     EXPECT_EQ(m_dlg->RxEdit()->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_EQ(m_page->ChannelTable()->item(1, 1)->foreground().color(), QColor(255, 0, 0));
@@ -138,8 +144,9 @@ TEST_F(ChannelDlgFixture, NewChannelTakesTheDefaultsAndIsCopiedToTransmit)
     EXPECT_TRUE(m_dlg->EncodeList()->isEnabled());
     EXPECT_FALSE(m_dlg->ScanBox()->isChecked());
     EXPECT_FALSE(m_dlg->HighPowerBox()->isChecked());
-    // 440.50000 both ways, no tones, narrow, low power (bits 4 and 5 of byte 13 clear), scan off.
-    EXPECT_EQ(Record(5), "0000504400005044FFFFFFFFFFCF9FFF");
+    // 440.50000 both ways, no tones, narrow, low power (bits 4 and 5 of byte 13 clear), both on
+    // the 6.25 kHz grid, scan off.
+    EXPECT_EQ(Record(5), "0000054400000544FFFFFFFFFFCFAFFF");
     EXPECT_EQ(g_doc.image.ReadByte(Addr::kScanFlags) & 0x10, 0);
     EXPECT_EQ(Cell(5, 1), "440.50000");
     EXPECT_EQ(Cell(5, 2), "440.50000");
@@ -165,11 +172,13 @@ TEST_F(ChannelDlgFixture, DefaultsSavedFromOneChannelFillAnotherThroughTheInUseB
 
     m_dlg->NumberEdit()->setValue(9);
     EXPECT_FALSE(m_dlg->InUseBox()->isChecked());
-    QTest::mouseClick(m_dlg->InUseBox(), Qt::LeftButton);
+    ClickBox(m_dlg->InUseBox());
     EXPECT_EQ(m_dlg->RxEdit()->text(), "433.50000");
     EXPECT_EQ(m_dlg->TxEdit()->text(), "438.25000");
-    // Channel 9: 433.5 / 438.25, decode D023N, encode none, wide + high power, classes 0 / 0.
-    EXPECT_EQ(Record(9), "0050334300253843" "1328" "FFFF" "FF" "FF" "5F" "FF");
+    // Channel 9: 433.5 / 438.25, D023N both ways (the encode list followed the decode list),
+    // wide + high power, both on the 6.25 kHz grid.
+    EXPECT_EQ(m_page->m_defaults.encode, "D023N");
+    EXPECT_EQ(Record(9), "0000354300508243" "1328" "1328" "FF" "FF" "AF" "FF");
     EXPECT_EQ(Cell(9, 3), "D023N");
     EXPECT_NE(g_doc.image.ReadByte(Addr::kScanFlags + 1) & 0x01, 0);
 }
@@ -180,7 +189,7 @@ TEST_F(ChannelDlgFixture, UncheckingTransmitAndInUseWriteEmptyFields)
     Type(m_dlg->EncodeList(), "88.5");
     Leave();
     EXPECT_EQ(Record(1).substr(20, 4), "7503");
-    QTest::mouseClick(m_dlg->TransmitBox(), Qt::LeftButton);
+    ClickBox(m_dlg->TransmitBox());
     EXPECT_EQ(Record(1).substr(8, 8), "FFFFFFFF");
     EXPECT_EQ(Record(1).substr(20, 4), "FFFF");
     EXPECT_EQ(Record(1).substr(0, 8), "00000040");
@@ -189,7 +198,7 @@ TEST_F(ChannelDlgFixture, UncheckingTransmitAndInUseWriteEmptyFields)
     EXPECT_FALSE(m_dlg->EncodeList()->isEnabled());
 
     // Transmit again: default transmit frequency and encode tone come back.
-    QTest::mouseClick(m_dlg->TransmitBox(), Qt::LeftButton);
+    ClickBox(m_dlg->TransmitBox());
     EXPECT_EQ(Record(1).substr(8, 8), "00000040");
     EXPECT_EQ(Cell(1, 4), Lang(90020));
 
@@ -197,13 +206,10 @@ TEST_F(ChannelDlgFixture, UncheckingTransmitAndInUseWriteEmptyFields)
     m_dlg->NumberEdit()->setValue(8);
     Type(m_dlg->RxEdit(), "450");
     Leave();
-    QTest::mouseClick(m_dlg->ScanBox(), Qt::LeftButton);
-    if (!m_dlg->ScanBox()->isChecked()) {
-        QTest::mouseClick(m_dlg->ScanBox(), Qt::LeftButton);
-    }
+    EXPECT_TRUE(m_dlg->ScanBox()->isChecked());
     EXPECT_NE(g_doc.image.ReadByte(0x017E) & 0x80, 0);
     const std::string before = g_doc.image.Text();
-    QTest::mouseClick(m_dlg->InUseBox(), Qt::LeftButton);
+    ClickBox(m_dlg->InUseBox());
     EXPECT_EQ(Record(8), std::string(32, 'F'));
     EXPECT_EQ(g_doc.image.ReadByte(0x017E) & 0x80, 0);
     EXPECT_EQ(g_doc.image.ReadByte(0x017E) & 0x7F, 0x01);  // channel 1 still scanned
@@ -318,7 +324,7 @@ TEST_F(ChannelDlgFixture, EnterMovesThroughTheEdits)
     QTest::keyClicks(m_dlg->TxEdit(), "465.1");
     QTest::keyClick(m_dlg->TxEdit(), Qt::Key_Return);
     EXPECT_EQ(m_dlg->TxEdit()->text(), "465.10000");
-    EXPECT_EQ(Record(2).substr(0, 16), "0055554500106546");
+    EXPECT_EQ(Record(2).substr(0, 16), "0050554500005146");
     EXPECT_TRUE(m_dlg->DecodeList()->hasFocus());
 
     // A transmit text reading 0 clears the transmit frequency.
@@ -367,8 +373,55 @@ TEST_F(ChannelDlgFixture, ScanBoxAndPriorityList)
     EXPECT_TRUE(m_dlg->ScanBox()->isChecked());  // default: scanned
     EXPECT_NE(g_doc.image.ReadByte(0x017E) & 0x04, 0);
     EXPECT_GE(m_page->PriorityChannelList()->findData(3), 0);
-    QTest::mouseClick(m_dlg->ScanBox(), Qt::LeftButton);
+    ClickBox(m_dlg->ScanBox());
+    EXPECT_FALSE(m_dlg->ScanBox()->isChecked());
     EXPECT_EQ(g_doc.image.ReadByte(0x017E) & 0x04, 0);
     EXPECT_EQ(Cell(3, 7), Lang(90004));
     EXPECT_LT(m_page->PriorityChannelList()->findData(3), 0);
+}
+
+TEST_F(ChannelDlgFixture, DoubleClickOnThePageOpensTheEditorForThatRowInEitherLanguage)
+{
+    for (int language : {kLangEnglish, kLangChinese}) {
+        g_nLanguage = language;
+        ResetLangTextCache();
+        InitAppFont();
+        m_page->OnInitialUpdate();
+        m_page->show();
+        m_page->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_page.get()));
+        QTableWidget* table = m_page->ChannelTable();
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dlg = qobject_cast<CChannelDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            dlg->windowHandle()->requestActivate();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dlg; }));
+            seen = true;
+            EXPECT_EQ(dlg->windowTitle(), Lang(4112));
+            EXPECT_EQ(dlg->NumberEdit()->value(), 4);
+            if (language == kLangChinese) {
+                EXPECT_EQ(dlg->RxEdit()->font(), g_fontApp);
+                EXPECT_EQ(dlg->ExitButton()->font(), g_fontApp);
+            }
+            dlg->RxEdit()->setFocus();
+            QTest::keyClicks(dlg->RxEdit(), "462.5625");
+            QTest::keyClick(dlg->RxEdit(), Qt::Key_Return);  // on to the transmit edit
+            QTest::keyClick(dlg->TxEdit(), Qt::Key_Return);  // stores, on to the decode list
+            dlg->ExitButton()->setFocus();
+            QTest::keyClick(dlg->ExitButton(), Qt::Key_Return);  // Enter on a button is its action
+        });
+        const QRect cell = table->visualItemRect(table->item(4, 2));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(Record(4).substr(0, 16), "5062254650622546");
+        EXPECT_EQ(Cell(4, 1), "462.56250");
+        EXPECT_EQ(Cell(4, 7), Lang(90003));
+        EXPECT_EQ(table->item(4, 1)->background().color(), QColor(Qt::white));  // repainted on closing
+        EXPECT_EQ(m_page->m_nSelRow, 4);
+        g_doc.ResetToNew();
+    }
+    g_nLanguage = kLangEnglish;
+    InitAppFont();
 }

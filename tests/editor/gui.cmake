@@ -2,3 +2,12 @@
 vpx_gui_test(chanedit_dialogs_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/chanedit_ChannelDlgTest.cpp ${CMAKE_CURRENT_LIST_DIR}/chanedit_AuxEditorsTest.cpp
   LIBS vpx_gui)
+# Editor page widgets driven as a user would; the show test runs the command-line tool.
+vpx_gui_test(page_gui_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/page_PanelTest.cpp ${CMAKE_CURRENT_LIST_DIR}/page_TableTest.cpp
+  LIBS vpx_gui)
+add_dependencies(page_gui_test vpxds-cli)
+# Screenshots of the editor page for the README (run by hand: QT_QPA_PLATFORM=offscreen page_screenshot).
+add_executable(page_screenshot ${CMAKE_CURRENT_LIST_DIR}/page_screenshot.cpp)
+target_link_libraries(page_screenshot PRIVATE vpx_gui)
+target_compile_definitions(page_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

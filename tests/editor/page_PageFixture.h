@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -12,10 +13,12 @@
 #include <functional>
 #include <memory>
 
+#include "app/AppFont.h"
 #include "app/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "editor/CMainFrm.h"
+#include "editor/CSpinEdit.h"
 #include "page_TestDir.h"
 
 class PageTest : public ::testing::Test {
@@ -31,7 +34,9 @@ protected:
     void Start(int language)
     {
         m_page.reset();
+        m_dir.reset();  // the old directory restores the previous state before the new one is made
         m_dir = std::make_unique<PageTestDir>(language);
+        InitAppFont();
         MsgBox::ClearAnswers();
         MsgBox::SetNonInteractive(true);
         g_doc.ResetToNew();
@@ -63,13 +68,14 @@ protected:
         QApplication::processEvents();
     }
 
-    // Picks a list entry with the keyboard (Home, then Down as often as needed).
+    // Picks a list entry with the arrow keys, passing through the entries in between as a user does.
     void Choose(QComboBox* list, int index)
     {
         list->setFocus();
-        QTest::keyClick(list, Qt::Key_Home);
-        for (int i = 0; i < index; ++i)
+        for (int guard = list->count(); list->currentIndex() < index && guard > 0; --guard)
             QTest::keyClick(list, Qt::Key_Down);
+        for (int guard = list->count(); list->currentIndex() > index && guard > 0; --guard)
+            QTest::keyClick(list, Qt::Key_Up);
     }
 
     // Runs action; every modal dialog that opens meanwhile is inspected (onOpen) and closed.

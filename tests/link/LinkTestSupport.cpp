@@ -11,7 +11,8 @@
 LinkAppDir::LinkAppDir() : m_oldDir(g_strAppDir), m_oldServiceView(g_bServiceView), m_oldModel(g_strModel)
 {
     std::random_device rd;
-    m_dir = std::filesystem::temp_directory_path() / ("vpx-link-" + std::to_string(rd()) + std::to_string(rd()));
+    m_dir =
+        std::filesystem::temp_directory_path() / ("vpx-link-" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::create_directories(m_dir);
     g_strAppDir = m_dir.string();
     ResetLangTextCache();

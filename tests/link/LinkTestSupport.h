@@ -33,11 +33,19 @@ class RecordingUi : public LinkUi {
 public:
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int pos) override { positions.push_back(pos); }
-    void ShowLog(const std::string& text) override { log = text; ++logShows; }
+    void ShowLog(const std::string& text) override
+    {
+        log = text;
+        ++logShows;
+    }
     void ReportMessage(int textNumber, const std::string& detail) override;
     bool AskYesNo(int textNumber) override;
     void SetButtonEnabled(bool enabled) override { buttonEnabled = enabled; }
-    void SetWaitCursor(bool on) override { waitCursor = on; ++cursorChanges; }
+    void SetWaitCursor(bool on) override
+    {
+        waitCursor = on;
+        ++cursorChanges;
+    }
 
     // "S:" lines of the log, without the prefix.
     std::vector<std::string> SentFrames() const;

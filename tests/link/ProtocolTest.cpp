@@ -20,12 +20,12 @@ SimFault Fault(SimFault::Kind kind, int frame, int count = 1)
     return f;
 }
 
-}  // namespace
+} // namespace
 
 TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
 {
     std::string reply;
-    {  // A reply that comes too late is the start of the next reply.
+    { // A reply that comes too late is the start of the next reply.
         SimBench b;
         SimFault late = Fault(SimFault::Kind::LateAnswer, 1);
         late.delayMs = 120;
@@ -34,9 +34,10 @@ TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
         EXPECT_EQ(reply, "");
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
         EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200), LINK_OK);
-        EXPECT_EQ(reply, "06" "54513935313301");  // the late answer to PROGRAM comes first
+        EXPECT_EQ(reply, "06"
+                         "54513935313301"); // the late answer to PROGRAM comes first
     }
-    {  // Bytes beyond the awaited length in the same read are dropped.
+    { // Bytes beyond the awaited length in the same read are dropped.
         SimBench b;
         SimFault extra = Fault(SimFault::Kind::ExtraBytes, 1);
         extra.bytes = {0xAA, 0xBB};
@@ -47,38 +48,41 @@ TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
         EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200), LINK_OK);
         EXPECT_EQ(reply.substr(0, 4), "5451");
     }
-    {  // On a paced line the bytes arriving after the reply was complete stay buffered.
+    { // Bytes that arrive after the reply was complete stay buffered for the next exchange.
         SimBench b;
-        b.port.SetPaced(true);
+        SimFault late = Fault(SimFault::Kind::LateAnswer, 3); // the 06
+        late.delayMs = 100;
+        b.radio.AddFault(late);
         ASSERT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 200), LINK_OK);
-        EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 1, 200), LINK_OK);
-        EXPECT_EQ(reply, "54");
-        EXPECT_EQ(PortTransceive(b.port, "", reply, 7, 200), LINK_OK);
-        EXPECT_EQ(reply, "513935313301" "05");
+        // Identity request and acknowledge in one write: the identity comes at once, the 06 later.
+        EXPECT_EQ(PortTransceive(b.port, "0206", reply, 8, 300), LINK_OK);
+        EXPECT_EQ(reply, "54513935313301" "05");
+        EXPECT_EQ(PortTransceive(b.port, "", reply, 1, 300), LINK_OK);
+        EXPECT_EQ(reply, "06");
     }
 }
 
 TEST(PortTransceive, SendOnlyOddLengthAndPortFaults)
 {
     std::string reply = "stale";
-    {  // Awaiting nothing returns after writing; the radio's answer is not collected.
+    { // Awaiting nothing returns after writing; the radio's answer is not collected.
         SimBench b;
         EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 0, 10000), LINK_OK);
         EXPECT_EQ(reply, "");
         EXPECT_EQ(b.radio.Frames().size(), 1u);
         EXPECT_EQ(b.port.BytesWaiting(), 1);
     }
-    {  // An odd number of digits sends nothing.
+    { // An odd number of digits sends nothing.
         SimBench b;
         EXPECT_EQ(PortTransceive(b.port, "50524", reply, 1, 100), LINK_ODD_LENGTH);
         EXPECT_EQ(b.port.BytesWritten(), 0);
     }
-    {  // Conversion stops at the first pair that is not hex.
+    { // Conversion stops at the first pair that is not hex.
         SimBench b;
         EXPECT_EQ(PortTransceive(b.port, "06ZZ06", reply, 0, 100), LINK_OK);
         EXPECT_EQ(b.port.BytesWritten(), 1);
     }
-    {  // A port that fails while writing, or a line that drops while waiting.
+    { // A port that fails while writing, or a line that drops while waiting.
         SimBench b;
         b.port.FailAfterBytes(3);
         EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 100), LINK_PORT_FAULT);
@@ -92,7 +96,7 @@ TEST(PortExchange, AttemptsExpectedRepliesAndFailureReport)
 {
     LinkAppDir dir;
     std::string reply;
-    {  // A radio that never answers: three attempts, then 3009 and the port closed.
+    { // A radio that never answers: three attempts, then 3009 and the port closed.
         SimBench b;
         RecordingUi ui;
         ExchangeLog log(&ui);
@@ -102,7 +106,7 @@ TEST(PortExchange, AttemptsExpectedRepliesAndFailureReport)
         EXPECT_EQ(ui.messages, std::vector<int>{3009});
         EXPECT_FALSE(b.port.IsOpen());
     }
-    {  // Without report-failure nothing is shown and the port stays open.
+    { // Without report-failure nothing is shown and the port stays open.
         SimBench b;
         RecordingUi ui;
         ExchangeLog log(&ui);
@@ -111,7 +115,7 @@ TEST(PortExchange, AttemptsExpectedRepliesAndFailureReport)
         EXPECT_TRUE(ui.messages.empty());
         EXPECT_TRUE(b.port.IsOpen());
     }
-    {  // Expected "06" rejects a complete "15"; an empty expectation accepts it.
+    { // Expected "06" rejects a complete "15"; an empty expectation accepts it.
         SimBench b;
         RecordingUi ui;
         ExchangeLog log(&ui);
@@ -123,7 +127,7 @@ TEST(PortExchange, AttemptsExpectedRepliesAndFailureReport)
         EXPECT_TRUE(PortExchange(b.port, FRAME_PROGRAM, reply, 1, 100, "", log, false));
         EXPECT_EQ(reply, "15");
     }
-    {  // Second attempt answered: true after two frames.
+    { // Second attempt answered: true after two frames.
         SimBench b;
         RecordingUi ui;
         ExchangeLog log(&ui);
@@ -132,7 +136,7 @@ TEST(PortExchange, AttemptsExpectedRepliesAndFailureReport)
         EXPECT_EQ(b.radio.Frames().size(), 2u);
         EXPECT_TRUE(ui.messages.empty());
     }
-    {  // A port fault ends at once: one attempt, no message, the port's state untouched.
+    { // A port fault ends at once: one attempt, no message, the port's state untouched.
         SimBench b;
         RecordingUi ui;
         ExchangeLog log(&ui);
@@ -149,7 +153,7 @@ TEST(PortExchange, LogLinesFollowTheServiceView)
 {
     LinkAppDir dir;
     std::string reply;
-    {  // Service view off: nothing is logged, not even failures.
+    { // Service view off: nothing is logged, not even failures.
         g_bServiceView = false;
         SimBench b;
         RecordingUi ui;
@@ -158,17 +162,18 @@ TEST(PortExchange, LogLinesFollowTheServiceView)
         PortExchange(b.port, FRAME_PROGRAM, reply, 1, 20, FRAME_ACK, log, false);
         EXPECT_EQ(log.Text(), "");
     }
-    {  // On: one S and one R line per attempt, failed attempts included.
+    { // On: one S and one R line per attempt, failed attempts included.
         g_bServiceView = true;
         SimBench b;
         RecordingUi ui;
         ExchangeLog log(&ui);
         b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, 1, 2));
         EXPECT_TRUE(PortExchange(b.port, FRAME_PROGRAM, reply, 1, 20, FRAME_ACK, log, false));
-        EXPECT_EQ(log.Text(), "S:50524F4752414D\r\nR:\r\nS:50524F4752414D\r\nR:\r\nS:50524F4752414D\r\nR:06\r\n");
-        EXPECT_EQ(ui.log, log.Text());  // shown as it grows
+        EXPECT_EQ(log.Text(),
+                  "S:50524F4752414D\r\nR:\r\nS:50524F4752414D\r\nR:\r\nS:50524F4752414D\r\nR:06\r\n");
+        EXPECT_EQ(ui.log, log.Text()); // shown as it grows
     }
-    {  // A log of 16384 characters is emptied before the next exchange; one character less is kept.
+    { // A log of 16384 characters is emptied before the next exchange; one character less is kept.
         g_bServiceView = true;
         SimBench b;
         ExchangeLog full;
@@ -191,15 +196,28 @@ TEST(Protocol, ScramblingIdentityAndFrames)
     EXPECT_EQ(ScrambleCode("00000000000000000000"), SCRAMBLE_KEY);
     EXPECT_EQ(ScrambleCode("0000"), "");
     // "qormitabe" + 03, byte by byte XOR the key.
-    EXPECT_EQ(ServiceCodeFrame(), "53" "0A" "71" "76" "A4" "CB" "2C" "5C" "94" "85" "19");
+    EXPECT_EQ(ServiceCodeFrame(), "53"
+                                  "0A"
+                                  "71"
+                                  "76"
+                                  "A4"
+                                  "CB"
+                                  "2C"
+                                  "5C"
+                                  "94"
+                                  "85"
+                                  "19");
 
-    const RadioIdentity r736("5237333600" "33" "02" "10");
+    const RadioIdentity r736("5237333600"
+                             "33"
+                             "02"
+                             "10");
     EXPECT_EQ(r736.ModelTag(), "R736");
     EXPECT_EQ(r736.ModelNumber(), "736");
     EXPECT_EQ(r736.BandCode(), "33");
     EXPECT_EQ(r736.VersionText(), "2.10");
     EXPECT_EQ(RadioIdentity("5451393531F90105").VersionText(), "1.05");
-    EXPECT_EQ(RadioIdentity("5451393531F91A0B").VersionText(), "1.00");  // digits up to the first non-decimal
+    EXPECT_EQ(RadioIdentity("5451393531F91A0B").VersionText(), "1.00"); // digits up to the first non-decimal
     const RadioIdentity tq("5451393531F90105");
     EXPECT_EQ(tq.ModelTag(), "TQ95");
     EXPECT_EQ(tq.ModelNumber(), "Q951");

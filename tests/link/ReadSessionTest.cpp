@@ -7,6 +7,7 @@
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/PosixSerialPort.h"
+#include "link/Protocol.h"
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 
@@ -35,12 +36,12 @@ CodePlugDocument OpenedDocument()
 {
     CodePlugDocument doc;
     doc.ResetToNew();
-    doc.image.WriteByte(0x0010, 0x12);  // an unsaved edit
+    doc.image.WriteByte(0x0010, 0x12); // an unsaved edit
     doc.path = "/somewhere/plug.dat";
     return doc;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ReadSession, ReadsTheWholeRadioIntoTheDocument)
 {
@@ -49,7 +50,7 @@ TEST(ReadSession, ReadsTheWholeRadioIntoTheDocument)
     b.radio.SetMemoryHex(PatternImage());
     b.radio.SetModelText("R736");
     b.radio.SetFirmware(0x02, 0x10);
-    b.port.Close();  // the session opens it
+    b.port.Close(); // the session opens it
     CodePlugDocument doc = OpenedDocument();
     g_nRadioType = 1;
     RecordingUi ui;
@@ -59,7 +60,7 @@ TEST(ReadSession, ReadsTheWholeRadioIntoTheDocument)
     EXPECT_TRUE(r.Succeeded());
     EXPECT_EQ(ui.messages, std::vector<int>{3007});
     EXPECT_EQ(doc.image.Text(), PatternImage());
-    EXPECT_FALSE(doc.IsModified());  // closing now asks nothing
+    EXPECT_FALSE(doc.IsModified()); // closing now asks nothing
     EXPECT_TRUE(doc.fromRadio);
     EXPECT_EQ(doc.path, "");
     EXPECT_EQ(g_nRadioType, 3);
@@ -82,7 +83,7 @@ TEST(ReadSession, ReadsTheWholeRadioIntoTheDocument)
         EXPECT_EQ(f[3 + 2 * n], ReadRequestFrame(n * 64, 0x40));
         EXPECT_EQ(f[4 + 2 * n], "06");
     }
-    EXPECT_EQ(ui.SentFrames().size(), 16u);  // block lines are logged without the service view
+    EXPECT_EQ(ui.SentFrames().size(), 16u); // block lines are logged without the service view
 }
 
 TEST(ReadSession, UntaggedRadioAndRetriedFirstBlock)
@@ -99,7 +100,7 @@ TEST(ReadSession, UntaggedRadioAndRetriedFirstBlock)
     EXPECT_TRUE(session.Run().Succeeded());
     EXPECT_EQ(doc.image.Text(), PatternImage());
     EXPECT_EQ(g_nRadioType, 3);
-    EXPECT_NE(g_modelInfo.mcuVersion, "1.05");  // version text only from an "R736" radio
+    EXPECT_NE(g_modelInfo.mcuVersion, "1.05"); // version text only from an "R736" radio
     const std::vector<std::string> sent = ui.SentFrames();
     ASSERT_EQ(sent.size(), 17u);
     EXPECT_EQ(sent[0], "52000040");
@@ -133,15 +134,20 @@ TEST(ReadSession, FailuresShowTheirMessageAndChangeNothing)
         bool buttonEnabled;
     };
     const std::vector<Case> cases = {
-        {"no answer to PROGRAM", Fault(SimFault::Kind::NoAnswer, "50", 1, 0), TransferStatus::NoRadio, 3006, true},
-        {"no identity", Fault(SimFault::Kind::NoAnswer, "02", 1, 0), TransferStatus::RadioStopped, 3009, true},
-        {"no acknowledge", Fault(SimFault::Kind::NoAnswer, "06", 1, 0), TransferStatus::RadioStopped, 3009, true},
-        {"block 3 silent", Fault(SimFault::Kind::NoAnswer, "52", 3, 3), TransferStatus::BlockTimeout, 3009, true},
-        {"block ack refused", Fault(SimFault::Kind::WrongByte, "06", 4, 0), TransferStatus::BlockAckFailed, 3009,
-         false},
+        {"no answer to PROGRAM", Fault(SimFault::Kind::NoAnswer, "50", 1, 0), TransferStatus::NoRadio, 3006,
+         true},
+        {"no identity", Fault(SimFault::Kind::NoAnswer, "02", 1, 0), TransferStatus::RadioStopped, 3009,
+         true},
+        {"no acknowledge", Fault(SimFault::Kind::NoAnswer, "06", 1, 0), TransferStatus::RadioStopped, 3009,
+         true},
+        {"block 3 silent", Fault(SimFault::Kind::NoAnswer, "52", 3, 3), TransferStatus::BlockTimeout, 3009,
+         true},
+        {"block ack refused", Fault(SimFault::Kind::WrongByte, "06", 4, 0), TransferStatus::BlockAckFailed,
+         3009, false},
         {"connection dropped", Fault(SimFault::Kind::Drop, "52", 5), TransferStatus::BlockFault, 3006, false},
         {"dropped at PROGRAM", Fault(SimFault::Kind::Drop, "50", 1), TransferStatus::PortFault, 3006, true},
-        {"dropped at acknowledge", Fault(SimFault::Kind::Drop, "06", 1), TransferStatus::PortFault, 3006, true},
+        {"dropped at acknowledge", Fault(SimFault::Kind::Drop, "06", 1), TransferStatus::PortFault, 3006,
+         true},
     };
     LinkAppDir dir;
     for (const Case& c : cases) {
@@ -188,7 +194,7 @@ TEST(ReadSession, PortThatCannotBeOpenedIsReportedWithItsReason)
         EXPECT_EQ(ui.details.front(), "/dev/ttyUSB0: Permission denied");
         EXPECT_TRUE(b.radio.Frames().empty());
     }
-    {  // A real device path that does not exist, through the port of the command line.
+    { // A real device path that does not exist, through the port of the command line.
         RadioPort port([] { return std::unique_ptr<SerialPort>(new PosixSerialPort); });
         ConfigureRadioPort(port, "/dev/vpx-no-such-tty", kCodePlugLineSettings);
         RecordingUi ui;
@@ -198,7 +204,7 @@ TEST(ReadSession, PortThatCannotBeOpenedIsReportedWithItsReason)
         EXPECT_NE(ui.details[0].find("/dev/vpx-no-such-tty"), std::string::npos);
         EXPECT_NE(ui.details[0].find("No such file"), std::string::npos);
     }
-    {  // No port chosen at all: refused before any traffic.
+    { // No port chosen at all: refused before any traffic.
         RadioPort port([] { return std::unique_ptr<SerialPort>(new PosixSerialPort); });
         ConfigureRadioPort(port, "", kCodePlugLineSettings);
         RecordingUi ui;

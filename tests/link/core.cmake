@@ -4,5 +4,12 @@ vpx_core_test(link_tests
     ${CMAKE_CURRENT_LIST_DIR}/LinkTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProtocolTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReadSessionTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WriteSessionTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PortNamesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SimulatedRadioTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PtyLinkTest.cpp
   LIBS vpx_link vpx_codeplug vpx_appcore)
 target_include_directories(link_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+if(TARGET vpxds-cli)
+  add_dependencies(link_tests vpxds-cli)
+endif()

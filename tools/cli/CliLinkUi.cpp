@@ -15,7 +15,7 @@ void CliLinkUi::SetProgressRange(int low, int high)
 
 void CliLinkUi::SetProgressPos(int pos)
 {
-    if (!::isatty(STDERR_FILENO))  // a bar only where a person watches it
+    if (!::isatty(STDERR_FILENO)) // a bar only where a person watches it
         return;
     constexpr int kWidth = 40;
     const int span = m_high - m_low;
@@ -37,7 +37,7 @@ void CliLinkUi::ShowLog(const std::string& text)
 {
     if (!m_printLog)
         return;
-    if (text.size() < m_logPrinted)  // the log was emptied
+    if (text.size() < m_logPrinted) // the log was emptied
         m_logPrinted = 0;
     std::string fresh = text.substr(m_logPrinted);
     m_logPrinted = text.size();

@@ -68,7 +68,7 @@ int Usage(const RadioArgs& a, const char* usage)
     return 2;
 }
 
-}  // namespace
+} // namespace
 
 int CmdRead(const CliArgs& args)
 {
@@ -120,7 +120,7 @@ int CmdWrite(const CliArgs& args)
     ui.FinishProgress();
     if (!result.Succeeded()) {
         if (result.textNumber == 0)
-            return 1;  // the user declined the cross-band write
+            return 1; // the user declined the cross-band write
         return CliFail(result.textNumber, ui.LastDetail());
     }
     std::cerr << GetLangText(3014) << "\n";

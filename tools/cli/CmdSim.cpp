@@ -48,7 +48,7 @@ bool ParseFrame(const std::string& text, int& n)
     }
 }
 
-}  // namespace
+} // namespace
 
 int CmdSim(const CliArgs& args)
 {
@@ -84,7 +84,8 @@ int CmdSim(const CliArgs& args)
         } else if (a == "--firmware" && hasValue) {
             std::uint8_t major = 0;
             std::uint8_t minor = 0;
-            if (value.size() != 4 || !ParseHexByte(value.substr(0, 2), major) || !ParseHexByte(value.substr(2), minor)) {
+            if (value.size() != 4 || !ParseHexByte(value.substr(0, 2), major) ||
+                !ParseHexByte(value.substr(2), minor)) {
                 std::cerr << "vpxds-cli sim: --firmware needs four hex digits\n";
                 return 2;
             }
@@ -97,8 +98,8 @@ int CmdSim(const CliArgs& args)
                 return CliFail(rc, value);
             radio.SetMemoryHex(image);
             ++i;
-        } else if ((a == "--no-answer" || a == "--wrong-byte" || a == "--extra" || a == "--drop") && hasValue &&
-                   ParseFrame(value, n)) {
+        } else if ((a == "--no-answer" || a == "--wrong-byte" || a == "--extra" || a == "--drop") &&
+                   hasValue && ParseFrame(value, n)) {
             fault.kind = a == "--no-answer"    ? SimFault::Kind::NoAnswer
                          : a == "--wrong-byte" ? SimFault::Kind::WrongByte
                          : a == "--extra"      ? SimFault::Kind::ExtraBytes

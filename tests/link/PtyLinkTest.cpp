@@ -1,0 +1,190 @@
+// End to end on a real pseudo-terminal: the simulated radio served on it, the command line's termios
+// port on the other side, and the vpxds-cli read, write and sim commands.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "LinkTestSupport.h"
+#include "codeplug/Document.h"
+#include "codeplug/HexText.h"
+#include "codeplug/ModelCatalogue.h"
+#include "link/PosixSerialPort.h"
+#include "link/PtyRadioServer.h"
+#include "link/RadioPort.h"
+#include "link/ReadSession.h"
+#include "link/WriteSession.h"
+
+extern char** environ;
+
+namespace {
+
+// The simulated radio on a pseudo-terminal, served by a thread for the life of the object.
+class PtyRadio {
+public:
+    explicit PtyRadio(bool paced = false)
+    {
+        server.SetPaced(paced);
+        std::string error;
+        ok = server.Open(error);
+        EXPECT_TRUE(ok) << error;
+    }
+    void Start()
+    {
+        thread = std::thread([this] { server.Serve(stop); });
+    }
+    ~PtyRadio()
+    {
+        stop = true;
+        if (thread.joinable())
+            thread.join();
+    }
+    PtyRadioServer server;
+    std::atomic<bool> stop{false};
+    std::thread thread;
+    bool ok = false;
+};
+
+std::unique_ptr<SerialPort> MakePosix() { return std::make_unique<PosixSerialPort>(); }
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+TEST(PtyLink, ReadAndWriteThroughTheTerminalPort)
+{
+    LinkAppDir dir;
+    PtyRadio radio;
+    ASSERT_TRUE(radio.ok);
+    CodePlug written(BuildBandImage("33"));
+    written.WriteByte(0x0010, 0x25);
+    written.WriteByte(0x0020, 0x46);
+    radio.Start();
+
+    RadioPort port(&MakePosix);
+    ConfigureRadioPort(port, radio.server.DevicePath(), kCodePlugLineSettings);
+    RecordingUi ui;
+    WriteSession write(port, ui, written);
+    EXPECT_TRUE(write.Run().Succeeded());
+    EXPECT_FALSE(port.IsOpen());
+
+    CodePlugDocument doc;
+    doc.ResetToNew();
+    ReadSession read(port, ui, doc);
+    EXPECT_TRUE(read.Run().Succeeded());
+    EXPECT_EQ(doc.image.Read(0, 0x0340), written.Read(0, 0x0340));
+    EXPECT_EQ(ui.messages, (std::vector<int>{3014, 3007}));
+}
+
+TEST(PtyLink, DroppedTerminalIsAPortFault)
+{
+    LinkAppDir dir;
+    PtyRadio radio;
+    ASSERT_TRUE(radio.ok);
+    SimFault drop;
+    drop.kind = SimFault::Kind::Drop;
+    drop.prefix = "52";
+    drop.frame = 2;
+    radio.server.Radio().AddFault(drop);
+    radio.Start();
+
+    RadioPort port(&MakePosix);
+    ConfigureRadioPort(port, radio.server.DevicePath(), kCodePlugLineSettings);
+    RecordingUi ui;
+    CodePlugDocument doc;
+    doc.ResetToNew();
+    const std::string before = doc.image.Text();
+    ReadSession read(port, ui, doc);
+    const TransferResult r = read.Run();
+    EXPECT_EQ(r.status, TransferStatus::BlockFault);
+    EXPECT_EQ(ui.messages, std::vector<int>{3006});
+    EXPECT_EQ(doc.image.Text(), before);
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(PtyLink, CommandLineReadWriteAndSim)
+{
+    const std::string cli = std::string(VPX_BIN_DIR) + "/vpxds-cli";
+    if (!std::ifstream(cli).good())
+        GTEST_SKIP() << "vpxds-cli not built";
+    LinkAppDir dir;
+    const std::string appdir = " --appdir '" + dir.File("") + "' ";
+    const std::string file = dir.File("radio.dat");
+
+    // Read from the built-in simulator, then write the file back.
+    EXPECT_EQ(std::system((cli + appdir + "read --port simulator '" + file + "' 2>/dev/null").c_str()), 0);
+    const std::string image = ReadText(file);
+    EXPECT_TRUE(CodePlug::IsValidImageText(image));
+    EXPECT_EQ(std::system((cli + appdir + "write '" + file + "' --port simulator 2>/dev/null").c_str()), 0);
+
+    // A port that leads nowhere: exit code 1, message 3012 naming the device, the file untouched.
+    const std::string err = dir.File("err.txt");
+    EXPECT_NE(
+        std::system((cli + appdir + "read --port /dev/vpx-none '" + file + "' 2>'" + err + "'").c_str()), 0);
+    EXPECT_NE(ReadText(err).find("error 3012"), std::string::npos);
+    EXPECT_NE(ReadText(err).find("/dev/vpx-none"), std::string::npos);
+    EXPECT_EQ(ReadText(file), image);
+    EXPECT_NE(
+        std::system(
+            (cli + appdir + "write '" + dir.File("missing.dat") + "' --port simulator 2>/dev/null").c_str()),
+        0);
+    EXPECT_NE(std::system((cli + appdir + "read '" + file + "' 2>/dev/null").c_str()), 0); // no --port
+
+    // vpxds-cli sim serves a terminal until SIGTERM; a read through it with --log prints the exchange.
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    const std::string appDirArg = dir.File("");
+    std::vector<std::string> argv = {cli, "--appdir", appDirArg, "sim", "--tag", "R736", "--band", "F9"};
+    std::vector<char*> cargv;
+    for (std::string& a : argv)
+        cargv.push_back(a.data());
+    cargv.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(::posix_spawn(&pid, cli.c_str(), &actions, nullptr, cargv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeFds[1]);
+    FILE* simOut = ::fdopen(pipeFds[0], "r");
+    char line[256] = {};
+    const bool gotPath = std::fgets(line, sizeof line, simOut) != nullptr;
+    std::string device(line);
+    while (!device.empty() && (device.back() == '\n' || device.back() == '\r'))
+        device.pop_back();
+    if (gotPath) {
+        const std::string out = dir.File("log.txt");
+        EXPECT_EQ(std::system((cli + appdir + "read --port " + device + " '" + dir.File("r.dat") +
+                               "' --log >'" + out + "' 2>/dev/null")
+                                  .c_str()),
+                  0);
+        const std::string log = ReadText(out);
+        EXPECT_NE(log.find("S:50524F4752414D\nR:06\n"), std::string::npos);
+        EXPECT_NE(log.find("R:52373336"
+                           "00"
+                           "F9"),
+                  std::string::npos); // identity with the tag and band
+        EXPECT_NE(log.find("S:5203C040"), std::string::npos);
+    }
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    std::fclose(simOut);
+    EXPECT_TRUE(gotPath);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}

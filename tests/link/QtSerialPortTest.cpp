@@ -1,0 +1,151 @@
+// The Qt SerialPort adapter against the simulated radio on a real pseudo-terminal: whole transfers,
+// the timing of replies in the input buffer, a dropped line, open failures and the port probe.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "LinkTestSupport.h"
+#include "codeplug/Document.h"
+#include "codeplug/ModelCatalogue.h"
+#include "link/ExchangeLog.h"
+#include "link/PortFactory.h"
+#include "link/Protocol.h"
+#include "link/PtyRadioServer.h"
+#include "link/QtSerialPort.h"
+#include "link/RadioPort.h"
+#include "link/ReadSession.h"
+#include "link/WriteSession.h"
+
+namespace {
+
+class PtyRadio {
+public:
+    explicit PtyRadio(bool paced)
+    {
+        server.SetPaced(paced);
+        std::string error;
+        ok = server.Open(error);
+        EXPECT_TRUE(ok) << error;
+    }
+    void Start()
+    {
+        thread = std::thread([this] { server.Serve(stop); });
+    }
+    ~PtyRadio()
+    {
+        stop = true;
+        if (thread.joinable())
+            thread.join();
+    }
+    PtyRadioServer server;
+    std::atomic<bool> stop{false};
+    std::thread thread;
+    bool ok = false;
+};
+
+} // namespace
+
+TEST(QtSerialPort, WriteThenReadOverAPseudoTerminal)
+{
+    LinkAppDir dir;
+    PtyRadio radio(false);
+    ASSERT_TRUE(radio.ok);
+    radio.Start();
+    std::unique_ptr<SerialPort> port = CreateRadioPort();
+    ConfigureRadioPort(*port, radio.server.DevicePath(), kCodePlugLineSettings);
+
+    CodePlug image(BuildBandImage("33"));
+    for (int a = 0x10; a < 0x110; ++a)
+        image.WriteByte(a, a & 0xFF);
+    RecordingUi ui;
+    WriteSession write(*port, ui, image);
+    EXPECT_TRUE(write.Run().Succeeded());
+    EXPECT_FALSE(port->IsOpen());
+
+    CodePlugDocument doc;
+    doc.ResetToNew();
+    ReadSession read(*port, ui, doc);
+    EXPECT_TRUE(read.Run().Succeeded());
+    EXPECT_EQ(doc.image.Read(0, 0x0340), image.Read(0, 0x0340));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(ui.messages, (std::vector<int>{3014, 3007}));
+}
+
+TEST(QtSerialPort, RepliesStayBufferedAndDropsAreFaults)
+{
+    LinkAppDir dir;
+    { // Bytes that arrive after the reply was complete stay for the next exchange.
+        PtyRadio radio(true);
+        ASSERT_TRUE(radio.ok);
+        SimFault late;
+        late.kind = SimFault::Kind::LateAnswer;
+        late.prefix = "06";
+        late.delayMs = 100;
+        radio.server.Radio().AddFault(late);
+        radio.Start();
+        QtSerialPort port;
+        port.SetPortName(radio.server.DevicePath());
+        port.SetLineSettings(kCodePlugLineSettings);
+        std::string error;
+        ASSERT_TRUE(port.Open(error)) << error;
+        std::string reply;
+        EXPECT_EQ(PortTransceive(port, FRAME_PROGRAM, reply, 1, 500), LINK_OK);
+        EXPECT_EQ(reply, "06");
+        EXPECT_EQ(PortTransceive(port, "0206", reply, 8, 500), LINK_OK);
+        EXPECT_EQ(reply, "5451393531330105");
+        EXPECT_EQ(PortTransceive(port, "", reply, 1, 500), LINK_OK);
+        EXPECT_EQ(reply, "06");
+        // 72 bytes take about 83 ms on the paced line: a 30 ms limit cannot see the whole block.
+        EXPECT_EQ(PortTransceive(port, ReadRequestFrame(0, 0x40), reply, 68, 30), LINK_TIMEOUT);
+        EXPECT_LT(reply.size(), 136u);
+        port.Close();
+    }
+    { // The terminal goes away in the middle of a read: 3006, nothing changed.
+        PtyRadio radio(false);
+        ASSERT_TRUE(radio.ok);
+        SimFault drop;
+        drop.kind = SimFault::Kind::Drop;
+        drop.prefix = "52";
+        drop.frame = 3;
+        radio.server.Radio().AddFault(drop);
+        radio.Start();
+        std::unique_ptr<SerialPort> port = CreateRadioPort();
+        ConfigureRadioPort(*port, radio.server.DevicePath(), kCodePlugLineSettings);
+        CodePlugDocument doc;
+        doc.ResetToNew();
+        const std::string before = doc.image.Text();
+        RecordingUi ui;
+        ReadSession read(*port, ui, doc);
+        EXPECT_EQ(read.Run().status, TransferStatus::BlockFault);
+        EXPECT_EQ(ui.messages, std::vector<int>{3006});
+        EXPECT_EQ(doc.image.Text(), before);
+    }
+}
+
+TEST(QtSerialPort, OpenFailuresAndTheProbe)
+{
+    LinkAppDir dir;
+    PtyRadio radio(false);
+    ASSERT_TRUE(radio.ok);
+    dir.WriteFile("system.ini",
+                  "[ports]\ncom1=" + radio.server.DevicePath() + "\ncom2=/dev/vpx-none\ncom3=simulator\n");
+
+    const std::vector<PortProbe> probe = ProbeComPorts();
+    ASSERT_EQ(probe.size(), 16u);
+    EXPECT_TRUE(probe[0].available) << probe[0].reason;
+    EXPECT_EQ(probe[0].device, radio.server.DevicePath());
+    EXPECT_FALSE(probe[1].available);
+    EXPECT_NE(probe[1].reason.find("/dev/vpx-none"), std::string::npos);
+    EXPECT_TRUE(probe[2].available);
+
+    std::unique_ptr<SerialPort> port = CreateRadioPort();
+    ConfigureRadioPort(*port, "com2", kCodePlugLineSettings);
+    RecordingUi ui;
+    CodePlugDocument doc;
+    doc.ResetToNew();
+    ReadSession read(*port, ui, doc);
+    EXPECT_EQ(read.Run().status, TransferStatus::PortOpenFailed);
+    ASSERT_EQ(ui.messages, std::vector<int>{3012});
+    EXPECT_NE(ui.details[0].find("/dev/vpx-none"), std::string::npos);
+}

@@ -1,0 +1,148 @@
+// vpxds-bench: how close a code-plug read and write come to the time the serial line itself needs,
+// and how much processor time they use while waiting for the radio.
+//
+// The simulated radio runs in a child process on a pseudo-terminal and paces its bytes like a
+// 9600-baud line with 2 stop bits; this process talks to it through the Qt SerialPort adapter.
+#include <QCoreApplication>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "app/AppState.h"
+#include "codeplug/Document.h"
+#include "link/LinkUi.h"
+#include "link/PortFactory.h"
+#include "link/PtyRadioServer.h"
+#include "link/RadioPort.h"
+#include "link/ReadSession.h"
+#include "link/WriteSession.h"
+
+namespace {
+
+std::atomic<bool> g_stopServer{false};
+extern "C" void StopServer(int) { g_stopServer.store(true); }
+
+constexpr double kByteSeconds = 11.0 / 9600.0;
+
+// Bytes on the line and prescribed waits of one transfer.
+struct LineBudget {
+    int bytes;
+    int sleepMs;
+    double Seconds() const { return bytes * kByteSeconds + sleepMs / 1000.0; }
+};
+
+// Handshake: PROGRAM (7) + 06, 02 + 8-byte identity, 06 + 06; 100 ms after opening, 2 x 20 ms.
+constexpr int kHandshakeBytes = 7 + 1 + 1 + 8 + 1 + 1;
+constexpr LineBudget kReadBudget{kHandshakeBytes + ReadSession::kBlocks * ((4 + 68) + (1 + 1)),
+                                 100 + 20 + 20};
+constexpr LineBudget kWriteBudget{kHandshakeBytes + 49 * (20 + 1), 100 + 20 + 20 + 49 * 5};
+
+double CpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+struct Figures {
+    double wall = 0;
+    double cpu = 0;
+    bool ok = false;
+};
+
+template <typename Run> Figures Measure(Run run)
+{
+    Figures f;
+    const double cpu0 = CpuSeconds();
+    const auto t0 = std::chrono::steady_clock::now();
+    f.ok = run();
+    f.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    f.cpu = CpuSeconds() - cpu0;
+    return f;
+}
+
+void Print(const char* what, const Figures& f, const LineBudget& budget)
+{
+    const double line = budget.Seconds();
+    std::printf("%-5s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
+                "of wall)\n",
+                what, f.ok ? "ok  " : "FAIL", f.wall, line, budget.bytes, budget.sleepMs, f.wall / line,
+                f.cpu, 100.0 * f.cpu / f.wall);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int rounds = 3;
+    if (argc > 1)
+        rounds = std::max(1, std::atoi(argv[1]));
+
+    PtyRadioServer server;
+    server.SetPaced(true);
+    std::string error;
+    if (!server.Open(error)) {
+        std::fprintf(stderr, "vpxds-bench: %s\n", error.c_str());
+        return 1;
+    }
+    const std::string device = server.DevicePath();
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("vpxds-bench: fork");
+        return 1;
+    }
+    if (child == 0) {
+        // The radio stands in for hardware with its own clock: its timers fire without slack.
+        prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+        std::signal(SIGTERM, StopServer);
+        server.Serve(g_stopServer);
+        _exit(0);
+    }
+
+    QCoreApplication app(argc, argv);
+    g_bServiceView = false;
+    NullLinkUi ui;
+    std::unique_ptr<SerialPort> port = CreateRadioPort();
+    ConfigureRadioPort(*port, device, kCodePlugLineSettings);
+    ReadSession reader(*port, ui);
+    WriteSession writer(*port, ui, g_doc.image);
+    g_doc.ResetToNew();
+
+    std::printf("code-plug transfers over %s, radio paced at 9600 baud 8N2 (%.3f ms a byte)\n",
+                device.c_str(), kByteSeconds * 1000);
+    Figures readSum;
+    Figures writeSum;
+    bool allOk = true;
+    for (int i = 0; i < rounds; ++i) {
+        const Figures r = Measure([&] { return reader.Run().Succeeded(); });
+        const Figures w = Measure([&] { return writer.Run().Succeeded(); });
+        Print("read", r, kReadBudget);
+        Print("write", w, kWriteBudget);
+        readSum.wall += r.wall;
+        readSum.cpu += r.cpu;
+        writeSum.wall += w.wall;
+        writeSum.cpu += w.cpu;
+        allOk = allOk && r.ok && w.ok;
+    }
+    readSum.ok = writeSum.ok = allOk;
+    readSum.wall /= rounds;
+    readSum.cpu /= rounds;
+    writeSum.wall /= rounds;
+    writeSum.cpu /= rounds;
+    std::printf("mean of %d rounds:\n", rounds);
+    Print("read", readSum, kReadBudget);
+    Print("write", writeSum, kWriteBudget);
+
+    kill(child, SIGTERM);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return allOk ? 0 : 1;
+}
