@@ -39,6 +39,7 @@ CChannelTable::CChannelTable(QWidget* parent) : QTableWidget(kTableRows, kTableC
             setColumnWidth(c, TwipsToPixels(twips));
     }
     ResetCells();
+    UpdateMinimumHeight();
 }
 
 void CChannelTable::StyleFixedCell(QTableWidgetItem* item)
@@ -68,6 +69,15 @@ void CChannelTable::SetCellFont(const QFont& font)
         for (int c = 0; c < kTableColumns; ++c)
             item(r, c)->setFont(font);
     }
+    setFont(font);
+    UpdateMinimumHeight();
+}
+
+void CChannelTable::UpdateMinimumHeight()
+{
+    // Every row stays tall enough to read: below that the page scrolls rather than the table.
+    const int rowHeight = fontMetrics().height() + 4;
+    setMinimumHeight(kTableRows * rowHeight + 2 * frameWidth());
 }
 
 void CChannelTable::LayoutRows()

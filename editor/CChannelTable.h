@@ -29,4 +29,5 @@ protected:
 
 private:
     void StyleFixedCell(QTableWidgetItem* item);
+    void UpdateMinimumHeight();
 };
