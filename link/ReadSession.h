@@ -25,8 +25,6 @@ public:
     ExchangeLog& Log() { return m_log; }
 
 private:
-    TransferResult Finish(TransferStatus status, int textNumber);
-
     SerialPort& m_port;
     LinkUi& m_ui;
     CodePlugDocument& m_doc;

@@ -9,6 +9,7 @@
 #include "link/LinkUi.h"
 #include "link/Protocol.h"
 #include "link/SerialPort.h"
+#include "link/TransferSteps.h"
 #include "link/WaitCursor.h"
 
 namespace {
@@ -43,13 +44,6 @@ std::string WriteSession::BlockFrame(const CodePlug& image, int n)
     return WriteRequestFrame(address, kBlockBytes, image.Read(address, kBlockBytes));
 }
 
-TransferResult WriteSession::Finish(TransferStatus status, int textNumber)
-{
-    if (textNumber != 0)
-        m_ui.ReportMessage(textNumber, std::string());
-    return {status, textNumber};
-}
-
 TransferResult WriteSession::Run()
 {
     WaitCursor cursor(m_ui);
@@ -59,35 +53,17 @@ TransferResult WriteSession::Run()
     const CodePlug data = m_image;
     const std::string bandCode = BandCodeOf(data.Text());
 
-    std::string error;
-    if (!OpenRadioPort(m_port, error)) {
-        m_ui.ReportMessage(3012, error);
-        return {TransferStatus::PortOpenFailed, 3012};
-    }
-
-    int last = LINK_OK;
     RadioIdentity identity;
-    const HandshakeStep step =
-        HandshakeIdentify(m_port, m_log, kWriteHandshake, FRAME_PROGRAM, identity, &last);
-    if (step == HandshakeStep::ModeFailed) {
-        m_port.Close();
-        return Finish(last == LINK_PORT_FAULT ? TransferStatus::PortFault : TransferStatus::NoRadio, 3006);
-    }
-    if (step != HandshakeStep::Done) {
-        if (last == LINK_PORT_FAULT) {
-            m_port.Close();
-            return Finish(TransferStatus::PortFault, 3006);
-        }
-        return {TransferStatus::RadioStopped, 3009};
-    }
+    if (auto failed = OpenConversation(m_port, m_ui, m_log, kWriteHandshake, identity))
+        return *failed;
 
     if (ChecksModelNumber(g_strModel) && identity.ModelNumber() != "Q951")
-        return Finish(TransferStatus::ModelRejected, 3023); // the port stays open
+        return ReportTransferEnd(m_ui, TransferStatus::ModelRejected, 3023); // the port stays open
 
     if (m_bBandCheck && identity.BandCode() != bandCode) {
         if (!crossBandAllowed) {
             m_port.Close();
-            return Finish(TransferStatus::BandMismatch, 3022);
+            return ReportTransferEnd(m_ui, TransferStatus::BandMismatch, 3022);
         }
         if (!m_ui.AskYesNo(3019)) {
             m_port.Close();
@@ -100,13 +76,8 @@ TransferResult WriteSession::Run()
         return nested;
     }
 
-    if (HandshakeAcknowledge(m_port, m_log, kWriteHandshake, &last) != HandshakeStep::Done) {
-        if (last == LINK_PORT_FAULT) {
-            m_port.Close();
-            return Finish(TransferStatus::PortFault, 3006);
-        }
-        return {TransferStatus::RadioStopped, 3009};
-    }
+    if (auto failed = AcknowledgeConversation(m_port, m_ui, m_log, kWriteHandshake))
+        return *failed;
 
     m_ui.SetProgressRange(1, kBlocks);
     m_ui.SetButtonEnabled(false);
@@ -116,36 +87,27 @@ TransferResult WriteSession::Run()
         if (frame.empty())
             continue;
         std::string reply;
-        int rc = LINK_OK;
-        for (int attempt = 1; attempt <= 3; ++attempt) {
-            m_log.Add("S:" + frame + "\r\n");
-            rc = PortTransceive(m_port, frame, reply, 1, 200);
-            DelayMs(5);
-            m_log.Add("R:" + reply + "\r\n");
-            m_log.Show();
-            if (rc != LINK_TIMEOUT)
-                break;
-        }
+        const int rc = ExchangeBlock(m_port, m_log, frame, reply, 1, 5);
         if (rc == LINK_OK && reply != FRAME_ACK) {
             m_port.Close();
             m_ui.SetButtonEnabled(true);
-            return Finish(TransferStatus::BlockRejected, 3013);
+            return ReportTransferEnd(m_ui, TransferStatus::BlockRejected, 3013);
         }
         if (rc == LINK_TIMEOUT) {
             m_port.Close();
             m_ui.SetButtonEnabled(true);
-            return Finish(TransferStatus::BlockTimeout, 3009);
+            return ReportTransferEnd(m_ui, TransferStatus::BlockTimeout, 3009);
         }
         if (rc != LINK_OK) {
             m_port.Close();
-            return Finish(TransferStatus::BlockFault, 3006);
+            return ReportTransferEnd(m_ui, TransferStatus::BlockFault, 3006);
         }
     }
 
     m_port.Close();
     m_ui.SetButtonEnabled(true);
     m_bBandCheck = true;
-    return Finish(TransferStatus::Success, 3014);
+    return ReportTransferEnd(m_ui, TransferStatus::Success, 3014);
 }
 
 TransferResult WriteSession::DryRun()

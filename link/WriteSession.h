@@ -36,8 +36,6 @@ public:
     static std::string BlockFrame(const CodePlug& image, int n);
 
 private:
-    TransferResult Finish(TransferStatus status, int textNumber);
-
     SerialPort& m_port;
     LinkUi& m_ui;
     CodePlug& m_image;

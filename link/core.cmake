@@ -4,6 +4,7 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ExchangeLog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Protocol.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadSession.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransferSteps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WriteSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PortNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RadioPort.cpp

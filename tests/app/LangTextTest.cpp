@@ -11,7 +11,7 @@
 TEST(LangText, TheKeyIsTheNumberPlusTheLanguageBase)
 {
     AppTestDir dir;
-    dir.Put("language.sys", "[language]\n"
+    dir.WriteFile("language.sys", "[language]\n"
                             "100018=关于\n"
                             "200018=&About\n"
                             "102004=已被修改。是否保存修改？\n"
@@ -22,7 +22,7 @@ TEST(LangText, TheKeyIsTheNumberPlusTheLanguageBase)
     EXPECT_EQ(GetLangText(2004), "已被修改。是否保存修改？");
     EXPECT_EQ(GetLangTextIn(18, kLangEnglish), "&About");
 
-    dir.Put("system.ini", "[language]\nlanguage=200000\n");
+    dir.WriteFile("system.ini", "[language]\nlanguage=200000\n");
     InitAppState(dir.Dir());
     ASSERT_EQ(g_nLanguage, kLangEnglish);
     EXPECT_EQ(GetLangText(18), "&About");
@@ -38,8 +38,8 @@ TEST(LangText, TheKeyIsTheNumberPlusTheLanguageBase)
 TEST(LangText, AChineseOnlyFileGivesEmptyEnglishCaptions)
 {
     AppTestDir dir;
-    dir.Put("language.sys", "[language]\n100001=文件(&F)\n100018=关于\n");
-    dir.Put("system.ini", "[language]\nlanguage=200000\n");
+    dir.WriteFile("language.sys", "[language]\n100001=文件(&F)\n100018=关于\n");
+    dir.WriteFile("system.ini", "[language]\nlanguage=200000\n");
     InitAppState(dir.Dir());
     EXPECT_EQ(GetLangText(18), "");
     EXPECT_EQ(GetLangText(1), "");
@@ -55,7 +55,7 @@ TEST(LangText, AChineseOnlyFileGivesEmptyEnglishCaptions)
 TEST(LangText, TextsFollowProfileRulesAndTheFileIsReadPerDirectory)
 {
     AppTestDir dir;
-    dir.Put("language.sys", "; comment\r\n"
+    dir.WriteFile("language.sys", "; comment\r\n"
                             "[Language]\r\n"
                             " 100001 =  文件(&F)  \r\n"
                             "100001=second\r\n"
@@ -72,14 +72,14 @@ TEST(LangText, TextsFollowProfileRulesAndTheFileIsReadPerDirectory)
     EXPECT_EQ(GetLangText(4), "");
 
     // The parsed file is kept: a change on disk shows only after the cache is dropped.
-    dir.Put("language.sys", "[language]\n100001=新的\n");
+    dir.WriteFile("language.sys", "[language]\n100001=新的\n");
     EXPECT_EQ(GetLangText(1), "文件(&F)");
     ResetLangTextCache();
     EXPECT_EQ(GetLangText(1), "新的");
 
     // Another application directory has its own file.
     AppTestDir other;
-    other.Put("language.sys", "[language]\n100001=其他\n");
+    other.WriteFile("language.sys", "[language]\n100001=其他\n");
     InitAppState(other.Dir());
     EXPECT_EQ(GetLangText(1), "其他");
     InitAppState(dir.Dir());

@@ -15,9 +15,9 @@ namespace
 
 void StartIn(const AppTestDir& dir, int language, bool languageMenu)
 {
-    dir.Put("system.ini", language == kLangEnglish ? "[language]\nlanguage=200000\n" : "");
+    dir.WriteFile("system.ini", language == kLangEnglish ? "[language]\nlanguage=200000\n" : "");
     if (languageMenu)
-        dir.Put(kMarkerLanguageMenu, "");
+        dir.WriteFile(kMarkerLanguageMenu, "");
     else
         dir.Remove(kMarkerLanguageMenu);
     InitAppState(dir.Dir());
@@ -58,7 +58,7 @@ TEST(StartupMenu, LanguageItemsAndServiceCommandsAreRemoved)
     EXPECT_FALSE(Contains(ids, 203));
 
     // Commands that stay in the menu are never removed, whatever the markers say.
-    dir.Put(kMarkerServiceUnlock, "");
+    dir.WriteFile(kMarkerServiceUnlock, "");
     StartIn(dir, kLangChinese, true);
     for (int kept :
          {57600, 57601, 57603, 57604, 57607, 32782, 57665, 200, 32783, 206, 32789, 207, 208, 57664})
@@ -131,7 +131,7 @@ TEST(StartupFiles, HelpFileAndRestartProgramFollowModelAndLanguage)
     EXPECT_EQ(HelpFileName(), "vpxds_c.chm");
     EXPECT_EQ(RestartProgramName(), "vpxds");
 
-    dir.Put("system.ini", "[language]\nlanguage=200000\n");
+    dir.WriteFile("system.ini", "[language]\nlanguage=200000\n");
     InitAppState(dir.Dir());
     EXPECT_EQ(HelpFileName(), "vpxds_e.chm");
 

@@ -16,14 +16,14 @@ namespace
 // Runs start-up on a system.ini holding only [language] language = value (as written in the file).
 int LanguageFor(const AppTestDir& dir, const std::string& line)
 {
-    dir.Put("system.ini", "[language]\n" + line + "\n");
+    dir.WriteFile("system.ini", "[language]\n" + line + "\n");
     InitAppState(dir.Dir());
     return g_nLanguage;
 }
 
 bool LockFor(const AppTestDir& dir, const std::string& line, const std::string& model = kBuildModelCode)
 {
-    dir.Put("system.ini", "[option]\n" + line + "\n");
+    dir.WriteFile("system.ini", "[option]\n" + line + "\n");
     InitAppStateFor(dir.Dir(), model);
     return g_bLockInterface;
 }
@@ -37,7 +37,7 @@ TEST(Settings, ReadAndWriteSystemIniInTheApplicationDirectory)
     EXPECT_EQ(ReadSetting("computer", "com"), "");
     EXPECT_TRUE(WriteSetting("computer", "com", "com4"));
     EXPECT_TRUE(WriteSetting("option", "lock_interface", "no"));
-    EXPECT_EQ(dir.Get("system.ini"), "[computer]\ncom=com4\n[option]\nlock_interface=no\n");
+    EXPECT_EQ(dir.ReadFile("system.ini"), "[computer]\ncom=com4\n[option]\nlock_interface=no\n");
     EXPECT_EQ(ReadSetting("Computer", "COM"), "com4");
     EXPECT_TRUE(WriteSetting("computer", "com", "com12"));
     EXPECT_EQ(ReadSetting("computer", "com"), "com12");
@@ -54,11 +54,11 @@ TEST(Settings, MarkerFilesCountOnlyWhenTheyCanBeOpened)
 {
     AppTestDir dir;
     EXPECT_FALSE(MarkerPresent(kMarkerCrossBandWrite));
-    dir.Put(kMarkerCrossBandWrite, ""); // empty content is enough
+    dir.WriteFile(kMarkerCrossBandWrite, ""); // empty content is enough
     EXPECT_TRUE(MarkerPresent(kMarkerCrossBandWrite));
-    EXPECT_TRUE(FileExists(dir.PathOf(kMarkerCrossBandWrite)));
+    EXPECT_TRUE(FileExists(dir.File(kMarkerCrossBandWrite)));
     EXPECT_FALSE(MarkerPresent(kMarkerLowCtcss));
-    std::filesystem::create_directory(dir.PathOf(kMarkerLowCtcss));
+    std::filesystem::create_directory(dir.File(kMarkerLowCtcss));
     EXPECT_FALSE(MarkerPresent(kMarkerLowCtcss)); // a folder of that name is no marker
     EXPECT_FALSE(FileExists(""));
     EXPECT_FALSE(MarkerPresent(nullptr));
@@ -92,7 +92,7 @@ TEST(StartupState, LanguageSettingSelectsEnglishOnlyFor200000)
     EXPECT_EQ(LanguageFromSetting("199999"), kLangChinese);
 
     // The other family codes read the setting too; any other model code is English without reading it.
-    dir.Put("system.ini", "[language]\nlanguage=100000\n");
+    dir.WriteFile("system.ini", "[language]\nlanguage=100000\n");
     InitAppStateFor(dir.Dir(), "vpxa");
     EXPECT_EQ(g_nLanguage, kLangChinese);
     InitAppStateFor(dir.Dir(), "vpxjrepair");
@@ -134,13 +134,13 @@ TEST(StartupState, MarkerFilesSetTheServiceFlagsAndTheLanguageMenu)
     EXPECT_FALSE(g_bServiceView);
     EXPECT_FALSE(g_bShowLangMenu);
 
-    dir.Put(kMarkerServiceUnlock, "anything");
+    dir.WriteFile(kMarkerServiceUnlock, "anything");
     InitAppState(dir.Dir());
     EXPECT_TRUE(g_bTestEnabled);
     EXPECT_TRUE(g_bServiceView);
     EXPECT_FALSE(g_bShowLangMenu);
 
-    dir.Put(kMarkerLanguageMenu, "");
+    dir.WriteFile(kMarkerLanguageMenu, "");
     dir.Remove(kMarkerServiceUnlock);
     InitAppState(dir.Dir());
     EXPECT_FALSE(g_bTestEnabled);
@@ -152,8 +152,8 @@ TEST(StartupState, MarkerFilesSetTheServiceFlagsAndTheLanguageMenu)
     EXPECT_FALSE(g_bShowLangMenu);
 
     // The two markers that are tested later do not switch anything at start-up.
-    dir.Put(kMarkerLowCtcss, "");
-    dir.Put(kMarkerCrossBandWrite, "");
+    dir.WriteFile(kMarkerLowCtcss, "");
+    dir.WriteFile(kMarkerCrossBandWrite, "");
     InitAppState(dir.Dir());
     EXPECT_FALSE(g_bTestEnabled);
     EXPECT_FALSE(g_bShowLangMenu);
@@ -165,7 +165,7 @@ TEST(StartupState, VersionDirectoryModelAndPort)
     g_strVersion = "9.99";
     g_strModel = "other";
     g_strModelCopy = "other";
-    dir.Put("system.ini", "[computer]\ncom = COM3 \n");
+    dir.WriteFile("system.ini", "[computer]\ncom = COM3 \n");
     InitAppState(dir.Dir() + "/");
     EXPECT_EQ(g_strVersion, "1.03");
     EXPECT_EQ(g_strAppDir, dir.Dir()); // no trailing separator
@@ -178,7 +178,7 @@ TEST(StartupState, VersionDirectoryModelAndPort)
     InitAppState(dir.Dir());
     EXPECT_EQ(g_strComPort, "");
     AppTestDir other;
-    other.Put("system.ini", "[computer]\ncom=com9\n");
+    other.WriteFile("system.ini", "[computer]\ncom=com9\n");
     InitAppState(dir.Dir());
     EXPECT_EQ(g_strComPort, "");
 }

@@ -175,7 +175,7 @@ TEST_F(PageTest, ChoosingTheModelOfAnotherBandAsksAndReplacesTheImage)
     g_doc.image.SetText(BuildBandImage("F2"));
     ApplyBand(g_doc.image.Text());
     g_doc.savedCopy = g_doc.image.Text();
-    g_doc.path = m_dir->PathOf("old.dat");
+    g_doc.path = m_dir->File("old.dat");
     m_page->OnInitialUpdate();
     EXPECT_EQ(m_page->ModelList()->currentIndex(), -1);
 

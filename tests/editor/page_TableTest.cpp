@@ -234,7 +234,7 @@ TEST_F(PageTest, CommandLineShowPrintsTheSameCellsAsThePage)
         Start(language);
         Reload(FillChannels);
         m_dir->WriteFile("system.ini", "[language]\nlanguage=" + std::to_string(language) + "\n");
-        const std::string file = m_dir->PathOf("plug.dat");
+        const std::string file = m_dir->File("plug.dat");
         ASSERT_TRUE(SaveTextFileAtomic(file, g_doc.image.Text()));
 
         QProcess cli;
@@ -269,7 +269,7 @@ TEST_F(PageTest, CommandLineShowPrintsTheSameCellsAsThePage)
 
     QProcess bad;
     bad.start(QStringLiteral(VPX_BIN_DIR "/vpxds-cli"),
-              {"--appdir", QString::fromStdString(m_dir->Dir()), "show", QString::fromStdString(m_dir->PathOf("no.dat"))});
+              {"--appdir", QString::fromStdString(m_dir->Dir()), "show", QString::fromStdString(m_dir->File("no.dat"))});
     ASSERT_TRUE(bad.waitForFinished(60000));
     EXPECT_NE(bad.exitCode(), 0);
     EXPECT_TRUE(bad.readAllStandardError().contains("2011"));

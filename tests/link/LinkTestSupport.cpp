@@ -1,38 +1,9 @@
-// Temporary application directory, recording window and simulated radio of the link tests.
+// Recording window and simulated radio of the link tests.
 #include "LinkTestSupport.h"
 
-#include <fstream>
-#include <random>
-#include <sstream>
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-
-LinkAppDir::LinkAppDir() : m_oldDir(g_strAppDir), m_oldServiceView(g_bServiceView), m_oldModel(g_strModel)
-{
-    std::random_device rd;
-    m_dir =
-        std::filesystem::temp_directory_path() / ("vpx-link-" + std::to_string(rd()) + std::to_string(rd()));
-    std::filesystem::create_directories(m_dir);
-    g_strAppDir = m_dir.string();
-    ResetLangTextCache();
-}
-
-LinkAppDir::~LinkAppDir()
-{
-    g_strAppDir = m_oldDir;
-    g_bServiceView = m_oldServiceView;
-    g_strModel = m_oldModel;
-    ResetLangTextCache();
-    std::error_code ec;
-    std::filesystem::remove_all(m_dir, ec);
-}
-
-void LinkAppDir::WriteFile(const std::string& name, const std::string& text) const
-{
-    std::ofstream out(m_dir / name, std::ios::binary | std::ios::trunc);
-    out << text;
-}
 
 void RecordingUi::SetProgressRange(int l, int h)
 {

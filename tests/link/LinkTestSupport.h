@@ -7,25 +7,14 @@
 #include <vector>
 
 #include "link/LinkUi.h"
+#include "tests/support/TestAppDir.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
 
 // Points g_strAppDir at a fresh directory (restored with the service-view flag and the model code).
-class LinkAppDir {
+class LinkAppDir : public TestAppDir {
 public:
-    LinkAppDir();
-    ~LinkAppDir();
-    LinkAppDir(const LinkAppDir&) = delete;
-    LinkAppDir& operator=(const LinkAppDir&) = delete;
-
-    std::string File(const std::string& name) const { return (m_dir / name).string(); }
-    void WriteFile(const std::string& name, const std::string& text) const;
-
-private:
-    std::filesystem::path m_dir;
-    std::string m_oldDir;
-    bool m_oldServiceView;
-    std::string m_oldModel;
+    LinkAppDir() : TestAppDir("vpx-link-") {}
 };
 
 // Records every call a transfer makes on its window.
