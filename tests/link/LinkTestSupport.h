@@ -2,11 +2,14 @@
 // records what a transfer showed, and a simulated radio on an in-process port.
 #pragma once
 
+#include <atomic>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "link/LinkUi.h"
+#include "link/PtyRadioServer.h"
 #include "tests/support/TestAppDir.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
@@ -59,4 +62,35 @@ struct SimBench {
     SimBench();
     SimulatedRadio radio;
     SimulatedPort port;
+};
+
+// The simulated radio on a pseudo-terminal, served by a thread from Start() to the end of the object.
+class PtyRadio {
+public:
+    explicit PtyRadio(bool paced = false)
+    {
+        server.SetPaced(paced);
+        std::string error;
+        ok = server.Open(error);
+        if (!ok)
+            openError = error;
+    }
+    void Start()
+    {
+        thread = std::thread([this] { server.Serve(stop); });
+    }
+    ~PtyRadio()
+    {
+        stop = true;
+        if (thread.joinable())
+            thread.join();
+    }
+    PtyRadio(const PtyRadio&) = delete;
+    PtyRadio& operator=(const PtyRadio&) = delete;
+
+    PtyRadioServer server;
+    std::atomic<bool> stop{false};
+    std::thread thread;
+    bool ok = false;
+    std::string openError;
 };

@@ -18,7 +18,6 @@
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/PosixSerialPort.h"
-#include "link/PtyRadioServer.h"
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
@@ -26,32 +25,6 @@
 extern char** environ;
 
 namespace {
-
-// The simulated radio on a pseudo-terminal, served by a thread for the life of the object.
-class PtyRadio {
-public:
-    explicit PtyRadio(bool paced = false)
-    {
-        server.SetPaced(paced);
-        std::string error;
-        ok = server.Open(error);
-        EXPECT_TRUE(ok) << error;
-    }
-    void Start()
-    {
-        thread = std::thread([this] { server.Serve(stop); });
-    }
-    ~PtyRadio()
-    {
-        stop = true;
-        if (thread.joinable())
-            thread.join();
-    }
-    PtyRadioServer server;
-    std::atomic<bool> stop{false};
-    std::thread thread;
-    bool ok = false;
-};
 
 std::unique_ptr<SerialPort> MakePosix() { return std::make_unique<PosixSerialPort>(); }
 
@@ -69,7 +42,7 @@ TEST(PtyLink, ReadAndWriteThroughTheTerminalPort)
 {
     LinkAppDir dir;
     PtyRadio radio;
-    ASSERT_TRUE(radio.ok);
+    ASSERT_TRUE(radio.ok) << radio.openError;
     CodePlug written(BuildBandImage("33"));
     written.WriteByte(0x0010, 0x25);
     written.WriteByte(0x0020, 0x46);
@@ -94,7 +67,7 @@ TEST(PtyLink, DroppedTerminalIsAPortFault)
 {
     LinkAppDir dir;
     PtyRadio radio;
-    ASSERT_TRUE(radio.ok);
+    ASSERT_TRUE(radio.ok) << radio.openError;
     SimFault drop;
     drop.kind = SimFault::Kind::Drop;
     drop.prefix = "52";

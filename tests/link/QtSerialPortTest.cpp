@@ -11,46 +11,16 @@
 #include "link/ExchangeLog.h"
 #include "link/PortFactory.h"
 #include "link/Protocol.h"
-#include "link/PtyRadioServer.h"
 #include "link/QtSerialPort.h"
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
 
-namespace {
-
-class PtyRadio {
-public:
-    explicit PtyRadio(bool paced)
-    {
-        server.SetPaced(paced);
-        std::string error;
-        ok = server.Open(error);
-        EXPECT_TRUE(ok) << error;
-    }
-    void Start()
-    {
-        thread = std::thread([this] { server.Serve(stop); });
-    }
-    ~PtyRadio()
-    {
-        stop = true;
-        if (thread.joinable())
-            thread.join();
-    }
-    PtyRadioServer server;
-    std::atomic<bool> stop{false};
-    std::thread thread;
-    bool ok = false;
-};
-
-} // namespace
-
 TEST(QtSerialPort, WriteThenReadOverAPseudoTerminal)
 {
     LinkAppDir dir;
     PtyRadio radio(false);
-    ASSERT_TRUE(radio.ok);
+    ASSERT_TRUE(radio.ok) << radio.openError;
     radio.Start();
     std::unique_ptr<SerialPort> port = CreateRadioPort();
     ConfigureRadioPort(*port, radio.server.DevicePath(), kCodePlugLineSettings);
@@ -77,7 +47,7 @@ TEST(QtSerialPort, RepliesStayBufferedAndDropsAreFaults)
     LinkAppDir dir;
     { // Bytes that arrive after the reply was complete stay for the next exchange.
         PtyRadio radio(true);
-        ASSERT_TRUE(radio.ok);
+        ASSERT_TRUE(radio.ok) << radio.openError;
         SimFault late;
         late.kind = SimFault::Kind::LateAnswer;
         late.prefix = "06";
@@ -103,7 +73,7 @@ TEST(QtSerialPort, RepliesStayBufferedAndDropsAreFaults)
     }
     { // The terminal goes away in the middle of a read: 3006, nothing changed.
         PtyRadio radio(false);
-        ASSERT_TRUE(radio.ok);
+        ASSERT_TRUE(radio.ok) << radio.openError;
         SimFault drop;
         drop.kind = SimFault::Kind::Drop;
         drop.prefix = "52";
@@ -127,7 +97,7 @@ TEST(QtSerialPort, OpenFailuresAndTheProbe)
 {
     LinkAppDir dir;
     PtyRadio radio(false);
-    ASSERT_TRUE(radio.ok);
+    ASSERT_TRUE(radio.ok) << radio.openError;
     dir.WriteFile("system.ini",
                   "[ports]\ncom1=" + radio.server.DevicePath() + "\ncom2=/dev/vpx-none\ncom3=simulator\n");
 
