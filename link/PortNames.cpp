@@ -1,6 +1,8 @@
 // Port names to devices: the [ports] section, the system's serial devices, and the port probe.
 #include "link/PortNames.h"
 
+#include "app/LangText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -118,7 +120,7 @@ PortTarget ResolvePortName(const std::string& name, const std::vector<std::strin
     PortTarget t;
     const std::string trimmed = TrimBlanks(name);
     if (trimmed.empty()) {
-        t.error = "no port is selected";
+        t.error = GetLangText(3030);
         return t;
     }
     if (Lower(trimmed) == kSimulatorPortName) {
@@ -133,7 +135,7 @@ PortTarget ResolvePortName(const std::string& name, const std::vector<std::strin
             t.ok = true;
             t.device = trimmed;
         } else {
-            t.error = trimmed + ": not a port name";
+            t.error = trimmed + ": " + GetLangText(3031);
         }
         return t;
     }
@@ -159,9 +161,7 @@ PortTarget ResolvePortName(const std::string& name, const std::vector<std::strin
         t.ok = true;
         t.device = devices[static_cast<std::size_t>(n - 1)];
     } else {
-        t.error = ToUpperAscii(portName) + ": no serial device stands for this port; " +
-                  std::to_string(devices.size()) + " found, and system.ini names none under [ports] " +
-                  portName + "=";
+        t.error = ToUpperAscii(portName) + ": " + GetLangText(3032) + " [ports] " + portName + "=";
     }
 #endif
     return t;
@@ -172,8 +172,7 @@ std::string PortOpenFailureText(const std::string& device, const std::string& sy
 {
     std::string text = device + ": " + systemReason;
     if (permissionDenied)
-        text += " - your user needs access to the device: add it to the \"dialout\" group "
-                "(sudo usermod -aG dialout $USER) and log in again";
+        text += " - " + GetLangText(3033);
     return text;
 }
 

@@ -1,6 +1,8 @@
 // termios serial device of the command-line tool.
 #include "link/PosixSerialPort.h"
 
+#include "app/LangText.h"
+
 #include "link/LineSettings.h"
 #include "link/PortNames.h"
 
@@ -60,7 +62,7 @@ bool PosixSerialPort::Open(std::string& error)
     if (::tcgetattr(fd, &tio) != 0) {
         const int err = errno;
         ::close(fd);
-        error = PortOpenFailureText(m_device, std::string("not a serial device (") + std::strerror(err) + ")",
+        error = PortOpenFailureText(m_device, GetLangText(3034) + " (" + std::strerror(err) + ")",
                                     false);
         return false;
     }

@@ -17,7 +17,7 @@
 // Points g_strAppDir at a fresh directory (restored with the service-view flag and the model code).
 class LinkAppDir : public TestAppDir {
 public:
-    LinkAppDir() : TestAppDir("vpx-link-") {}
+    LinkAppDir() : TestAppDir("vpx-link-", Texts::Project) {}
 };
 
 // Records every call a transfer makes on its window.
