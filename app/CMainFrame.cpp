@@ -228,12 +228,6 @@ void CMainFrame::RefreshTitle()
         m_portPane->setText(m_portText);
     if (QAction* testFreq = Action(cmd::kTestFrequency))
         testFreq->setEnabled(g_bTestEnabled);
-    if (m_editorChild != nullptr) {
-        const QString childTitle =
-            g_doc.path.empty() ? Text(90026) : QFileInfo(QString::fromStdString(g_doc.path)).fileName();
-        if (m_editorChild->windowTitle() != childTitle)
-            m_editorChild->setWindowTitle(childTitle);
-    }
 }
 
 QMdiSubWindow* CMainFrame::AddChild(QWidget* page, const QString& title)

@@ -173,9 +173,12 @@ void CMainFrm::BuildPanel()
 void CMainFrm::OnInitialUpdate()
 {
     setWindowTitle(Lang(4073));
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        sub->setWindowTitle(Lang(4073));
-        sub->adjustSize();
+    // The page sits in its child window, possibly inside a scroll area.
+    for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            sub->setWindowTitle(Lang(4073));
+            break;
+        }
     }
     ApplyFonts();
     ApplyCaptions();

@@ -179,6 +179,9 @@ TEST(WindowTitle, ShowsModelVersionAndBand)
     CMainFrame* frame = env.Start();
     // A new code plug: band "33", 400-470 MHz.
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("VPXE+ V1.03    [UHF:400-470MHz]"));
+    // The editor page's child window carries the page's own title, also after a file was saved.
+    ASSERT_NE(frame->EditorChild(), nullptr);
+    EXPECT_EQ(frame->EditorChild()->windowTitle(), LangText(4073));
 
     struct Case {
         const char* code;

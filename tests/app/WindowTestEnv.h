@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/AppStart.h"
+#include "app/CChildFrame.h"
 #include "app/AppState.h"
 #include "app/CMainFrame.h"
 #include "app/IniFile.h"
