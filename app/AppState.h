@@ -1,4 +1,5 @@
-// Application state fixed at start-up (model, language, directory, service flags) and read throughout the program.
+// Application state fixed at start-up (model, language, directory, service flags) and read throughout the
+// program.
 #pragma once
 
 #include <string>
@@ -13,13 +14,13 @@ inline constexpr const char* kPrintModelName = "MX6+";
 inline constexpr int kLangChinese = 100000;
 inline constexpr int kLangEnglish = 200000;
 
-extern std::string g_strModel;      // the build's model code, lower case
-extern std::string g_strModelCopy;  // second copy read by the service functions; always equal to g_strModel
-extern std::string g_strAppDir;     // application directory, no trailing separator
-extern std::string g_strVersion;    // "1.03"
-extern int g_nLanguage;             // kLangChinese or kLangEnglish, never anything else
-extern std::string g_strComPort;    // [computer] com as read
-extern bool g_bLockInterface;       // interface lock
-extern bool g_bTestEnabled;         // service functions unlocked
-extern bool g_bServiceView;         // dialogs show their service area (exchange log, Test button)
-extern bool g_bShowLangMenu;        // the language-switch menu item is shown
+extern std::string g_strModel;     // the build's model code, lower case
+extern std::string g_strModelCopy; // second copy read by the service functions; always equal to g_strModel
+extern std::string g_strAppDir;    // application directory, no trailing separator
+extern std::string g_strVersion;   // "1.03"
+extern int g_nLanguage;            // kLangChinese or kLangEnglish, never anything else
+extern std::string g_strComPort;   // [computer] com as read
+extern bool g_bLockInterface;      // interface lock
+extern bool g_bTestEnabled;        // service functions unlocked
+extern bool g_bServiceView;        // dialogs show their service area (exchange log, Test button)
+extern bool g_bShowLangMenu;       // the language-switch menu item is shown

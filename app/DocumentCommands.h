@@ -13,7 +13,7 @@ void SaveChangesPrompt(QWidget* parent);
 
 void FileNew(QWidget* parent);
 void FileOpen(QWidget* parent);
-bool FileSave(QWidget* parent);    // false when cancelled or failed
+bool FileSave(QWidget* parent); // false when cancelled or failed
 void FileSaveAs(QWidget* parent);
 
 // After the image was replaced (New, Open, read, band change): reload the editor page, refresh title.

@@ -12,17 +12,13 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
+namespace {
 
 // Files larger than this are not profile files; they are treated as unreadable (and never overwritten).
 constexpr std::uintmax_t kMaxFileBytes = 16u * 1024u * 1024u;
 constexpr const char* kUtf8Bom = "\xEF\xBB\xBF";
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 std::string Trim(const std::string& s)
 {
@@ -221,8 +217,7 @@ IniFile::IniFile(std::string path) : m_path(std::move(path))
         m_lines.clear();
 }
 
-namespace
-{
+namespace {
 
 // Calls f(name, value) for each key of the first section named sec, in file order, until f returns true.
 template <class F> void ScanFirstSection(const std::vector<std::string>& lines, const std::string& sec, F f)

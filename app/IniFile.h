@@ -7,9 +7,8 @@
 #include <utility>
 #include <vector>
 
-class IniFile
-{
-  public:
+class IniFile {
+public:
     // Loads the file; a file that cannot be read is treated as empty.
     explicit IniFile(std::string path);
 
@@ -33,7 +32,7 @@ class IniFile
 
     const std::string& Path() const { return m_path; }
 
-  private:
+private:
     std::string m_path;
     std::vector<std::string> m_lines;
 };

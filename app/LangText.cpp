@@ -9,8 +9,7 @@
 #include "app/IniFile.h"
 #include "app/Settings.h"
 
-namespace
-{
+namespace {
 
 constexpr const char* kLanguageFile = "language.sys";
 constexpr const char* kLanguageSection = "language";
@@ -53,12 +52,6 @@ std::string GetLangTextIn(int number, int languageBase)
     return it == texts.end() ? std::string() : it->second;
 }
 
-std::string GetLangText(int number)
-{
-    return GetLangTextIn(number, g_nLanguage);
-}
+std::string GetLangText(int number) { return GetLangTextIn(number, g_nLanguage); }
 
-void ResetLangTextCache()
-{
-    Cache() = TextCache();
-}
+void ResetLangTextCache() { Cache() = TextCache(); }

@@ -8,8 +8,7 @@
 #include "app/AppState.h"
 #include "app/IniFile.h"
 
-namespace
-{
+namespace {
 constexpr const char* kSettingsFile = "system.ini";
 } // namespace
 

@@ -9,8 +9,7 @@
 #include "app/AppState.h"
 #include "app/Settings.h"
 
-namespace
-{
+namespace {
 
 // The four family codes that read the language setting and have help files and program files.
 bool IsFamilyCode(const std::string& model)
@@ -75,10 +74,7 @@ int LanguageFromSetting(const std::string& value)
     return n == kLangEnglish ? kLangEnglish : kLangChinese;
 }
 
-bool LockFromSetting(const std::string& value)
-{
-    return TrimBlanks(value) == "yes";
-}
+bool LockFromSetting(const std::string& value) { return TrimBlanks(value) == "yes"; }
 
 void InitAppStateFor(const std::string& appDir, const std::string& modelCode)
 {
@@ -110,10 +106,7 @@ void InitAppStateFor(const std::string& appDir, const std::string& modelCode)
         g_nLanguage = kLangEnglish;
 }
 
-void InitAppState(const std::string& appDir)
-{
-    InitAppStateFor(appDir, kBuildModelCode);
-}
+void InitAppState(const std::string& appDir) { InitAppStateFor(appDir, kBuildModelCode); }
 
 std::vector<int> RemovedMenuCommands()
 {
@@ -168,7 +161,4 @@ std::string HelpFileName()
     return g_strModel + (g_nLanguage == kLangEnglish ? "_e.chm" : "_c.chm");
 }
 
-std::string RestartProgramName()
-{
-    return IsFamilyCode(g_strModel) ? g_strModel : std::string();
-}
+std::string RestartProgramName() { return IsFamilyCode(g_strModel) ? g_strModel : std::string(); }

@@ -21,7 +21,7 @@ const char* ClassBits(int stepClass) { return stepClass == 1 ? "10" : "01"; }
 int ScanByteAddress(int n) { return Addr::kScanFlags + (n - 1) / 8; }
 int ScanBit(int n) { return (n - 1) % 8; }
 
-}  // namespace
+} // namespace
 
 std::string AssembleChannelRecord(const ChannelInput& in)
 {
@@ -40,7 +40,8 @@ std::string AssembleChannelRecord(const ChannelInput& in)
     std::string steps = SetBits("FF", 6, 2, ClassBits(rxClass));
     steps = SetBits(steps, 4, 2, ClassBits(txClass));
 
-    std::string record = rx + tx + EncodeTone(in.decodeTone) + EncodeTone(in.encodeTone) + "FF" + flags + steps + "FF";
+    std::string record =
+        rx + tx + EncodeTone(in.decodeTone) + EncodeTone(in.encodeTone) + "FF" + flags + steps + "FF";
     record += RepeatFill("F", kRecordChars);
     record.resize(kRecordChars);
     return record;
@@ -79,7 +80,8 @@ ChannelRow RenderChannelRow(const CodePlug& image, int n, const BandState& band)
         return row;
     const std::string record = image.Read(Addr::ChannelAddress(n), 16);
     const std::string rxField = record.substr(0, 8);
-    if (record == std::string(kRecordChars, 'F') || record == std::string(kRecordChars, '0') || rxField == "FFFFFFFF")
+    if (record == std::string(kRecordChars, 'F') || record == std::string(kRecordChars, '0') ||
+        rxField == "FFFFFFFF")
         return row;
 
     row.blank = false;

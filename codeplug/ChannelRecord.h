@@ -7,13 +7,13 @@
 #include "codeplug/ModelCatalogue.h"
 
 struct ChannelInput {
-    std::string rxText;       // receive frequency text, empty for an unused channel
-    std::string txText;       // transmit frequency text, empty when the channel does not transmit
-    std::string decodeTone;   // tone texts as the lists show them
+    std::string rxText;     // receive frequency text, empty for an unused channel
+    std::string txText;     // transmit frequency text, empty when the channel does not transmit
+    std::string decodeTone; // tone texts as the lists show them
     std::string encodeTone;
     bool wide = true;
     bool highPower = true;
-    int rxClass = 0;          // step classes from SnapFreq
+    int rxClass = 0; // step classes from SnapFreq
     int txClass = 0;
 };
 
@@ -28,7 +28,7 @@ void SetScanFlag(CodePlug& image, int n, bool scan);
 // What a row of the channel table shows for channel n.
 struct ChannelRow {
     bool blank = true;
-    std::string rx, tx, decode, encode;  // tx and encode empty when the channel does not transmit
+    std::string rx, tx, decode, encode; // tx and encode empty when the channel does not transmit
     bool rxOutOfBand = false, txOutOfBand = false;
     bool wide = false, highPower = false, scan = false;
 };

@@ -22,7 +22,7 @@ std::string Upper(std::string s)
     return s;
 }
 
-}  // namespace
+} // namespace
 
 CodePlug::CodePlug() : m_text(kChars, 'F') {}
 

@@ -9,8 +9,8 @@ public:
     static constexpr int kBytes = 1024;
     static constexpr int kChars = 2 * kBytes;
 
-    CodePlug();                              // all 0xFF
-    explicit CodePlug(const std::string& text);  // must be valid (see IsValidImageText); otherwise all 0xFF
+    CodePlug();                                 // all 0xFF
+    explicit CodePlug(const std::string& text); // must be valid (see IsValidImageText); otherwise all 0xFF
 
     // True for exactly 2048 hex digits (either case).
     static bool IsValidImageText(const std::string& text);
@@ -28,9 +28,9 @@ public:
     // such as the empty result of a failed conversion.
     bool WriteField(int address, int n, const std::string& hex);
 
-    int ReadByte(int address) const;         // 0..255, -1 outside the image
-    bool WriteByte(int address, int value);  // value 0..255
-    int ReadWordLE(int address) const;       // 16-bit, low byte first
+    int ReadByte(int address) const;        // 0..255, -1 outside the image
+    bool WriteByte(int address, int value); // value 0..255
+    int ReadWordLE(int address) const;      // 16-bit, low byte first
     bool WriteWordLE(int address, int value);
 
     bool operator==(const CodePlug& other) const { return m_text == other.m_text; }

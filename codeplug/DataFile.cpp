@@ -18,11 +18,11 @@ constexpr int kTextBadFrame = 2015;
 // Neither form of data file comes near this size; anything larger is not a code plug.
 constexpr std::uintmax_t kMaxDataFileBytes = 1024 * 1024;
 
-constexpr std::size_t kIdentityChars = 20;  // "Brivonexus", 10 bytes
-constexpr std::size_t kFrameChars = 24;     // 'W', address (2), length, 8 data bytes
+constexpr std::size_t kIdentityChars = 20; // "Brivonexus", 10 bytes
+constexpr std::size_t kFrameChars = 24;    // 'W', address (2), length, 8 data bytes
 constexpr const char* kWriteCommand = "57";
 constexpr const char* kEndAddress = "0258";
-constexpr const char* kPaddedAddress = "03C0";  // its frame carries one extra byte
+constexpr const char* kPaddedAddress = "03C0"; // its frame carries one extra byte
 
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
@@ -54,7 +54,7 @@ std::string TemporaryPathBeside(const std::filesystem::path& target)
     return tmp.string();
 }
 
-}  // namespace
+} // namespace
 
 std::string DecodeDataFile(const std::string& hexIn)
 {

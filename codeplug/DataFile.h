@@ -3,7 +3,7 @@
 
 #include <string>
 
-inline constexpr const char* kFrameStreamIdentityHex = "427269766F6E65787573";  // "Brivonexus"
+inline constexpr const char* kFrameStreamIdentityHex = "427269766F6E65787573"; // "Brivonexus"
 
 // Image built from a frame-stream file given as hex text; empty when a frame is malformed.
 std::string DecodeDataFile(const std::string& hex);

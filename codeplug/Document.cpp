@@ -12,7 +12,7 @@ constexpr const char* kNewBand = "33";
 constexpr int kDefaultRadioType = 3;
 constexpr int kTextCannotOpen = 2011;
 constexpr int kTextCannotSave = 2014;
-}  // namespace
+} // namespace
 
 void CodePlugDocument::ResetToNew()
 {

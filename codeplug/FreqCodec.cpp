@@ -18,11 +18,11 @@ bool EndsOnGrid(double quotient)
     return q.size() >= 5 && q.compare(q.size() - 5, 5, "00000") == 0;
 }
 
-}  // namespace
+} // namespace
 
 std::string EncodeFreq(double mhz)
 {
-    if (!(mhz >= 10.0 && mhz <= 999.0))  // also refuses NaN
+    if (!(mhz >= 10.0 && mhz <= 999.0)) // also refuses NaN
         return {};
     // "%09.5f": three digits of MHz, the point, five decimals (045.50000).
     std::string text = FormatFixed(mhz, 5);
@@ -50,7 +50,8 @@ std::string FreqTextToBcd(const std::string& text)
     const std::string t = TrimBlanks(text);
     if (t.size() != 9)
         return "FFFFFFFF";
-    const std::string field = t.substr(7, 2) + t.substr(5, 2) + t.substr(2, 1) + t.substr(4, 1) + t.substr(0, 2);
+    const std::string field =
+        t.substr(7, 2) + t.substr(5, 2) + t.substr(2, 1) + t.substr(4, 1) + t.substr(0, 2);
     // Only decimal digits make a BCD field; anything else would put junk into the image.
     for (char c : field)
         if (c < '0' || c > '9')
@@ -60,13 +61,22 @@ std::string FreqTextToBcd(const std::string& text)
 
 std::string SnapFreq(const std::string& text, int mode, int& stepClass)
 {
-    double stepA = 0.0;  // kHz, class 0
-    double stepB = 0.0;  // kHz, class 1
+    double stepA = 0.0; // kHz, class 0
+    double stepB = 0.0; // kHz, class 1
     switch (mode) {
-    case 1: stepA = 10.0; stepB = 12.5; break;
-    case 2: stepA = 2.5; stepB = 6.25; break;
-    case 4: stepA = 5.0; stepB = 6.25; break;
-    default:  // mode 3 (and anything unknown): no snapping
+    case 1:
+        stepA = 10.0;
+        stepB = 12.5;
+        break;
+    case 2:
+        stepA = 2.5;
+        stepB = 6.25;
+        break;
+    case 4:
+        stepA = 5.0;
+        stepB = 6.25;
+        break;
+    default: // mode 3 (and anything unknown): no snapping
         stepClass = 0;
         return text;
     }

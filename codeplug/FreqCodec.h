@@ -10,5 +10,5 @@ std::string FreqTextToBcd(const std::string& text); // DDD.DDDDD -> field; "FFFF
 std::string SnapFreq(const std::string& text, int mode, int& stepClass);
 // Frequency field read as 8 decimal digits x 0.00001 (the table's reading); 0 for a non-digit start.
 double FreqFieldMHz(const std::string& hex);
-std::string FormatMHz(double mhz);                  // "%9.5f"
-double LeadingNumber(const std::string& text);      // C-library decimal reading of the leading number, 0 if none
+std::string FormatMHz(double mhz);             // "%9.5f"
+double LeadingNumber(const std::string& text); // C-library decimal reading of the leading number, 0 if none

@@ -31,7 +31,7 @@ bool IsBitText(const std::string& bits)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 long HexToInt(const std::string& text)
 {
@@ -45,7 +45,8 @@ std::string IntToHex(long long value, int n)
         return {};
     char buf[32];
     if (value < 0)
-        std::snprintf(buf, sizeof buf, "%08X", static_cast<unsigned int>(static_cast<unsigned long long>(value) & 0xFFFFFFFFULL));
+        std::snprintf(buf, sizeof buf, "%08X",
+                      static_cast<unsigned int>(static_cast<unsigned long long>(value) & 0xFFFFFFFFULL));
     else
         std::snprintf(buf, sizeof buf, "%llX", static_cast<unsigned long long>(value));
     std::string digits = buf;

@@ -22,31 +22,48 @@ struct BandLimits {
 
 // "F0" has default images but no limits of its own; "FF" takes them from the image.
 constexpr std::array<BandLimits, 15> kBandLimits = {{
-    {"F1", 136, 150}, {"F2", 450, 490}, {"F3", 490, 512}, {"F4", 440, 480}, {"F5", 400, 450},
-    {"33", 400, 470}, {"F7", 470, 512}, {"F8", 400, 430}, {"F9", 445, 448}, {"FA", 433, 435},
-    {"FB", 476, 478}, {"FC", 462, 468}, {"FD", 370, 390}, {"FE", 350, 370}, {"E0", 136, 174},
+    {"F1", 136, 150},
+    {"F2", 450, 490},
+    {"F3", 490, 512},
+    {"F4", 440, 480},
+    {"F5", 400, 450},
+    {"33", 400, 470},
+    {"F7", 470, 512},
+    {"F8", 400, 430},
+    {"F9", 445, 448},
+    {"FA", 433, 435},
+    {"FB", 476, 478},
+    {"FC", 462, 468},
+    {"FD", 370, 390},
+    {"FE", 350, 370},
+    {"E0", 136, 174},
 }};
 
 struct BandDefaults {
     const char* code;
-    const char* testBlock;  // goes to 0x0280, padded with F to 128 bytes
-    const char* channel1;   // channel 1 record, empty when the band leaves channel 1 empty
+    const char* testBlock; // goes to 0x0280, padded with F to 128 bytes
+    const char* channel1;  // channel 1 record, empty when the band leaves channel 1 empty
 };
 
 constexpr std::array<BandDefaults, 16> kBandDefaults = {{
-    {"F0", "0000601400256114FFFFFFFFFF0101FF0000001600250116FFFFFFFFFF0101FF0000401700753917FFFFFFFFFF0101FF", ""},
-    {"F1", "0000601300256113FFFFFFFFFF0101FF0000301400253114FFFFFFFFFF0101FF0000001500759914FFFFFFFFFF0101FF", ""},
+    {"F0", "0000601400256114FFFFFFFFFF0101FF0000001600250116FFFFFFFFFF0101FF0000401700753917FFFFFFFFFF0101FF",
+     ""},
+    {"F1", "0000601300256113FFFFFFFFFF0101FF0000301400253114FFFFFFFFFF0101FF0000001500759914FFFFFFFFFF0101FF",
+     ""},
     {"F2", "000000450025014500000048002501480000004900759948", "0000004500000045FFFFFFFFFB0101FF"},
-    {"F3", "0000004900250149FFFFFFFFFF0101FF0000105000251150FFFFFFFFFF0101FF0000205100751951FFFFFFFFFF0101FF", ""},
+    {"F3", "0000004900250149FFFFFFFFFF0101FF0000105000251150FFFFFFFFFF0101FF0000205100751951FFFFFFFFFF0101FF",
+     ""},
     {"F4", "000000440025014400000046002501460000004700759946", "0000004400000044FFFFFFFFFB0101FF"},
-    {"F5", "0000004000250140FFFFFFFFFF0101FF0000504200255142FFFFFFFFFF0101FF0000004500759944FFFFFFFFFF0101FF", ""},
+    {"F5", "0000004000250140FFFFFFFFFF0101FF0000504200255142FFFFFFFFFF0101FF0000004500759944FFFFFFFFFF0101FF",
+     ""},
     {"33", "000000420025014200005044002551440000004700759946", "0000004000000040FFFFFFFFFB3101FF"},
-    {"F7", "0000004700250147FFFFFFFFFF0101FF0000104900251149FFFFFFFFFF0101FF0000205100751951FFFFFFFFFF0101FF", ""},
+    {"F7", "0000004700250147FFFFFFFFFF0101FF0000104900251149FFFFFFFFFF0101FF0000205100751951FFFFFFFFFF0101FF",
+     ""},
     {"F8", "000000400025014000000041002501410000004200759941", "0000004000000040FFFFFFFFFB0101FF"},
     {"F9", "0000604400256144FFFFFFFFFF0101FF", ""},
     {"FA", "0000304300253143FFFFFFFFFF0101FF", ""},
     {"FB", "0000704700257147FFFFFFFFFF0101FF", ""},
-    {"FC", "0000504600255146FFFFFFFFFF0101FF", ""},  // empty test block when g_nRadioType is 1
+    {"FC", "0000504600255146FFFFFFFFFF0101FF", ""}, // empty test block when g_nRadioType is 1
     {"FD", "000000370025013700000038002501380000003900759938", "0000003700250137FFFFFFFFFF0101FF"},
     {"FE", "000000350025013500000036002501360000003700759936", "0000003500250135FFFFFFFFFF0101FF"},
     {"E0", "000060130025611300005015002551150000401700753917", "0000601300006013FFFFFFFFFB0101FF"},
@@ -54,8 +71,8 @@ constexpr std::array<BandDefaults, 16> kBandDefaults = {{
 
 struct PresetRange {
     const char* range;
-    const char* record;  // 16 bytes for 0x0350: limits, first IF 49.95 MHz, FF FF, high-side LO flag, FF x3
-    bool narrowConfig;   // byte 0x03C4 becomes 0xF8
+    const char* record; // 16 bytes for 0x0350: limits, first IF 49.95 MHz, FF FF, high-side LO flag, FF x3
+    bool narrowConfig;  // byte 0x03C4 becomes 0xF8
 };
 
 constexpr std::array<PresetRange, 4> kPresetRanges = {{
@@ -69,7 +86,7 @@ constexpr int kTestBlockBytes = 128;
 
 bool IsBandCodeText(const std::string& code) { return code.size() == 2 && IsHexText(code); }
 
-}  // namespace
+} // namespace
 
 std::string GetModelHead(int /*number*/, int order)
 {
@@ -79,7 +96,7 @@ std::string GetModelHead(int /*number*/, int order)
 
 std::string BuildDefaultImage()
 {
-    CodePlug image;  // all 0xFF
+    CodePlug image; // all 0xFF
     image.Write(Addr::kRecord0000, "0000004000000040FFFFFFFFFB0101FF");
     image.Write(0x0130, "0400FFFF0500FFFFFFFFFFFFFFFF00FF");
     image.Write(0x0160, "00FF1F33FF05000500FFFFFFFFFFFFFF");
@@ -144,7 +161,7 @@ std::string VersionText(const std::string& hex)
 void ApplyBand(const std::string& imageText, bool fromRadio)
 {
     if (!CodePlug::IsValidImageText(imageText))
-        return;  // nothing to take the band from; the previous state stays
+        return; // nothing to take the band from; the previous state stays
     const CodePlug image(imageText);
     const std::string code = BandCodeOf(image.Text());
     g_band.code = code;

@@ -7,8 +7,11 @@
 std::string FormatFixed(double value, int precision, int width)
 {
     if (!std::isfinite(value))
-        return std::string(static_cast<std::size_t>(width > 3 ? width - 3 : 0), ' ') + (std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf");
-    char buf[400];  // enough for the largest double in fixed notation with a few decimals
+        return std::string(static_cast<std::size_t>(width > 3 ? width - 3 : 0), ' ') + (std::isnan(value)
+                                                                                            ? "nan"
+                                                                                        : value < 0 ? "-inf"
+                                                                                                    : "inf");
+    char buf[400]; // enough for the largest double in fixed notation with a few decimals
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, precision);
     if (res.ec != std::errc())
         return {};

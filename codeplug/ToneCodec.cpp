@@ -34,7 +34,7 @@ int FindExact(const std::vector<std::string>& entries, const std::string& text)
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 std::string EncodeTone(const std::string& text)
 {

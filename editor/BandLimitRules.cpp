@@ -43,7 +43,7 @@ std::string FormatIf(double mhz)
     return buf;
 }
 
-}  // namespace
+} // namespace
 
 void CorrectLowerLimit(BandLimitValues& v)
 {

@@ -8,9 +8,9 @@
 
 // The dialog's three texts and its check box.
 struct BandLimitValues {
-    std::string lower;      // "%9.5f" MHz, or empty
-    std::string upper;      // "%9.5f" MHz, or empty
-    std::string ifText;     // "%5.2f" MHz, or empty
+    std::string lower;  // "%9.5f" MHz, or empty
+    std::string upper;  // "%9.5f" MHz, or empty
+    std::string ifText; // "%5.2f" MHz, or empty
     bool highSideLo = false;
 };
 
@@ -33,5 +33,5 @@ BandLimitValues ReadBandLimits(const CodePlug& image);
 void WriteBandLimits(CodePlug& image, const BandLimitValues& v, const std::string& customBandCode);
 
 // Intermediate frequency field: four BCD digits of 10 kHz units, least significant pair first.
-std::string EncodeIntermediateFreq(double mhz);         // 45.00 -> "0045"; "FFFF" outside 0 ... 99.99
-std::string DecodeIntermediateFreq(const std::string& hex);  // "0045" -> "45.00"; empty when not BCD
+std::string EncodeIntermediateFreq(double mhz);             // 45.00 -> "0045"; "FFFF" outside 0 ... 99.99
+std::string DecodeIntermediateFreq(const std::string& hex); // "0045" -> "45.00"; empty when not BCD

@@ -18,9 +18,9 @@ std::string PresetRangeIn(const std::string& entryText);
 
 // How the image of a new band is made.
 struct BandImagePlan {
-    bool custom = false;          // the band is the custom code
-    std::string presetRange;      // custom with a preset range
-    bool needsBandLimitDialog = false;  // custom without a preset: the band-limit dialog supplies the limits
+    bool custom = false;               // the band is the custom code
+    std::string presetRange;           // custom with a preset range
+    bool needsBandLimitDialog = false; // custom without a preset: the band-limit dialog supplies the limits
 };
 BandImagePlan PlanBandImage(const std::string& bandCode, const std::string& entryText);
 

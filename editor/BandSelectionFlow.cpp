@@ -21,7 +21,7 @@ bool RunBandLimitDialog(QWidget* page)
     return dlg.exec() == 1;
 }
 
-}  // namespace
+} // namespace
 
 BandSelectionResult RunBandSelection(QWidget* page, int selected, const QString& entryText,
                                      const QString& bandCode)
@@ -41,8 +41,8 @@ BandSelectionResult RunBandSelection(QWidget* page, int selected, const QString&
         break;
     }
 
-    if (MsgBox::Ask(page, Lang(90006), Lang(4051), QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        != QMessageBox::Yes)
+    if (MsgBox::Ask(page, Lang(90006), Lang(4051), QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
+        QMessageBox::Yes)
         return BandSelectionResult::Reverted;
     if (!UnsavedWorkPrompt(page))
         return BandSelectionResult::Reverted;

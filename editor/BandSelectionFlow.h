@@ -7,10 +7,10 @@
 class QWidget;
 
 enum class BandSelectionResult {
-    Unchanged,     // the image's own band was chosen again
-    Reverted,      // the user declined: the list must show the image's entry again
-    LimitsEdited,  // the custom band's limits were edited in place
-    BandChanged,   // the image now belongs to the chosen band: the page must be initialised again
+    Unchanged,    // the image's own band was chosen again
+    Reverted,     // the user declined: the list must show the image's entry again
+    LimitsEdited, // the custom band's limits were edited in place
+    BandChanged,  // the image now belongs to the chosen band: the page must be initialised again
 };
 
 // Runs the band selection for the chosen entry (index, text, band code) of the model list.

@@ -19,14 +19,10 @@
 #include "editor/BandLimitRules.h"
 
 namespace {
-QString Lang(int n)
-{
-    return QString::fromStdString(GetLangText(n));
-}
-}  // namespace
+QString Lang(int n) { return QString::fromStdString(GetLangText(n)); }
+} // namespace
 
-CBandLimitDlg::CBandLimitDlg(QWidget* parent)
-    : QDialog(parent)
+CBandLimitDlg::CBandLimitDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(Lang(4027));
     auto* grid = new QGridLayout;
@@ -77,7 +73,8 @@ void CBandLimitDlg::LoadFromImage()
 }
 
 namespace {
-BandLimitValues ValuesOf(const QLineEdit* low, const QLineEdit* high, const QLineEdit* ifEdit, const QCheckBox* box)
+BandLimitValues ValuesOf(const QLineEdit* low, const QLineEdit* high, const QLineEdit* ifEdit,
+                         const QCheckBox* box)
 {
     BandLimitValues v;
     v.lower = low->text().toStdString();
@@ -86,7 +83,7 @@ BandLimitValues ValuesOf(const QLineEdit* low, const QLineEdit* high, const QLin
     v.highSideLo = box->isChecked();
     return v;
 }
-}  // namespace
+} // namespace
 
 void CBandLimitDlg::OnLowKillFocus()
 {

@@ -32,18 +32,21 @@
 
 namespace {
 
-QString Lang(int n)
-{
-    return QString::fromStdString(GetLangText(n));
-}
+QString Lang(int n) { return QString::fromStdString(GetLangText(n)); }
 
-std::string Std(const QString& text)
-{
-    return text.toStdString();
-}
+std::string Std(const QString& text) { return text.toStdString(); }
 
 // Snapshot columns handed over by the page: rx, tx, decode, encode, scan, bandwidth, power.
-enum SnapshotIndex { kSnapRx, kSnapTx, kSnapDecode, kSnapEncode, kSnapScan, kSnapWidth, kSnapPower, kSnapCount };
+enum SnapshotIndex {
+    kSnapRx,
+    kSnapTx,
+    kSnapDecode,
+    kSnapEncode,
+    kSnapScan,
+    kSnapWidth,
+    kSnapPower,
+    kSnapCount
+};
 
 QString SnapshotText(int index)
 {
@@ -55,10 +58,9 @@ QString SnapshotText(int index)
 
 const QColor kOutOfBandColour(255, 0, 0);
 
-}  // namespace
+} // namespace
 
-CChannelDlg::CChannelDlg(QWidget* parent)
-    : QDialog(parent)
+CChannelDlg::CChannelDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(Lang(4112));
     BuildControls();
@@ -93,8 +95,10 @@ void CChannelDlg::BuildControls()
     addRow(4, 4104, m_pEncode);
     if (g_strModel == "dlra") {
         // This dealer's radios name the tone squelch differently.
-        qobject_cast<QLabel*>(grid->itemAtPosition(3, 0)->widget())->setText(QStringLiteral("CTS/DCS Decode"));
-        qobject_cast<QLabel*>(grid->itemAtPosition(4, 0)->widget())->setText(QStringLiteral("CTS/DCS Encode"));
+        qobject_cast<QLabel*>(grid->itemAtPosition(3, 0)->widget())
+            ->setText(QStringLiteral("CTS/DCS Decode"));
+        qobject_cast<QLabel*>(grid->itemAtPosition(4, 0)->widget())
+            ->setText(QStringLiteral("CTS/DCS Encode"));
     }
 
     m_pInUse = new QCheckBox(Lang(4108), this);
@@ -127,10 +131,9 @@ void CChannelDlg::BuildControls()
                 m_pHighPower, m_pSaveDefault, m_pDeleteAll, m_pExit});
 
     // Focus loss and the Enter key are handled per control.
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pNumber, m_pRxEdit, m_pTxEdit, m_pDecode, m_pEncode,
-                                                     m_pDecode->lineEdit(), m_pEncode->lineEdit(), m_pInUse,
-                                                     m_pTransmit, m_pScan, m_pSaveDefault, m_pDeleteAll,
-                                                     m_pExit}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_pNumber, m_pRxEdit, m_pTxEdit, m_pDecode, m_pEncode, m_pDecode->lineEdit(),
+             m_pEncode->lineEdit(), m_pInUse, m_pTransmit, m_pScan, m_pSaveDefault, m_pDeleteAll, m_pExit}) {
         w->installEventFilter(this);
     }
 
@@ -191,20 +194,18 @@ bool CChannelDlg::NormalizeEdit(QLineEdit* edit, int& stepClass)
     return true;
 }
 
-bool CChannelDlg::ControlsEnabled() const
-{
-    return m_pDecode->isEnabled();
-}
+bool CChannelDlg::ControlsEnabled() const { return m_pDecode->isEnabled(); }
 
 void CChannelDlg::ApplyEnableRules()
 {
-    const ChannelEnableState state = ComputeEnableState(Std(m_pRxEdit->text()), Std(m_pTxEdit->text()), g_band.code);
+    const ChannelEnableState state =
+        ComputeEnableState(Std(m_pRxEdit->text()), Std(m_pTxEdit->text()), g_band.code);
     if (state.channelUsed) {
         m_pRxEdit->setText(QString::fromStdString(state.rxText));
         m_nRxClass = state.rxClass;
         ColourEdit(m_pRxEdit);
-        for (QWidget* w : std::initializer_list<QWidget*>{m_pTxEdit, m_pDecode, m_pEncode, m_pScan, m_pTransmit,
-                                                         m_pSaveDefault}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{m_pTxEdit, m_pDecode, m_pEncode, m_pScan,
+                                                          m_pTransmit, m_pSaveDefault}) {
             w->setEnabled(true);
         }
         m_pInUse->setChecked(true);
@@ -214,8 +215,8 @@ void CChannelDlg::ApplyEnableRules()
             m_pDecode->setCurrentIndex(0);
         }
     } else {
-        for (QWidget* w : std::initializer_list<QWidget*>{m_pTxEdit, m_pDecode, m_pEncode, m_pScan, m_pTransmit,
-                                                         m_pSaveDefault}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{m_pTxEdit, m_pDecode, m_pEncode, m_pScan,
+                                                          m_pTransmit, m_pSaveDefault}) {
             w->setEnabled(false);
         }
         m_pRxEdit->clear();
@@ -336,10 +337,7 @@ void CChannelDlg::OnEncodeSelChange()
     Commit();
 }
 
-void CChannelDlg::OnScanClicked()
-{
-    Commit();
-}
+void CChannelDlg::OnScanClicked() { Commit(); }
 
 void CChannelDlg::OnInUseClicked()
 {
@@ -588,9 +586,11 @@ void CChannelDlg::done(int result)
             OnRxKillFocus();
         } else if (focus == m_pTxEdit) {
             OnTxKillFocus();
-        } else if (focus == m_pDecode || (m_pDecode->lineEdit() != nullptr && focus == m_pDecode->lineEdit())) {
+        } else if (focus == m_pDecode ||
+                   (m_pDecode->lineEdit() != nullptr && focus == m_pDecode->lineEdit())) {
             OnDecodeKillFocus();
-        } else if (focus == m_pEncode || (m_pEncode->lineEdit() != nullptr && focus == m_pEncode->lineEdit())) {
+        } else if (focus == m_pEncode ||
+                   (m_pEncode->lineEdit() != nullptr && focus == m_pEncode->lineEdit())) {
             OnEncodeKillFocus();
         }
         m_bClosing = true;

@@ -10,7 +10,7 @@
 namespace {
 const QColor kHighlightBack(0, 0, 255);
 const QColor kFixedBack(0xE0, 0xE0, 0xE0);
-}  // namespace
+} // namespace
 
 CChannelTable::CChannelTable(QWidget* parent) : QTableWidget(kTableRows, kTableColumns, parent)
 {

@@ -12,10 +12,7 @@
 #include "editor/EmbeddedMessage.h"
 
 namespace {
-QString Lang(int n)
-{
-    return QString::fromStdString(GetLangText(n));
-}
+QString Lang(int n) { return QString::fromStdString(GetLangText(n)); }
 
 // Only plain ASCII reaches the radio; other characters are left out.
 std::string AsciiOf(const QString& text)
@@ -28,10 +25,9 @@ std::string AsciiOf(const QString& text)
     }
     return out;
 }
-}  // namespace
+} // namespace
 
-CEmbedMsgFrm::CEmbedMsgFrm(QWidget* parent)
-    : QWidget(parent)
+CEmbedMsgFrm::CEmbedMsgFrm(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(Lang(4433));
     m_pLine1 = new QLineEdit(this);

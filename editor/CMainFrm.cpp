@@ -52,7 +52,7 @@ void SelectData(QComboBox* list, int data)
     list->setCurrentIndex(index >= 0 ? index : (list->count() > 0 ? 0 : -1));
 }
 
-}  // namespace
+} // namespace
 
 CMainFrm::CMainFrm(QWidget* parent) : QWidget(parent)
 {
@@ -96,20 +96,20 @@ void CMainFrm::BuildPanel()
     auto* middle = new QVBoxLayout;
     auto* right = new QVBoxLayout;
 
-    QGridLayout* g = newGroup(left);  // model
+    QGridLayout* g = newGroup(left); // model
     m_cmbModel = new QComboBox;
     g->addWidget(m_cmbModel, 0, 0, 1, 2);
-    g = newGroup(left);  // voice prompt
+    g = newGroup(left); // voice prompt
     addLabel(g, 0);
     m_cmbVoice = new QComboBox;
     g->addWidget(m_cmbVoice, 0, 1);
-    g = newGroup(left);  // key assignment
+    g = newGroup(left); // key assignment
     addLabel(g, 0, QStringLiteral("PF1"));
     m_cmbPf1 = new QComboBox;
     g->addWidget(m_cmbPf1, 0, 1);
     left->addStretch(1);
 
-    g = newGroup(middle);  // optional functions
+    g = newGroup(middle); // optional functions
     addLabel(g, 0);
     m_cmbTimeOut = new QComboBox;
     g->addWidget(m_cmbTimeOut, 0, 1);
@@ -125,7 +125,7 @@ void CMainFrm::BuildPanel()
     g->addWidget(m_chkWiredClone, 4, 0, 1, 2);
     middle->addStretch(1);
 
-    g = newGroup(right);  // scan options
+    g = newGroup(right); // scan options
     addLabel(g, 0);
     m_cmbPriMode = new QComboBox;
     g->addWidget(m_cmbPriMode, 0, 1);
@@ -263,9 +263,8 @@ void CMainFrm::LoadFromImage()
 
     std::array<bool, 16> scanChannels{};
     for (int n = 1; n <= 16; ++n)
-        scanChannels[static_cast<std::size_t>(n - 1)] =
-            RowIsScanChannel(m_table->item(n, kColRx)->text().toStdString(),
-                             m_table->item(n, kColScan)->text().toStdString());
+        scanChannels[static_cast<std::size_t>(n - 1)] = RowIsScanChannel(
+            m_table->item(n, kColRx)->text().toStdString(), m_table->item(n, kColScan)->text().toStdString());
     const PanelState s = LoadPanelState(g_doc.image, g_band.code, scanChannels);
 
     m_cmbModel->setCurrentIndex(s.model);
@@ -316,9 +315,8 @@ void CMainFrm::RefreshPriorityChannelList()
     const int keep = SelectedPriorityChannelData();
     std::array<bool, 16> scanChannels{};
     for (int n = 1; n <= 16; ++n)
-        scanChannels[static_cast<std::size_t>(n - 1)] =
-            RowIsScanChannel(m_table->item(n, kColRx)->text().toStdString(),
-                             m_table->item(n, kColScan)->text().toStdString());
+        scanChannels[static_cast<std::size_t>(n - 1)] = RowIsScanChannel(
+            m_table->item(n, kColRx)->text().toStdString(), m_table->item(n, kColScan)->text().toStdString());
     const bool wasLoading = m_bLoading;
     m_bLoading = true;
     FillList(m_cmbPriChannel, PriorityChannelEntries(scanChannels));
@@ -396,7 +394,8 @@ void CMainFrm::OnPriorityChannelChanged()
 
 void CMainFrm::OnScanBackFocusLost(CSpinEdit* field)
 {
-    field->Edit()->setText(QString::fromStdString(NormalizeScanBackText(field->Edit()->text().toStdString())));
+    field->Edit()->setText(
+        QString::fromStdString(NormalizeScanBackText(field->Edit()->text().toStdString())));
     StoreToImage();
 }
 
@@ -490,7 +489,6 @@ void CMainFrm::OnModelChanged(int index)
         // New limits change which frequencies are drawn red.
         LoadFromImage();
         SetChannelDefaults(true);
-    }
-    else if (result == BandSelectionResult::BandChanged)
+    } else if (result == BandSelectionResult::BandChanged)
         OnInitialUpdate();
 }

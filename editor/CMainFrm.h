@@ -18,8 +18,8 @@ class CSpinEdit;
 
 // What the channel editor puts into an empty channel.
 struct ChannelDefaults {
-    QString rx, tx;          // "%9.5f" texts
-    QString decode, encode;  // tone texts (text 90020 = no tone)
+    QString rx, tx;         // "%9.5f" texts
+    QString decode, encode; // tone texts (text 90020 = no tone)
     bool scan = true, wide = true, highPower = true;
 };
 
@@ -38,14 +38,14 @@ public:
     // Rebuilds the priority-channel list from the channels in use, keeping the selection when possible.
     void RefreshPriorityChannelList();
 
-    QTableWidget* ChannelTable() const;        // 17 x 8: row 0 header, column 0 channel number
-    void TakeRowSnapshot(int row);             // fills m_rowSnapshot from columns 1,2,3,4,7,5,6 of row
-    void PaintRow(int row, bool highlighted);  // white-on-blue or black-on-white for columns 1..7,
-                                               // then re-marks out-of-band frequency cells red
-    int SelectedPriorityChannelData() const;   // data of the selected priority-channel entry (0 = none)
-    void SelectPriorityChannelData(int data);  // select entry with that data, first entry when gone
-    void ClearPriorityForDeleteAll();          // priority list -> first entry only, selected, disabled;
-                                               // revert list first entry, disabled; StoreToImage()
+    QTableWidget* ChannelTable() const;       // 17 x 8: row 0 header, column 0 channel number
+    void TakeRowSnapshot(int row);            // fills m_rowSnapshot from columns 1,2,3,4,7,5,6 of row
+    void PaintRow(int row, bool highlighted); // white-on-blue or black-on-white for columns 1..7,
+                                              // then re-marks out-of-band frequency cells red
+    int SelectedPriorityChannelData() const;  // data of the selected priority-channel entry (0 = none)
+    void SelectPriorityChannelData(int data); // select entry with that data, first entry when gone
+    void ClearPriorityForDeleteAll();         // priority list -> first entry only, selected, disabled;
+                                              // revert list first entry, disabled; StoreToImage()
 
     // Writes one channel of the image into its table row (row 1..16).
     void WriteRowToTable(int row);
@@ -116,7 +116,7 @@ private:
     CSpinEdit* m_spnDwell = nullptr;
     CChannelTable* m_table = nullptr;
     CInterfaceLock* m_lock = nullptr;
-    bool m_bLoading = false;  // controls are being filled from the image: their signals store nothing
+    bool m_bLoading = false; // controls are being filled from the image: their signals store nothing
 };
 
 extern CMainFrm* g_pMainView;

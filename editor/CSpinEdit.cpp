@@ -17,7 +17,7 @@ CSpinEdit::CSpinEdit(QWidget* parent) : QWidget(parent)
     m_down->setArrowType(Qt::DownArrow);
     for (QToolButton* b : {m_up, m_down}) {
         b->setAutoRepeat(true);
-        b->setFocusPolicy(Qt::NoFocus);  // a click leaves the focus (and the pending store) in the edit
+        b->setFocusPolicy(Qt::NoFocus); // a click leaves the focus (and the pending store) in the edit
         b->setFixedSize(16, 11);
         b->setIconSize(QSize(7, 5));
     }

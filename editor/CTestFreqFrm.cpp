@@ -21,10 +21,7 @@
 
 namespace {
 
-QString Lang(int n)
-{
-    return QString::fromStdString(GetLangText(n));
-}
+QString Lang(int n) { return QString::fromStdString(GetLangText(n)); }
 
 constexpr int kRows = 17;
 constexpr int kCols = 3;
@@ -32,10 +29,9 @@ constexpr double kTwipsPerPixel = 14.919355;
 constexpr int kColumnTwips[kCols] = {1100, 1200, 1200};
 const QColor kFixedBackground(212, 208, 200);
 
-}  // namespace
+} // namespace
 
-CTestFreqFrm::CTestFreqFrm(QWidget* parent)
-    : QWidget(parent)
+CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(Lang(5001));
     m_pGrid = new QTableWidget(kRows, kCols, this);
@@ -46,8 +42,8 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent)
     m_pGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont cellFont(QStringLiteral("宋体"), 9);
-    cellFont.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
-                          QStringLiteral("WenQuanYi Zen Hei")});
+    cellFont.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                          QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
     int gridWidth = 2 * m_pGrid->frameWidth();
     for (int col = 0; col < kCols; ++col) {
         const int px = static_cast<int>(kColumnTwips[col] / kTwipsPerPixel);
@@ -101,10 +97,7 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent)
 
 CTestFreqFrm::~CTestFreqFrm() = default;
 
-QTableWidgetItem* CTestFreqFrm::Cell(int row, int col) const
-{
-    return m_pGrid->item(row, col);
-}
+QTableWidgetItem* CTestFreqFrm::Cell(int row, int col) const { return m_pGrid->item(row, col); }
 
 void CTestFreqFrm::OnInitialUpdate()
 {
@@ -124,8 +117,8 @@ void CTestFreqFrm::SetCell(int row, int col, const QString& text)
 {
     QTableWidgetItem* item = Cell(row, col);
     item->setText(text);
-    const bool red = FreqTextOutOfBand(text.toStdString(), g_band.lower, g_band.upper) &&
-                     text.trimmed().toDouble() != 0.0;
+    const bool red =
+        FreqTextOutOfBand(text.toStdString(), g_band.lower, g_band.upper) && text.trimmed().toDouble() != 0.0;
     item->setForeground(red ? QColor(255, 0, 0) : QColor(Qt::black));
 }
 

@@ -42,9 +42,9 @@ private:
     QTableWidgetItem* Cell(int row, int col) const;
 
     QTableWidget* m_pGrid = nullptr;
-    QLineEdit* m_pCellEdit = nullptr;  // in-place editor over the cell being edited
+    QLineEdit* m_pCellEdit = nullptr; // in-place editor over the cell being edited
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
-    int m_nEditRow = 0;                // cell being edited (0 = none)
+    int m_nEditRow = 0; // cell being edited (0 = none)
     int m_nEditCol = 0;
 };

@@ -5,12 +5,11 @@
 #include "codeplug/ToneCodec.h"
 #include "editor/ChannelRules.h"
 
-CToneList::CToneList(QWidget* parent)
-    : QComboBox(parent)
+CToneList::CToneList(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);  // the tone rule sees exactly what was typed
+    setCompleter(nullptr); // the tone rule sees exactly what was typed
     setMaxVisibleItems(20);
 }
 

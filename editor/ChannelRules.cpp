@@ -14,18 +14,15 @@ constexpr double kF9Step = 0.0125;
 constexpr double kLowestChannelMHz = 100.0;
 constexpr double kHighestChannelMHz = 999.0;
 constexpr double kBandTolerance = 0.000001;
-}  // namespace
+} // namespace
 
-double F9ChannelFrequency(int k)
-{
-    return kF9Base + k * kF9Step;
-}
+double F9ChannelFrequency(int k) { return kF9Base + k * kF9Step; }
 
 std::string NormalizeFreqText(const std::string& text, const std::string& bandCode, int& stepClass)
 {
     double f = LeadingNumber(text);
     if (!std::isfinite(f)) {
-        f = 0.0;  // "inf" or "nan" typed: treated like any text without a number
+        f = 0.0; // "inf" or "nan" typed: treated like any text without a number
     }
     if (bandCode == "F9") {
         bool onChannel = false;

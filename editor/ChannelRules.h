@@ -20,11 +20,11 @@ bool FreqTextOutOfBand(const std::string& text, double lower, double upper);
 
 // What the channel editor's controls show after the enable rules ran on the two frequency texts.
 struct ChannelEnableState {
-    bool channelUsed = false;     // receive text present: in-use box checked, lists and boxes enabled
-    bool transmits = false;       // transmit text present: transmit box checked, encode list enabled
-    bool txEditEnabled = false;   // the transmit edit can be typed into
-    std::string rxText;           // receive edit text afterwards (normalised, or empty)
-    std::string txText;           // transmit edit text afterwards (cleared for an unused channel)
+    bool channelUsed = false;   // receive text present: in-use box checked, lists and boxes enabled
+    bool transmits = false;     // transmit text present: transmit box checked, encode list enabled
+    bool txEditEnabled = false; // the transmit edit can be typed into
+    std::string rxText;         // receive edit text afterwards (normalised, or empty)
+    std::string txText;         // transmit edit text afterwards (cleared for an unused channel)
     int rxClass = 0;
 };
 ChannelEnableState ComputeEnableState(const std::string& rxText, const std::string& txText,

@@ -8,7 +8,7 @@
 #include "codeplug/CodePlug.h"
 #include "codeplug/ModelCatalogue.h"
 
-inline constexpr int kTableRows = 17;     // header row + 16 channels
+inline constexpr int kTableRows = 17; // header row + 16 channels
 inline constexpr int kTableColumns = 8;
 
 // Columns of the table, in the order they stand.
@@ -18,7 +18,7 @@ enum TableColumn {
     kColTx = 2,
     kColDecode = 3,
     kColEncode = 4,
-    kColBandwidth = 5,  // hidden
+    kColBandwidth = 5, // hidden
     kColPower = 6,
     kColScan = 7,
 };

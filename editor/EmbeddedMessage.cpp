@@ -5,11 +5,8 @@
 #include "codeplug/HexText.h"
 
 namespace {
-int LineAddress(int line)
-{
-    return line == 2 ? Addr::kEmbeddedLine2 : Addr::kEmbeddedLine1;
-}
-}  // namespace
+int LineAddress(int line) { return line == 2 ? Addr::kEmbeddedLine2 : Addr::kEmbeddedLine1; }
+} // namespace
 
 std::string ReadEmbeddedLine(const CodePlug& image, int line)
 {

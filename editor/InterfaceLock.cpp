@@ -13,7 +13,7 @@
 namespace {
 // Property holding a widget's own cursor shape while the no-entry cursor covers it.
 constexpr const char* kSavedCursor = "vpxSavedCursorShape";
-}
+} // namespace
 
 CInterfaceLock::CInterfaceLock(QWidget* root) : QObject(root), m_root(root) { Attach(root); }
 

@@ -100,7 +100,7 @@ std::string HundredthsText(int v)
     return buf;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<ModelEntry> ModelListEntries()
 {
@@ -208,7 +208,10 @@ PriorityDependencies PriorityDependenciesOf(int priorityMode)
     }
 }
 
-std::string NormalizeScanBackText(const std::string& text) { return HundredthsText(ScanBackHundredths(text)); }
+std::string NormalizeScanBackText(const std::string& text)
+{
+    return HundredthsText(ScanBackHundredths(text));
+}
 
 int ScanBackByte(const std::string& text)
 {

@@ -27,12 +27,12 @@ inline constexpr int kPriorityModeTwo = 2;
 
 // List contents, texts already in the current language.
 std::vector<ModelEntry> ModelListEntries();
-std::vector<ListEntry> VoiceLanguageEntries();  // data = index
-std::vector<ListEntry> Pf1Entries();             // text 90020 (0), texts 4403 ... 4413 (1 ... 11)
-std::vector<ListEntry> TimeOutEntries();         // "15" ... "600", data = seconds
-std::vector<ListEntry> PreAlertEntries();        // text 90028, "1" ... "10", data = index
-std::vector<ListEntry> SquelchEntries();         // "0" ... "9"
-std::vector<ListEntry> PriorityModeEntries();    // texts 90020, 90024, 4432, data = mode
+std::vector<ListEntry> VoiceLanguageEntries(); // data = index
+std::vector<ListEntry> Pf1Entries();           // text 90020 (0), texts 4403 ... 4413 (1 ... 11)
+std::vector<ListEntry> TimeOutEntries();       // "15" ... "600", data = seconds
+std::vector<ListEntry> PreAlertEntries();      // text 90028, "1" ... "10", data = index
+std::vector<ListEntry> SquelchEntries();       // "0" ... "9"
+std::vector<ListEntry> PriorityModeEntries();  // texts 90020, 90024, 4432, data = mode
 // Revert-channel entries left by a priority mode; an unknown mode (-1) offers those of mode 0.
 std::vector<ListEntry> RevertEntries(int priorityMode);
 // Priority-channel entries: text 90020 (0), then every channel in use that belongs to the scan list.
@@ -78,10 +78,10 @@ struct PanelState {
     bool batterySave = false;
     bool wiredClone = false;
     int priorityMode = -1;
-    int priorityChannelData = 0;  // data of the selected priority-channel entry
+    int priorityChannelData = 0; // data of the selected priority-channel entry
     std::string scanBackA = "0.50";
     std::string scanBackB = "0.50";
-    int revertData = 0;           // data of the selected revert-channel entry
+    int revertData = 0; // data of the selected revert-channel entry
     std::string pause = "0";
     std::string dwell = "0";
 };

@@ -13,9 +13,9 @@ std::string EntryText(const std::vector<ListEntry>& entries, int index)
 std::vector<PanelField> DescribePanel(const PanelState& s)
 {
     const auto models = ModelListEntries();
-    const std::string model =
-        (s.model >= 0 && s.model < static_cast<int>(models.size())) ? models[static_cast<std::size_t>(s.model)].text
-                                                                    : std::string();
+    const std::string model = (s.model >= 0 && s.model < static_cast<int>(models.size()))
+                                  ? models[static_cast<std::size_t>(s.model)].text
+                                  : std::string();
     const auto priority = PriorityChannelEntries({});
     // The priority-channel list shows the channel number itself for every entry but the first.
     const std::string priorityText =

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::size_t kFieldChars = 8;                  // one frequency field
+constexpr std::size_t kFieldChars = 8; // one frequency field
 constexpr std::size_t kEntryChars = 2 * kTestFreqEntryBytes;
 constexpr std::size_t kTableChars = kEntryChars * kTestFreqRows;
 
@@ -32,7 +32,7 @@ std::string FieldOf(const std::string& text)
     return field.empty() ? "FFFFFFFF" : field;
 }
 
-}  // namespace
+} // namespace
 
 TestFreqTable DecodeTestFreqTable(const std::string& hex)
 {

@@ -8,7 +8,7 @@
 #include "codeplug/CodePlug.h"
 
 struct TestFreqRow {
-    std::string rx;  // "%9.5f" MHz, or empty
+    std::string rx; // "%9.5f" MHz, or empty
     std::string tx;
     bool IsBlank() const { return rx.empty() && tx.empty(); }
 };

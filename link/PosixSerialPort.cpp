@@ -62,8 +62,7 @@ bool PosixSerialPort::Open(std::string& error)
     if (::tcgetattr(fd, &tio) != 0) {
         const int err = errno;
         ::close(fd);
-        error = PortOpenFailureText(m_device, GetLangText(3034) + " (" + std::strerror(err) + ")",
-                                    false);
+        error = PortOpenFailureText(m_device, GetLangText(3034) + " (" + std::strerror(err) + ")", false);
         return false;
     }
     // Exclusive use keeps other programs off the line during a transfer; the port works without it.

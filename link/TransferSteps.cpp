@@ -19,7 +19,7 @@ TransferResult ReportStepFailure(SerialPort& port, LinkUi& ui, int lastResult)
     return {TransferStatus::RadioStopped, 3009};
 }
 
-}  // namespace
+} // namespace
 
 TransferResult ReportTransferEnd(LinkUi& ui, TransferStatus status, int textNumber)
 {
@@ -40,8 +40,8 @@ std::optional<TransferResult> OpenConversation(SerialPort& port, LinkUi& ui, Exc
     const HandshakeStep step = HandshakeIdentify(port, log, limits, FRAME_PROGRAM, identity, &last);
     if (step == HandshakeStep::ModeFailed) {
         port.Close();
-        return ReportTransferEnd(ui, last == LINK_PORT_FAULT ? TransferStatus::PortFault : TransferStatus::NoRadio,
-                                 3006);
+        return ReportTransferEnd(
+            ui, last == LINK_PORT_FAULT ? TransferStatus::PortFault : TransferStatus::NoRadio, 3006);
     }
     if (step != HandshakeStep::Done)
         return ReportStepFailure(port, ui, last);

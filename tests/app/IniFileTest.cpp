@@ -17,13 +17,13 @@ TEST(IniFile, LooksUpSectionsAndKeysWithoutRegardToCaseAndTrimsValues)
 {
     AppTestDir dir;
     dir.WriteFile("a.ini", "; settings\n"
-                     "[Computer]\n"
-                     "  COM = com3  \n"
-                     "\tSpeed\t=\t9600\t\n"
-                     "[ option ]\n"
-                     "lock_interface=yes\n"
-                     "empty=\n"
-                     "novalue\n");
+                           "[Computer]\n"
+                           "  COM = com3  \n"
+                           "\tSpeed\t=\t9600\t\n"
+                           "[ option ]\n"
+                           "lock_interface=yes\n"
+                           "empty=\n"
+                           "novalue\n");
     const IniFile ini(dir.File("a.ini"));
     EXPECT_EQ(ini.Read("computer", "com"), "com3");
     EXPECT_EQ(ini.Read("COMPUTER", "Com"), "com3");
@@ -45,13 +45,13 @@ TEST(IniFile, FirstMatchWins)
 {
     AppTestDir dir;
     dir.WriteFile("a.ini", "[language]\n"
-                     "language=100000\n"
-                     "LANGUAGE=200000\n"
-                     "[other]\n"
-                     "language=300000\n"
-                     "[Language]\n"
-                     "language=400000\n"
-                     "extra=late\n");
+                           "language=100000\n"
+                           "LANGUAGE=200000\n"
+                           "[other]\n"
+                           "language=300000\n"
+                           "[Language]\n"
+                           "language=400000\n"
+                           "extra=late\n");
     const IniFile ini(dir.File("a.ini"));
     EXPECT_EQ(ini.Read("language", "language"), "100000");
     EXPECT_EQ(ini.Read("other", "language"), "300000");
@@ -71,7 +71,7 @@ TEST(IniFile, CutsValuesTo511CharactersWithoutSplittingCharacters)
     for (int i = 0; i < 600; ++i)
         longChinese += chinese;
     dir.WriteFile("a.ini", "[s]\nlong=" + std::string(600, 'a') + "\nexact=" + std::string(511, 'b') +
-                         "\nzh=" + longChinese + "\nquoted=\"" + std::string(520, 'q') + "\"\n");
+                               "\nzh=" + longChinese + "\nquoted=\"" + std::string(520, 'q') + "\"\n");
     const IniFile ini(dir.File("a.ini"));
     EXPECT_EQ(ini.Read("s", "long"), std::string(511, 'a'));
     EXPECT_EQ(ini.Read("s", "exact"), std::string(511, 'b'));
@@ -122,13 +122,13 @@ TEST(IniFile, WriteReplacesTheKeyInPlaceAndKeepsEveryOtherLine)
     IniFile ini(dir.File("system.ini"));
     ASSERT_TRUE(ini.Write("COMPUTER", "com", "com7"));
     EXPECT_EQ(dir.ReadFile("system.ini"), "; written by hand\n"
-                                     "[computer]\n"
-                                     "Com=com7\n"
-                                     "# a note\n"
-                                     "\n"
-                                     "[option]\n"
-                                     "lock_interface=no\n"
-                                     "auto_close_rw_window=yes\n");
+                                          "[computer]\n"
+                                          "Com=com7\n"
+                                          "# a note\n"
+                                          "\n"
+                                          "[option]\n"
+                                          "lock_interface=no\n"
+                                          "auto_close_rw_window=yes\n");
     EXPECT_EQ(ini.Read("computer", "com"), "com7");
     EXPECT_EQ(IniFile(dir.File("system.ini")).Read("computer", "com"), "com7");
 
@@ -143,21 +143,21 @@ TEST(IniFile, WriteAppendsAMissingKeyToItsSectionOrANewSection)
 {
     AppTestDir dir;
     dir.WriteFile("system.ini", "[computer]\n"
-                          "com=com1\n"
-                          "\n"
-                          "[option]\n"
-                          "lock_interface=no\n");
+                                "com=com1\n"
+                                "\n"
+                                "[option]\n"
+                                "lock_interface=no\n");
     IniFile ini(dir.File("system.ini"));
     ASSERT_TRUE(ini.Write("Computer", "extra", "1"));
     ASSERT_TRUE(ini.Write("language", "language", "200000"));
     EXPECT_EQ(dir.ReadFile("system.ini"), "[computer]\n"
-                                     "com=com1\n"
-                                     "extra=1\n"
-                                     "\n"
-                                     "[option]\n"
-                                     "lock_interface=no\n"
-                                     "[language]\n"
-                                     "language=200000\n");
+                                          "com=com1\n"
+                                          "extra=1\n"
+                                          "\n"
+                                          "[option]\n"
+                                          "lock_interface=no\n"
+                                          "[language]\n"
+                                          "language=200000\n");
 
     // A last line without a line end gets one before the new lines.
     dir.WriteFile("open.ini", "[option]\nlock_interface=no");

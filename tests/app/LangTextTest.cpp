@@ -12,10 +12,10 @@ TEST(LangText, TheKeyIsTheNumberPlusTheLanguageBase)
 {
     AppTestDir dir;
     dir.WriteFile("language.sys", "[language]\n"
-                            "100018=关于\n"
-                            "200018=&About\n"
-                            "102004=已被修改。是否保存修改？\n"
-                            "202004=has been changed. Save the changes?\n");
+                                  "100018=关于\n"
+                                  "200018=&About\n"
+                                  "102004=已被修改。是否保存修改？\n"
+                                  "202004=has been changed. Save the changes?\n");
     InitAppState(dir.Dir());
     ASSERT_EQ(g_nLanguage, kLangChinese);
     EXPECT_EQ(GetLangText(18), "关于");
@@ -56,15 +56,15 @@ TEST(LangText, TextsFollowProfileRulesAndTheFileIsReadPerDirectory)
 {
     AppTestDir dir;
     dir.WriteFile("language.sys", "; comment\r\n"
-                            "[Language]\r\n"
-                            " 100001 =  文件(&F)  \r\n"
-                            "100001=second\r\n"
-                            "100002=" +
-                                std::string(600, 'x') +
-                                "\r\n"
-                                "100003=\" 保持空格 \"\r\n"
-                                "[other]\r\n"
-                                "100004=not a text\r\n");
+                                  "[Language]\r\n"
+                                  " 100001 =  文件(&F)  \r\n"
+                                  "100001=second\r\n"
+                                  "100002=" +
+                                      std::string(600, 'x') +
+                                      "\r\n"
+                                      "100003=\" 保持空格 \"\r\n"
+                                      "[other]\r\n"
+                                      "100004=not a text\r\n");
     InitAppState(dir.Dir());
     EXPECT_EQ(GetLangText(1), "文件(&F)");
     EXPECT_EQ(GetLangText(2), std::string(511, 'x'));

@@ -16,8 +16,7 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
+namespace {
 
 const std::string kSourceDir = VPX_SOURCE_DIR;
 const std::string kLanguageFile = kSourceDir + "/res/language.sys";

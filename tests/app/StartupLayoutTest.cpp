@@ -10,8 +10,7 @@
 #include "app/Startup.h"
 #include "tests/app/AppTestDir.h"
 
-namespace
-{
+namespace {
 
 void StartIn(const AppTestDir& dir, int language, bool languageMenu)
 {

@@ -10,8 +10,7 @@
 #include "app/Startup.h"
 #include "tests/app/AppTestDir.h"
 
-namespace
-{
+namespace {
 
 // Runs start-up on a system.ini holding only [language] language = value (as written in the file).
 int LanguageFor(const AppTestDir& dir, const std::string& line)

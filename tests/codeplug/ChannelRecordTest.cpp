@@ -23,21 +23,22 @@ ChannelInput Input(const char* rx, const char* tx, const char* dec, const char* 
 
 const BandState kBand33{"33", 400.0, 470.0};
 
-}  // namespace
+} // namespace
 
 TEST(ChannelRecord, AssembledRecordBytes)
 {
     TempAppDir dir;
     // 446.00625 MHz is on the 6.25 kHz grid, 446.010 MHz on the 5 kHz grid.
-    const std::string rec = AssembleChannelRecord(Input("446.00625", "446.010", "67.0", "D023I", true, false));
+    const std::string rec =
+        AssembleChannelRecord(Input("446.00625", "446.010", "67.0", "D023I", true, false));
     ASSERT_EQ(rec.size(), 32u);
     EXPECT_EQ(rec.substr(0, 8), "25066044");
     EXPECT_EQ(rec.substr(8, 8), "00106044");
     EXPECT_EQ(rec.substr(16, 4), "9E02");
     EXPECT_EQ(rec.substr(20, 4), "13A8");
     EXPECT_EQ(rec.substr(24, 2), "FF");
-    EXPECT_EQ(rec.substr(26, 2), "DF");  // wide (bit 4), low power (bit 5 clear)
-    EXPECT_EQ(rec.substr(28, 2), "9F");  // rx class "10", tx class "01", low bits 1
+    EXPECT_EQ(rec.substr(26, 2), "DF"); // wide (bit 4), low power (bit 5 clear)
+    EXPECT_EQ(rec.substr(28, 2), "9F"); // rx class "10", tx class "01", low bits 1
     EXPECT_EQ(rec.substr(30, 2), "FF");
 
     // Off-grid texts are snapped before they are stored.
@@ -45,7 +46,7 @@ TEST(ChannelRecord, AssembledRecordBytes)
     EXPECT_EQ(snapped.substr(0, 8), "50126014");
     EXPECT_EQ(snapped.substr(8, 8), "00106014");
     EXPECT_EQ(snapped.substr(16, 8), "FFFFFFFF");
-    EXPECT_EQ(snapped.substr(26, 2), "EF");  // narrow, high power
+    EXPECT_EQ(snapped.substr(26, 2), "EF"); // narrow, high power
     EXPECT_EQ(snapped.substr(28, 2), "9F");
 
     // Receive only: the transmit field is "none".
@@ -71,7 +72,7 @@ TEST(ChannelRecord, StoredChannelsAndScanFlags)
     EXPECT_EQ(image.Read(Addr::kScanFlags, 2), "2449");
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(image.Read(Addr::ChannelAddress(n), 4), "00256044") << n;
-    EXPECT_EQ(image.Read(Addr::kPf1Key, 1), "FF");  // the table does not spill over
+    EXPECT_EQ(image.Read(Addr::kPf1Key, 1), "FF"); // the table does not spill over
 
     // Emptying a channel clears its scan flag whatever was asked.
     StoreChannel(image, 6, Input("", "", "", "", true, true), true);
@@ -145,7 +146,9 @@ TEST(ChannelRecord, EveryGridChannelOfTheBandSurvivesStoreAndShow)
             const long f = hz - hz % step;
             const std::string text = FormatMHz(static_cast<double>(f) * 1e-6);
             const std::string& tone = tones[static_cast<std::size_t>(i++) % tones.size()];
-            StoreChannel(image, 9, Input(text.c_str(), text.c_str(), tone.c_str(), tone.c_str(), i % 2 == 0, i % 3 == 0), true);
+            StoreChannel(
+                image, 9,
+                Input(text.c_str(), text.c_str(), tone.c_str(), tone.c_str(), i % 2 == 0, i % 3 == 0), true);
             const ChannelRow row = RenderChannelRow(image, 9, kBand33);
             ASSERT_EQ(row.rx, text);
             ASSERT_EQ(row.tx, text);

@@ -20,13 +20,16 @@ struct CliResult {
 
 class CliRunner {
 public:
-    explicit CliRunner(const TempAppDir& dir) : m_dir(dir), m_program(std::string(VPX_BIN_DIR) + "/vpxds-cli") {}
+    explicit CliRunner(const TempAppDir& dir) : m_dir(dir), m_program(std::string(VPX_BIN_DIR) + "/vpxds-cli")
+    {
+    }
     bool Available() const { return std::filesystem::exists(m_program); }
 
     CliResult Run(const std::string& arguments) const
     {
-        const std::string command = "'" + m_program + "' --appdir '" + m_dir.Path().string() + "' " + arguments +
-                                    " >'" + m_dir.File("out.txt") + "' 2>'" + m_dir.File("err.txt") + "'";
+        const std::string command = "'" + m_program + "' --appdir '" + m_dir.Path().string() + "' " +
+                                    arguments + " >'" + m_dir.File("out.txt") + "' 2>'" +
+                                    m_dir.File("err.txt") + "'";
         const int status = std::system(command.c_str());
         CliResult r;
         r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -40,7 +43,7 @@ private:
     std::string m_program;
 };
 
-}  // namespace
+} // namespace
 
 TEST(CliFile, NewAndConvertRoundTrip)
 {
@@ -103,7 +106,8 @@ TEST(CliFile, RefusalsLeaveFilesAlone)
     EXPECT_NE(r.err.find("cannot be opened"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "out.dat"));
 
-    const std::vector<std::uint8_t> frames = HexToBytes(std::string(kFrameStreamIdentityHex) + "520010080000004600000046");
+    const std::vector<std::uint8_t> frames =
+        HexToBytes(std::string(kFrameStreamIdentityHex) + "520010080000004600000046");
     dir.WriteFile("frames.dat", std::string(frames.begin(), frames.end()));
     r = cli.Run("convert '" + d + "frames.dat' '" + d + "keep.dat'");
     EXPECT_NE(r.exitCode, 0);

@@ -18,7 +18,10 @@ std::string Bytes(const std::string& hex)
 }
 
 // One write frame of the radio protocol: 'W', address, length 8, eight data bytes.
-std::string Frame(const std::string& address, const std::string& data) { return "57" + address + "08" + data; }
+std::string Frame(const std::string& address, const std::string& data)
+{
+    return "57" + address + "08" + data;
+}
 
 std::size_t FilesIn(const std::filesystem::path& dir)
 {
@@ -32,7 +35,7 @@ std::size_t FilesIn(const std::filesystem::path& dir)
 
 const std::string kUntouched = "untouched";
 
-}  // namespace
+} // namespace
 
 TEST(DataFile, FrameStreamFiles)
 {
@@ -42,31 +45,37 @@ TEST(DataFile, FrameStreamFiles)
     EXPECT_EQ(BandCodeOf(DecodeDataFile(id)), "FF");
 
     // Frames land at their addresses; bytes no frame covers keep the base image.
-    const std::string two = DecodeDataFile(id + Frame("0010", "0000004600000046") + Frame("0130", "0A01FFFF0900FFFF"));
+    const std::string two =
+        DecodeDataFile(id + Frame("0010", "0000004600000046") + Frame("0130", "0A01FFFF0900FFFF"));
     CodePlug image(two);
     EXPECT_EQ(image.Read(0x0010, 8), "0000004600000046");
     EXPECT_EQ(image.Read(0x0130, 8), "0A01FFFF0900FFFF");
     EXPECT_EQ(image.Read(0x0138, 8), CodePlug(BuildDefaultImage()).Read(0x0138, 8));
 
     // The frame of 0x03C0 carries one byte more; the next frame starts one byte later.
-    const std::string padded = DecodeDataFile(id + Frame("03C0", "1122334455667788") + "AA" + Frame("03E0", "53455249414C3031"));
+    const std::string padded =
+        DecodeDataFile(id + Frame("03C0", "1122334455667788") + "AA" + Frame("03E0", "53455249414C3031"));
     image = CodePlug(padded);
     EXPECT_EQ(image.Read(0x03C0, 8), "1122334455667788");
     EXPECT_EQ(image.Read(0x03E0, 8), "53455249414C3031");
 
     // A second frame starting with 0x52 makes the file unusable.
-    EXPECT_EQ(DecodeDataFile(id + Frame("0010", "0000004600000046") + "52" + Frame("0020", "0000004600000046").substr(2)), "");
+    EXPECT_EQ(DecodeDataFile(id + Frame("0010", "0000004600000046") + "52" +
+                             Frame("0020", "0000004600000046").substr(2)),
+              "");
 
     // The frame of 0x0258 ends the data; what follows is ignored, even a bad frame.
-    const std::string ended = DecodeDataFile(id + Frame("0010", "1111111111111111") + Frame("0258", "2222222222222222") +
-                                             Frame("0020", "3333333333333333") + "5200");
+    const std::string ended =
+        DecodeDataFile(id + Frame("0010", "1111111111111111") + Frame("0258", "2222222222222222") +
+                       Frame("0020", "3333333333333333") + "5200");
     image = CodePlug(ended);
     EXPECT_EQ(image.Read(0x0010, 8), "1111111111111111");
     EXPECT_EQ(image.Read(0x0258, 8), CodePlug(BuildDefaultImage()).Read(0x0258, 8));
     EXPECT_EQ(image.Read(0x0020, 8), "FFFFFFFFFFFFFFFF");
 
     // A frame cut short by the end of the file is ignored; the image keeps its length.
-    const std::string cut = DecodeDataFile(id + Frame("0010", "1111111111111111") + Frame("0020", "2222222222222222").substr(0, 16));
+    const std::string cut = DecodeDataFile(id + Frame("0010", "1111111111111111") +
+                                           Frame("0020", "2222222222222222").substr(0, 16));
     ASSERT_EQ(cut.size(), 2048u);
     EXPECT_EQ(CodePlug(cut).Read(0x0020, 8), "FFFFFFFFFFFFFFFF");
     EXPECT_EQ(DecodeDataFile(id + "57").size(), 2048u);
@@ -96,7 +105,8 @@ TEST(DataFile, LoadingEitherForm)
     EXPECT_EQ(LoadDataFile(dir.File("crlf.dat"), image), 0);
     EXPECT_EQ(image, band33);
 
-    dir.WriteFile("frames.dat", Bytes(std::string(kFrameStreamIdentityHex) + Frame("0010", "0000004600000046")));
+    dir.WriteFile("frames.dat",
+                  Bytes(std::string(kFrameStreamIdentityHex) + Frame("0010", "0000004600000046")));
     image = kUntouched;
     EXPECT_EQ(LoadDataFile(dir.File("frames.dat"), image), 0);
     EXPECT_EQ(CodePlug(image).Read(0x0010, 8), "0000004600000046");
@@ -127,7 +137,7 @@ TEST(DataFile, RefusedFilesLeaveTheImageAlone)
     }
     std::string image = kUntouched;
     EXPECT_EQ(LoadDataFile(dir.File("missing.dat"), image), 2011);
-    EXPECT_EQ(LoadDataFile(dir.Path().string(), image), 2011);  // a directory
+    EXPECT_EQ(LoadDataFile(dir.Path().string(), image), 2011); // a directory
     dir.WriteFile("huge.dat", std::string(2 * 1024 * 1024, ' ') + band33);
     EXPECT_EQ(LoadDataFile(dir.File("huge.dat"), image), 2011);
     EXPECT_EQ(image, kUntouched);
@@ -160,7 +170,8 @@ TEST(DataFile, SaveIntoAnUnwritableFolderKeepsTheOldFile)
     std::filesystem::create_directory(folder);
     const std::string target = (folder / "plug.dat").string();
     ASSERT_TRUE(SaveTextFileAtomic(target, "original"));
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const bool canStillWrite = SaveTextFileAtomic((folder / "probe").string(), "p");
     if (!canStillWrite) {
         EXPECT_FALSE(SaveTextFileAtomic(target, "replacement"));

@@ -20,8 +20,8 @@ struct Snapshot {
     double lower, upper;
 
     explicit Snapshot(const CodePlugDocument& d)
-        : image(d.image.Text()), saved(d.savedCopy), path(d.path), fromRadio(d.fromRadio), radioType(g_nRadioType),
-          band(g_band.code), lower(g_band.lower), upper(g_band.upper)
+        : image(d.image.Text()), saved(d.savedCopy), path(d.path), fromRadio(d.fromRadio),
+          radioType(g_nRadioType), band(g_band.code), lower(g_band.lower), upper(g_band.upper)
     {
     }
     bool operator==(const Snapshot&) const = default;
@@ -49,7 +49,7 @@ CodePlugDocument BusyDocument()
     return doc;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Document, NewSaveAndOpenRoundTrip)
 {
@@ -91,7 +91,7 @@ TEST(Document, ReadFromRadioThenSaveAndOpen)
     doc.path = "/somewhere/old.dat";
     CodePlug radio(BuildBandImage("F9"));
     radio.Write(Addr::kMcuVersion, "0105");
-    g_modelInfo.mcuVersion = "7.00";  // what the radio reported
+    g_modelInfo.mcuVersion = "7.00"; // what the radio reported
     doc.AcceptFromRadio(radio.Text(), 2);
     EXPECT_EQ(doc.image.Text(), radio.Text());
     EXPECT_FALSE(doc.IsModified());
@@ -128,7 +128,8 @@ TEST(Document, FailedOpenAndSaveChangeNothing)
     dir.WriteFile("short.dat", std::string(2047, 'F'));
     EXPECT_EQ(doc.Open(dir.File("short.dat")), 2011);
     EXPECT_EQ(Snapshot(doc), before);
-    const std::vector<std::uint8_t> bad = HexToBytes(std::string(kFrameStreamIdentityHex) + "570010080000004600000046" + "52");
+    const std::vector<std::uint8_t> bad =
+        HexToBytes(std::string(kFrameStreamIdentityHex) + "570010080000004600000046" + "52");
     dir.WriteFile("bad.dat", std::string(bad.begin(), bad.end()) + std::string(11, '\0'));
     EXPECT_EQ(doc.Open(dir.File("bad.dat")), 2015);
     EXPECT_EQ(Snapshot(doc), before);
@@ -160,25 +161,25 @@ TEST(Document, FuzzedFilesNeverDamageTheImage)
     for (int round = 0; round < 1500; ++round) {
         std::string content;
         switch (round % 5) {
-        case 0: {  // random bytes of random length
+        case 0: { // random bytes of random length
             content.resize(rng() % 2600);
             for (char& c : content)
                 c = static_cast<char>(rng() & 0xFF);
             break;
         }
-        case 1:  // an image file cut anywhere
+        case 1: // an image file cut anywhere
             content = band33.substr(0, rng() % 2049);
             break;
-        case 2:  // a frame stream cut anywhere
+        case 2: // a frame stream cut anywhere
             content = frameFile.substr(0, rng() % (frameFile.size() + 1));
             break;
-        case 3: {  // a frame stream with a few bytes flipped
+        case 3: { // a frame stream with a few bytes flipped
             content = frameFile;
             for (int k = 0; k < 3; ++k)
                 content[10 + rng() % (content.size() - 10)] = static_cast<char>(rng() & 0xFF);
             break;
         }
-        default: {  // random hex digits, blanks and line ends around the right length
+        default: { // random hex digits, blanks and line ends around the right length
             const char alphabet[] = "0123456789ABCDEFabcdef \r\n";
             content.resize(2040 + rng() % 20);
             for (char& c : content)
@@ -210,5 +211,5 @@ TEST(Document, FuzzedFilesNeverDamageTheImage)
             ASSERT_EQ(Snapshot(doc), before) << round;
         }
     }
-    EXPECT_GT(accepted, 100);  // the cut frame streams and whole images load
+    EXPECT_GT(accepted, 100); // the cut frame streams and whole images load
 }

@@ -13,8 +13,8 @@ TEST(FreqCodec, FieldExamples)
     EXPECT_EQ(DecodeFreq("00256114"), "146.12500");
     EXPECT_EQ(DecodeFreq(" 00256114 "), "146.12500");
     EXPECT_EQ(EncodeFreq(999.0), "00009099");
-    EXPECT_EQ(EncodeFreq(10.0), "00000001");  // digits 01000000
-    EXPECT_EQ(EncodeFreq(45.5), "00005504");  // digits 04550000
+    EXPECT_EQ(EncodeFreq(10.0), "00000001"); // digits 01000000
+    EXPECT_EQ(EncodeFreq(45.5), "00005504"); // digits 04550000
     EXPECT_EQ(EncodeFreq(9.99), "");
     EXPECT_EQ(EncodeFreq(999.5), "");
     EXPECT_EQ(EncodeFreq(std::nan("")), "");
@@ -23,7 +23,7 @@ TEST(FreqCodec, FieldExamples)
     EXPECT_EQ(DecodeFreq("00005504"), " 45.50000");
     // A corrupt field reads a smaller number, it never fails.
     EXPECT_EQ(DecodeFreq("0025F114"), " 14.12500");
-    EXPECT_EQ(DecodeFreq("00F56114"), "146.00001");  // decimals "1F500" read as 1
+    EXPECT_EQ(DecodeFreq("00F56114"), "146.00001"); // decimals "1F500" read as 1
     EXPECT_EQ(FreqTextToBcd("146.12500"), "00256114");
     EXPECT_EQ(FreqTextToBcd(" 146.12500 "), "00256114");
     EXPECT_EQ(FreqTextToBcd("46.125"), "FFFFFFFF");
@@ -68,11 +68,11 @@ TEST(FreqCodec, SnappingExamples)
         int stepClass;
     };
     const Case cases[] = {
-        {"146.0125", "146.01250", 1}, {"146.0130", "146.01250", 1}, {"146.0120", "146.01000", 0},
-        {"462.5625", "462.56250", 1}, {"462.5650", "462.56500", 0}, {"435.123", "435.12000", 0},
-        {"446.00625", "446.00625", 1}, {"446.010", "446.01000", 0}, {"446.025", "446.02500", 1},
-        {"146.0155", "146.01500", 0},
-        {"146.0185", "146.01500", 0},  // both grids are approached from below only
+        {"146.0125", "146.01250", 1},  {"146.0130", "146.01250", 1}, {"146.0120", "146.01000", 0},
+        {"462.5625", "462.56250", 1},  {"462.5650", "462.56500", 0}, {"435.123", "435.12000", 0},
+        {"446.00625", "446.00625", 1}, {"446.010", "446.01000", 0},  {"446.025", "446.02500", 1},
+        {"146.0155", "146.01500", 0},  {"146.0185", "146.01500", 0}, // both grids are approached from below
+                                                                     // only
     };
     for (const Case& c : cases) {
         int stepClass = -1;
@@ -80,9 +80,9 @@ TEST(FreqCodec, SnappingExamples)
         EXPECT_EQ(stepClass, c.stepClass) << c.text;
     }
     int stepClass = -1;
-    EXPECT_EQ(SnapFreq(" 95.0069", 4, stepClass), " 95.00625");  // blank below 100 MHz
+    EXPECT_EQ(SnapFreq(" 95.0069", 4, stepClass), " 95.00625"); // blank below 100 MHz
     EXPECT_EQ(stepClass, 1);
-    EXPECT_EQ(SnapFreq("95.0031", 4, stepClass), " 95.00000");  // equally near: the 5 kHz class wins
+    EXPECT_EQ(SnapFreq("95.0031", 4, stepClass), " 95.00000"); // equally near: the 5 kHz class wins
     EXPECT_EQ(stepClass, 0);
     // Mode 3 leaves the text alone; modes 1 and 2 use their own grids.
     EXPECT_EQ(SnapFreq("146.0131", 3, stepClass), "146.0131");

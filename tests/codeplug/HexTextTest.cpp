@@ -10,7 +10,7 @@ TEST(HexText, HexToIntReadsLikeTheCLibrary)
     EXPECT_EQ(HexToInt("FF"), 255);
     EXPECT_EQ(HexToInt("ff"), 255);
     EXPECT_EQ(HexToInt("  1A"), 26);   // leading blanks skipped
-    EXPECT_EQ(HexToInt("12G4"), 0x12);  // stops at the first non-hex character
+    EXPECT_EQ(HexToInt("12G4"), 0x12); // stops at the first non-hex character
     EXPECT_EQ(HexToInt("XYZ"), 0);
     EXPECT_EQ(HexToInt(""), 0);
     EXPECT_EQ(HexToInt("0x10"), 16);
@@ -72,17 +72,17 @@ TEST(HexText, SingleBitsOfEveryByte)
             EXPECT_EQ(SetBit(h, b, 0), IntToHex(v & ~(1 << b), 1));
         }
     }
-    EXPECT_EQ(SetBit("ff", 0, 0), "FE");  // lower case in, upper case out
+    EXPECT_EQ(SetBit("ff", 0, 0), "FE"); // lower case in, upper case out
 }
 
 TEST(HexText, BitFields)
 {
     EXPECT_EQ(SetBits("FF", 6, 2, "01"), "7F");
     EXPECT_EQ(SetBits("FF", 4, 2, "10"), "EF");
-    EXPECT_EQ(SetBits("FF", 4, 2, "1110"), "EF");  // only the last width characters count
-    EXPECT_EQ(SetBits("FF", 7, 2, "01"), "");      // runs past bit 7
+    EXPECT_EQ(SetBits("FF", 4, 2, "1110"), "EF"); // only the last width characters count
+    EXPECT_EQ(SetBits("FF", 7, 2, "01"), "");     // runs past bit 7
     EXPECT_EQ(SetBits("FF", 0, 0, ""), "");
-    EXPECT_EQ(SetBits("FF", 0, 2, "1"), "");       // fewer bits than the width
+    EXPECT_EQ(SetBits("FF", 0, 2, "1"), ""); // fewer bits than the width
     EXPECT_EQ(SetBits("FF", 0, 2, "2x"), "");
     EXPECT_EQ(GetBits("A813", 12, 4), "1010");
     EXPECT_EQ(GetBits("A813", 0, 9), "000010011");
@@ -106,7 +106,8 @@ TEST(HexText, CharacterFields)
 {
     EXPECT_EQ(HexToText("414200FF43"), "AB");
     EXPECT_EQ(HexToText("41FF42"), "A");
-    EXPECT_EQ(HexToText("141"), "\x01" "A");  // odd length gets a leading 0
+    EXPECT_EQ(HexToText("141"), "\x01"
+                                "A"); // odd length gets a leading 0
     EXPECT_EQ(HexToText(""), "");
     EXPECT_EQ(TextToHex("A\xB0"), "41");
     EXPECT_EQ(TextToHex("Hi!"), "486921");
@@ -124,7 +125,7 @@ TEST(HexText, FillSpliceAndReverse)
     EXPECT_EQ(RepeatFill("AB", 0), "");
     EXPECT_EQ(RepeatFill("", 4), "");
     EXPECT_EQ(SpliceHex("AABBCC", 2, 2, "DD"), "AADDCC");
-    EXPECT_EQ(SpliceHex("AABB", 10, 2, "CC"), "AABBCC");  // clamped, never reads outside
+    EXPECT_EQ(SpliceHex("AABB", 10, 2, "CC"), "AABBCC"); // clamped, never reads outside
     EXPECT_EQ(ReverseGroups("0500", 2), "0005");
     EXPECT_EQ(ReverseGroups("ABCDE", 2), "DEBCA");
     EXPECT_EQ(ReverseGroups("00256114", 2), "14612500");
@@ -155,7 +156,7 @@ TEST(HexText, ImageWritesNeverChangeItsLength)
     EXPECT_FALSE(image.Write(0x0100, ""));
     EXPECT_FALSE(image.Write(0x0100, "ABC"));
     EXPECT_FALSE(image.Write(0x0100, "ZZ"));
-    EXPECT_FALSE(image.Write(0x03FF, "0000"));  // runs past 0x03FF
+    EXPECT_FALSE(image.Write(0x03FF, "0000")); // runs past 0x03FF
     EXPECT_FALSE(image.Write(-1, "00"));
     EXPECT_FALSE(image.WriteByte(0x0010, 256));
     EXPECT_FALSE(image.WriteWordLE(0x03FF, 1));

@@ -28,7 +28,7 @@ std::string TestEntry(const CodePlug& image, int i, int size)
     return image.Read(Addr::kTestFreqs + size * i, 8);
 }
 
-}  // namespace
+} // namespace
 
 TEST(ModelCatalogue, ModelHeadAndBaseImage)
 {
@@ -53,7 +53,7 @@ TEST(ModelCatalogue, ModelHeadAndBaseImage)
     for (int a = 0; a < CodePlug::kBytes; ++a)
         if (base.ReadByte(a) != 0xFF)
             ++listed;
-    EXPECT_EQ(listed, 11 + 5 + 7 + 2 + 5 + 16 + 10 + 8);  // per row of the table above
+    EXPECT_EQ(listed, 11 + 5 + 7 + 2 + 5 + 16 + 10 + 8); // per row of the table above
 }
 
 TEST(ModelCatalogue, Band33IsTheNewCodePlug)
@@ -82,7 +82,8 @@ TEST(ModelCatalogue, Band33IsTheNewCodePlug)
         EXPECT_TRUE(RenderChannelRow(image, n, g_band).blank) << n;
 
     // Test entries: 420.000/420.125, 445.000/445.125, 470.000/469.975, then unused.
-    const char* expected[][2] = {{"420.00000", "420.12500"}, {"445.00000", "445.12500"}, {"470.00000", "469.97500"}};
+    const char* expected[][2] = {
+        {"420.00000", "420.12500"}, {"445.00000", "445.12500"}, {"470.00000", "469.97500"}};
     for (int i = 0; i < 3; ++i) {
         const std::string entry = TestEntry(image, i, 8);
         EXPECT_EQ(DecodeFreq(entry.substr(0, 8)), expected[i][0]);
@@ -102,9 +103,10 @@ TEST(ModelCatalogue, BandImagesOfEveryCode)
     EXPECT_EQ(DecodeFreq(f9.Read(Addr::kTestFreqs + 4, 4)), "446.12500");
     EXPECT_EQ(f9.Read(Addr::kTestFreqs + 16, 112), std::string(224, 'F'));
 
-    EXPECT_EQ(CodePlug(BuildBandImage("FD")).Read(Addr::ChannelAddress(1), 16), "0000003700250137FFFFFFFFFF0101FF");
+    EXPECT_EQ(CodePlug(BuildBandImage("FD")).Read(Addr::ChannelAddress(1), 16),
+              "0000003700250137FFFFFFFFFF0101FF");
     EXPECT_EQ(CodePlug(BuildBandImage("E0")).Read(Addr::kTestFreqs, 8), "0000601300256113");
-    EXPECT_EQ(BuildBandImage("f9"), f9.Text());  // lower case is the same code
+    EXPECT_EQ(BuildBandImage("f9"), f9.Text()); // lower case is the same code
     EXPECT_EQ(BuildBandImage("G1"), "");
     EXPECT_EQ(BuildBandImage("333"), "");
 
@@ -198,9 +200,12 @@ TEST(ModelCatalogue, PresetRangesAndCustomTestFrequencies)
     EXPECT_NEAR(g_band.upper, 447.0, 1e-9);
 
     const CodePlug withTests(BuildCustomTestFreqs(r433.Text()));
-    EXPECT_EQ(withTests.Read(Addr::kTestFreqs, 16), EncodeFreq(433.0) + EncodeFreq(433.125) + "FFFFFFFFFF0000FF");
-    EXPECT_EQ(withTests.Read(Addr::kTestFreqs + 16, 16), EncodeFreq(440.0) + EncodeFreq(440.125) + "FFFFFFFFFF0000FF");
-    EXPECT_EQ(withTests.Read(Addr::kTestFreqs + 32, 16), EncodeFreq(447.0) + EncodeFreq(446.975) + "FFFFFFFFFF0000FF");
+    EXPECT_EQ(withTests.Read(Addr::kTestFreqs, 16),
+              EncodeFreq(433.0) + EncodeFreq(433.125) + "FFFFFFFFFF0000FF");
+    EXPECT_EQ(withTests.Read(Addr::kTestFreqs + 16, 16),
+              EncodeFreq(440.0) + EncodeFreq(440.125) + "FFFFFFFFFF0000FF");
+    EXPECT_EQ(withTests.Read(Addr::kTestFreqs + 32, 16),
+              EncodeFreq(447.0) + EncodeFreq(446.975) + "FFFFFFFFFF0000FF");
     EXPECT_EQ(withTests.Read(Addr::kTestFreqs + 48, 80), std::string(160, 'F'));
 
     const CodePlug r146(ApplyPresetRange(BuildDefaultImage(), custom, "146-174"));
@@ -212,7 +217,7 @@ TEST(ModelCatalogue, PresetRangesAndCustomTestFrequencies)
     EXPECT_EQ(ApplyPresetRange(BuildDefaultImage(), custom, "400-470"), BuildBandImage(custom));
 
     // Limits the field cannot hold keep the three records in their places.
-    ApplyBand(BuildDefaultImage());  // custom band without limits: 0 MHz
+    ApplyBand(BuildDefaultImage()); // custom band without limits: 0 MHz
     const CodePlug empty(BuildCustomTestFreqs(BuildDefaultImage()));
     EXPECT_EQ(empty.Read(Addr::kTestFreqs, 16), "FFFFFFFFFFFFFFFFFFFFFFFFFF0000FF");
     EXPECT_EQ(empty.Read(Addr::kTestFreqs + 32, 16), "FFFFFFFFFFFFFFFFFFFFFFFFFF0000FF");

@@ -9,5 +9,5 @@ public:
     explicit TempAppDir(int language = kLangEnglish);
 
     static constexpr const char* kNoToneEnglish = "None";
-    static constexpr const char* kNoToneChinese = "\xE6\x97\xA0";  // UTF-8 of the Chinese "none"
+    static constexpr const char* kNoToneChinese = "\xE6\x97\xA0"; // UTF-8 of the Chinese "none"
 };

@@ -16,18 +16,18 @@ TEST(ToneCodec, FieldExamples)
     EXPECT_EQ(EncodeTone("D023N"), "1328");
     EXPECT_EQ(EncodeTone("D023I"), "13A8");
     EXPECT_EQ(EncodeTone("D754I"), "ECA9");
-    EXPECT_EQ(EncodeTone("D023"), "1328");  // no polarity means normal
+    EXPECT_EQ(EncodeTone("D023"), "1328"); // no polarity means normal
     EXPECT_EQ(EncodeTone(""), "FFFF");
     EXPECT_EQ(EncodeTone("  "), "FFFF");
     EXPECT_EQ(EncodeTone(TempAppDir::kNoToneEnglish), "FFFF");
-    EXPECT_EQ(EncodeTone("D0"), "FFFF");      // too short for three digits
-    EXPECT_EQ(EncodeTone("DX23N"), "FFFF");   // not a digit
-    EXPECT_EQ(EncodeTone("6553.5"), "FFFF");  // would read back as a DCS code
+    EXPECT_EQ(EncodeTone("D0"), "FFFF");     // too short for three digits
+    EXPECT_EQ(EncodeTone("DX23N"), "FFFF");  // not a digit
+    EXPECT_EQ(EncodeTone("6553.5"), "FFFF"); // would read back as a DCS code
     EXPECT_EQ(DecodeTone("ECA9"), "D754I");
     EXPECT_EQ(DecodeTone("9E02"), "67.0");
     EXPECT_EQ(DecodeTone("FFFF"), TempAppDir::kNoToneEnglish);
     EXPECT_EQ(DecodeTone("1328"), "D023N");
-    EXPECT_EQ(DecodeTone("13C8"), "D023I");  // any other top nibble reads as inverted
+    EXPECT_EQ(DecodeTone("13C8"), "D023I"); // any other top nibble reads as inverted
     EXPECT_EQ(DecodeTone("ZZ"), TempAppDir::kNoToneEnglish);
     EXPECT_EQ(DecodeTone("E803"), "100.0");
 }
@@ -61,7 +61,7 @@ TEST(ToneCodec, EveryListedToneRoundTrips)
             fields.insert(f);
         }
     }
-    EXPECT_EQ(fields.size(), 38u + 2 * 83u);  // all distinct
+    EXPECT_EQ(fields.size(), 38u + 2 * 83u); // all distinct
     // Every CTCSS value in tenths of Hz from 50.0 to 254.1 survives too.
     for (int tenth = 500; tenth <= 2541; ++tenth) {
         const std::string text = TrimBlanks(std::to_string(tenth / 10) + "." + std::to_string(tenth % 10));
@@ -90,7 +90,7 @@ TEST(ToneCodec, ToneListsForThisModelAndTheExtendedModel)
     EXPECT_EQ(all[121], "D754N");
     EXPECT_EQ(all[122], "D023I");
     EXPECT_EQ(all.back(), "D754I");
-    EXPECT_EQ(BuildToneList(0), all);  // the kind does not matter for this model
+    EXPECT_EQ(BuildToneList(0), all); // the kind does not matter for this model
 
     const std::string saved = g_strModel;
     g_strModel = "vpxgk";
@@ -114,14 +114,14 @@ TEST(ToneCodec, TypedToneWithIllegalTonesRefused)
     const std::vector<std::string> list = BuildToneList(0);
     EXPECT_EQ(FindTonePrefix(list, "d754"), 121);
     EXPECT_EQ(FindTonePrefix(list, "xyz"), -1);
-    EXPECT_EQ(FindTonePrefix(list, "1"), 12);  // 100.0 is the first entry starting with 1
+    EXPECT_EQ(FindTonePrefix(list, "1"), 12); // 100.0 is the first entry starting with 1
 
     ToneTextResult r = NormalizeToneText("88", list, false, false);
     EXPECT_EQ(r.text, "88.5");
     EXPECT_EQ(r.selectedIndex, 8);
     r = NormalizeToneText("d023i", list, false, false);
     EXPECT_EQ(r.text, "D023I");
-    r = NormalizeToneText("69.3", list, false, false);  // not a list entry: no tone
+    r = NormalizeToneText("69.3", list, false, false); // not a list entry: no tone
     EXPECT_EQ(r.selectedIndex, 0);
     EXPECT_EQ(r.text, TempAppDir::kNoToneEnglish);
 }
@@ -135,11 +135,10 @@ TEST(ToneCodec, TypedToneWithIllegalTonesAllowed)
         const char* result;
     };
     const Case cases[] = {
-        {"d23", "D023N"},    {"D9991", "D777N"}, {"D023I", "D023I"}, {"d023i", "D023I"},
-        {"D023X", "D023N"},  {"D0", "D000N"},    {"DABC", "D000N"},  {"D5", "D005N"},
-        {"69.3", "69.3"},    {"69.37", "69.3"},  {"10", "67.0"},     {"300", "254.1"},
-        {"254.1", "254.1"},  {"254.2", "254.1"}, {"abc", "67.0"},    {"88.5", "88.5"},
-        {" 100 ", "100.0"},
+        {"d23", "D023N"}, {"D9991", "D777N"}, {"D023I", "D023I"}, {"d023i", "D023I"}, {"D023X", "D023N"},
+        {"D0", "D000N"},  {"DABC", "D000N"},  {"D5", "D005N"},    {"69.3", "69.3"},   {"69.37", "69.3"},
+        {"10", "67.0"},   {"300", "254.1"},   {"254.1", "254.1"}, {"254.2", "254.1"}, {"abc", "67.0"},
+        {"88.5", "88.5"}, {" 100 ", "100.0"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(NormalizeToneText(c.typed, list, true, false).text, c.result) << c.typed;

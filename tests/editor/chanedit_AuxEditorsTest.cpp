@@ -36,7 +36,7 @@ void TypeInto(QLineEdit* edit, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
-}  // namespace
+} // namespace
 
 TEST(ChanEditEmbeddedMessageWindow, OkWritesBothLinesAndClosingOtherwiseDiscards)
 {
@@ -61,7 +61,7 @@ TEST(ChanEditEmbeddedMessageWindow, OkWritesBothLinesAndClosingOtherwiseDiscards
         ShowActive(&frm);
         TypeInto(frm.Line1Edit(), "AB");
         TypeInto(frm.Line2Edit(), QString(40, QLatin1Char('q')));
-        EXPECT_EQ(frm.Line2Edit()->text().size(), 32);  // longer text cannot be typed
+        EXPECT_EQ(frm.Line2Edit()->text().size(), 32); // longer text cannot be typed
         QTest::mouseClick(frm.OkButton(), Qt::LeftButton);
         EXPECT_FALSE(frm.isVisible());
     }
@@ -76,7 +76,7 @@ TEST(ChanEditEmbeddedMessageWindow, OkWritesBothLinesAndClosingOtherwiseDiscards
         frm.OnInitialUpdate();
         ShowActive(&frm);
         TypeInto(frm.Line1Edit(), "");
-        frm.Line1Edit()->insert(QString::fromUtf8("a\xC3\xA9z"));  // pasted; the accent is not plain ASCII
+        frm.Line1Edit()->insert(QString::fromUtf8("a\xC3\xA9z")); // pasted; the accent is not plain ASCII
         QTest::mouseClick(frm.OkButton(), Qt::LeftButton);
     }
     EXPECT_EQ(g_doc.image.Read(Addr::kEmbeddedLine1, 32), "617A" + std::string(60, 'F'));
@@ -100,7 +100,8 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     EXPECT_EQ(grid->item(16, 0)->text(), "16");
 
     auto click = [&](int row, int col) {
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row, col)).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualItemRect(grid->item(row, col)).center());
     };
     // Row 5 is empty: a receive frequency fills the transmit cell too.
     click(5, 1);
@@ -109,7 +110,7 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     QTest::keyClick(frm->CellEditor(), Qt::Key_Return);
     EXPECT_EQ(grid->item(5, 1)->text(), "999.00000");
     EXPECT_EQ(grid->item(5, 2)->text(), "999.00000");
-    EXPECT_EQ(grid->item(5, 1)->foreground().color(), QColor(255, 0, 0));  // outside 400 ... 470
+    EXPECT_EQ(grid->item(5, 1)->foreground().color(), QColor(255, 0, 0)); // outside 400 ... 470
     // Enter moved to column 2 of the same row.
     QTest::keyClicks(frm->CellEditor(), "446.00625");
     QTest::keyClick(frm->CellEditor(), Qt::Key_Return);
@@ -117,7 +118,7 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     EXPECT_EQ(grid->item(5, 2)->foreground().color(), QColor(Qt::black));
     // ... and then to column 1 of the next row.
     QTest::keyClicks(frm->CellEditor(), "430");
-    click(2, 2);  // clicking another cell commits as well
+    click(2, 2); // clicking another cell commits as well
     EXPECT_EQ(grid->item(6, 1)->text(), "430.00000");
     EXPECT_EQ(grid->item(6, 2)->text(), "430.00000");
     // An empty text in either column clears the whole row.
@@ -130,15 +131,15 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     QTest::keyClicks(frm->CellEditor(), "401");
     QTest::keyClick(frm->CellEditor(), Qt::Key_Return);
     QTest::keyClicks(frm->CellEditor(), "402");
-    EXPECT_EQ(g_doc.image.Text(), before);  // nothing written before OK
+    EXPECT_EQ(g_doc.image.Text(), before); // nothing written before OK
     QTest::mouseClick(frm->OkButton(), Qt::LeftButton);
 
-    EXPECT_EQ(g_doc.image.Read(0x0280, 8), "0000204000250142");    // row 1: 402 typed, committed by OK
-    EXPECT_EQ(g_doc.image.Read(0x0288, 8), std::string(16, 'F'));  // row 2 cleared
-    EXPECT_EQ(g_doc.image.Read(0x0290, 8), "0000004700759946");    // row 3 as the band default had it
-    EXPECT_EQ(g_doc.image.Read(0x02A0, 8), "0000909925066044");    // row 5
-    EXPECT_EQ(g_doc.image.Read(0x02A8, 8), "0000004300000043");    // row 6
-    EXPECT_EQ(g_doc.image.Read(0x02F8, 8), "0000104000001040");    // row 16
+    EXPECT_EQ(g_doc.image.Read(0x0280, 8), "0000204000250142");   // row 1: 402 typed, committed by OK
+    EXPECT_EQ(g_doc.image.Read(0x0288, 8), std::string(16, 'F')); // row 2 cleared
+    EXPECT_EQ(g_doc.image.Read(0x0290, 8), "0000004700759946");   // row 3 as the band default had it
+    EXPECT_EQ(g_doc.image.Read(0x02A0, 8), "0000909925066044");   // row 5
+    EXPECT_EQ(g_doc.image.Read(0x02A8, 8), "0000004300000043");   // row 6
+    EXPECT_EQ(g_doc.image.Read(0x02F8, 8), "0000104000001040");   // row 16
     EXPECT_EQ(g_doc.image.Text().substr(0, 0x0280 * 2), before.substr(0, 0x0280 * 2));
     EXPECT_EQ(g_doc.image.Text().substr(0x0300 * 2), before.substr(0x0300 * 2));
 
@@ -147,7 +148,8 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     again->OnInitialUpdate();
     for (int row = 1; row <= 16; ++row) {
         for (int col = 1; col <= 2; ++col) {
-            EXPECT_EQ(again->Grid()->item(row, col)->text(), grid->item(row, col)->text()) << row << "," << col;
+            EXPECT_EQ(again->Grid()->item(row, col)->text(), grid->item(row, col)->text())
+                << row << "," << col;
         }
     }
 }
@@ -170,7 +172,7 @@ TEST(ChanEditBandLimitWindow, CorrectionsOnLeavingEditsAndOkWritesTheCustomBand)
 {
     ChanEditTestDir dir;
     g_doc.ResetToNew();
-    g_doc.image.Write(Addr::kCustomLower, "00000040");  // 400 ... 480 MHz, IF 45.00, oscillator off
+    g_doc.image.Write(Addr::kCustomLower, "00000040"); // 400 ... 480 MHz, IF 45.00, oscillator off
     g_doc.image.Write(Addr::kCustomUpper, "00000048");
     g_doc.image.Write(Addr::kCustomIf, "0045");
     g_doc.image.WriteByte(Addr::kCustomHighLo, 0);

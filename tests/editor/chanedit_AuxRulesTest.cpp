@@ -13,8 +13,8 @@ TEST(ChanEditBandLimits, LowestFrequencyCorrections)
     BandLimitValues v{"400", "480.00000", "", false};
     CorrectLowerLimit(v);
     EXPECT_EQ(v.lower, "400.00000");
-    EXPECT_EQ(v.upper, "470.00000");  // at most 70 MHz above the lowest
-    EXPECT_EQ(v.ifText, "50.00");     // empty intermediate frequency filled in
+    EXPECT_EQ(v.upper, "470.00000"); // at most 70 MHz above the lowest
+    EXPECT_EQ(v.ifText, "50.00");    // empty intermediate frequency filled in
 
     v = {"50", "480.00000", "45.00", false};
     CorrectLowerLimit(v);
@@ -24,8 +24,8 @@ TEST(ChanEditBandLimits, LowestFrequencyCorrections)
 
     v = {"435.123", "420", "45.00", false};
     CorrectLowerLimit(v);
-    EXPECT_EQ(v.lower, "435.12000");  // snapped to the channel grid
-    EXPECT_EQ(v.upper, "435.12000");  // the highest is never below the lowest
+    EXPECT_EQ(v.lower, "435.12000"); // snapped to the channel grid
+    EXPECT_EQ(v.upper, "435.12000"); // the highest is never below the lowest
 
     v = {"2000", "", "1", false};
     CorrectLowerLimit(v);
@@ -37,7 +37,7 @@ TEST(ChanEditBandLimits, LowestFrequencyCorrections)
     EXPECT_EQ(v.upper, "990.00000");
     v = {"960", "1500", "1", false};
     CorrectLowerLimit(v);
-    EXPECT_EQ(v.upper, "999.99500");  // lowest + 70 would pass the radio's highest limit
+    EXPECT_EQ(v.upper, "999.99500"); // lowest + 70 would pass the radio's highest limit
 }
 
 TEST(ChanEditBandLimits, HighestFrequencyCorrections)
@@ -50,13 +50,13 @@ TEST(ChanEditBandLimits, HighestFrequencyCorrections)
     v = {"300.00000", "480", "45.00", false};
     CorrectUpperLimit(v);
     EXPECT_EQ(v.upper, "480.00000");
-    EXPECT_EQ(v.lower, "410.00000");  // at most 70 MHz below the highest
+    EXPECT_EQ(v.lower, "410.00000"); // at most 70 MHz below the highest
 
     v = {"", "50", "", false};
     CorrectUpperLimit(v);
     EXPECT_EQ(v.upper, "100.00000");
-    EXPECT_EQ(v.lower, "100.00000");  // pulled up, but never below the radio's lowest limit
-    EXPECT_EQ(v.ifText, "");  // only leaving the lowest fills the intermediate frequency
+    EXPECT_EQ(v.lower, "100.00000"); // pulled up, but never below the radio's lowest limit
+    EXPECT_EQ(v.ifText, "");         // only leaving the lowest fills the intermediate frequency
 }
 
 TEST(ChanEditBandLimits, IntermediateFrequency)
@@ -73,7 +73,7 @@ TEST(ChanEditBandLimits, IntermediateFrequency)
 
     EXPECT_EQ(EncodeIntermediateFreq(45.0), "0045");
     EXPECT_EQ(EncodeIntermediateFreq(49.95), "9549");
-    EXPECT_EQ(EncodeIntermediateFreq(5.5), "5005");  // four digits even below 10 MHz
+    EXPECT_EQ(EncodeIntermediateFreq(5.5), "5005"); // four digits even below 10 MHz
     EXPECT_EQ(EncodeIntermediateFreq(120.0), "FFFF");
     EXPECT_EQ(DecodeIntermediateFreq("9549"), "49.95");
     EXPECT_EQ(DecodeIntermediateFreq("FFFF"), "");
@@ -82,7 +82,7 @@ TEST(ChanEditBandLimits, IntermediateFrequency)
 TEST(ChanEditBandLimits, WrittenFieldsReadBackAndSelectTheCustomBand)
 {
     CodePlug image(BuildBandImage("33"));
-    EXPECT_EQ(ReadBandLimits(image).lower, "");  // unset limits show empty edits
+    EXPECT_EQ(ReadBandLimits(image).lower, ""); // unset limits show empty edits
 
     const BandLimitValues v{"400.00000", "447.00000", "45.00", true};
     WriteBandLimits(image, v, "FF");
@@ -146,7 +146,7 @@ TEST(ChanEditTestFreqs, WhatIsWrittenReadsBackWithAllSixteenRows)
     TestFreqTable table;
     for (int i = 0; i < kTestFreqRows; ++i) {
         if (i % 5 == 3) {
-            continue;  // some blank rows in between
+            continue; // some blank rows in between
         }
         char rx[16];
         char tx[16];
@@ -178,7 +178,7 @@ TEST(ChanEditTestFreqs, CommitRule)
     TestFreqRow row;
     CommitTestFreqText(row, 1, "435.123", "33");
     EXPECT_EQ(row.rx, "435.12000");
-    EXPECT_EQ(row.tx, "435.12000");  // empty other cell takes the same value
+    EXPECT_EQ(row.tx, "435.12000"); // empty other cell takes the same value
     CommitTestFreqText(row, 2, "436", "33");
     EXPECT_EQ(row.rx, "435.12000");
     EXPECT_EQ(row.tx, "436.00000");
@@ -186,7 +186,7 @@ TEST(ChanEditTestFreqs, CommitRule)
     EXPECT_EQ(row.rx, "100.00000");
     EXPECT_EQ(row.tx, "436.00000");
     CommitTestFreqText(row, 2, "   ", "33");
-    EXPECT_TRUE(row.IsBlank());  // an empty text clears the whole row
+    EXPECT_TRUE(row.IsBlank()); // an empty text clears the whole row
 
     TestFreqRow f9;
     CommitTestFreqText(f9, 2, "2", "F9");
@@ -202,8 +202,10 @@ TEST(ChanEditEmbeddedMessage, LinesAreStoredAsAsciiPaddedWithFF)
     for (int i = 0; i < 32; ++i) {
         xs += "78";
     }
-    EXPECT_EQ(EncodeEmbeddedLine(std::string(40, 'x')), xs);  // cut to 32 characters
-    EXPECT_EQ(EncodeEmbeddedLine("A\xB0" "B"), "4142" + std::string(60, 'F'));  // non-ASCII dropped
+    EXPECT_EQ(EncodeEmbeddedLine(std::string(40, 'x')), xs); // cut to 32 characters
+    EXPECT_EQ(EncodeEmbeddedLine("A\xB0"
+                                 "B"),
+              "4142" + std::string(60, 'F')); // non-ASCII dropped
 
     CodePlug image;
     image.Write(0x0300, "410042" + std::string(58, 'F'));
@@ -213,7 +215,7 @@ TEST(ChanEditEmbeddedMessage, LinesAreStoredAsAsciiPaddedWithFF)
         full += "5A";
     }
     image.Write(0x0320, full);
-    EXPECT_EQ(ReadEmbeddedLine(image, 2), std::string(32, 'Z'));  // no end byte: all 32 characters
+    EXPECT_EQ(ReadEmbeddedLine(image, 2), std::string(32, 'Z')); // no end byte: all 32 characters
 
     WriteEmbeddedMessage(image, "HELLO", "");
     EXPECT_EQ(image.Read(0x0300, 32), "48454C4C4F" + std::string(54, 'F'));

@@ -27,10 +27,7 @@
 
 namespace {
 
-QString Lang(int n)
-{
-    return QString::fromStdString(GetLangText(n));
-}
+QString Lang(int n) { return QString::fromStdString(GetLangText(n)); }
 
 // A fresh code plug of band "33", the editor page on it and the channel editor opened on a row
 // exactly as a double-click on the page opens it.
@@ -79,7 +76,10 @@ protected:
         QTest::keyClicks(edit, text);
     }
     // Clicks a check box on its indicator, as a user does.
-    static void ClickBox(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
+    static void ClickBox(QCheckBox* box)
+    {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
     // Leaves the control by moving the focus to the channel number.
     void Leave() { m_dlg->NumberEdit()->setFocus(Qt::MouseFocusReason); }
 
@@ -91,7 +91,7 @@ protected:
     std::unique_ptr<CChannelDlg> m_dlg;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ChannelDlgFixture, TypedReceiveFrequenciesAreSnappedAndStoredWithTheirStepClass)
 {
@@ -99,15 +99,12 @@ TEST_F(ChannelDlgFixture, TypedReceiveFrequenciesAreSnappedAndStoredWithTheirSte
     struct Case {
         const char* typed;
         const char* shown;
-        const char* field;  // bytes 0..3 of the record
-        int rxBits;         // bits 7..6 of byte 14: 1 for the 5 kHz class, 2 for the 6.25 kHz class
+        const char* field; // bytes 0..3 of the record
+        int rxBits;        // bits 7..6 of byte 14: 1 for the 5 kHz class, 2 for the 6.25 kHz class
     } cases[] = {
-        {"435.123", "435.12000", "00205143", 1},
-        {"446.00625", "446.00625", "25066044", 2},
-        {"446.010", "446.01000", "00106044", 1},
-        {"446.025", "446.02500", "00256044", 2},
-        {"50", "100.00000", "00000010", 2},
-        {"1200", "999.00000", "00009099", 2},
+        {"435.123", "435.12000", "00205143", 1}, {"446.00625", "446.00625", "25066044", 2},
+        {"446.010", "446.01000", "00106044", 1}, {"446.025", "446.02500", "00256044", 2},
+        {"50", "100.00000", "00000010", 2},      {"1200", "999.00000", "00009099", 2},
     };
     for (const Case& c : cases) {
         Type(m_dlg->RxEdit(), c.typed);
@@ -178,7 +175,13 @@ TEST_F(ChannelDlgFixture, DefaultsSavedFromOneChannelFillAnotherThroughTheInUseB
     // Channel 9: 433.5 / 438.25, D023N both ways (the encode list followed the decode list),
     // wide + high power, both on the 6.25 kHz grid.
     EXPECT_EQ(m_page->m_defaults.encode, "D023N");
-    EXPECT_EQ(Record(9), "0000354300508243" "1328" "1328" "FF" "FF" "AF" "FF");
+    EXPECT_EQ(Record(9), "0000354300508243"
+                         "1328"
+                         "1328"
+                         "FF"
+                         "FF"
+                         "AF"
+                         "FF");
     EXPECT_EQ(Cell(9, 3), "D023N");
     EXPECT_NE(g_doc.image.ReadByte(Addr::kScanFlags + 1) & 0x01, 0);
 }
@@ -212,7 +215,7 @@ TEST_F(ChannelDlgFixture, UncheckingTransmitAndInUseWriteEmptyFields)
     ClickBox(m_dlg->InUseBox());
     EXPECT_EQ(Record(8), std::string(32, 'F'));
     EXPECT_EQ(g_doc.image.ReadByte(0x017E) & 0x80, 0);
-    EXPECT_EQ(g_doc.image.ReadByte(0x017E) & 0x7F, 0x01);  // channel 1 still scanned
+    EXPECT_EQ(g_doc.image.ReadByte(0x017E) & 0x7F, 0x01); // channel 1 still scanned
     EXPECT_EQ(g_doc.image.Text().size(), 2048u);
     for (int col = 1; col <= 7; ++col) {
         EXPECT_TRUE(Cell(8, col).isEmpty()) << col;
@@ -295,7 +298,7 @@ TEST_F(ChannelDlgFixture, NumberArrowsWrapAndMoveTheHighlightedRow)
     EXPECT_EQ(m_dlg->NumberEdit()->value(), 1);
     EXPECT_EQ(m_page->m_nCurRow, 1);
     EXPECT_EQ(m_page->m_nSelRow, 1);
-    EXPECT_EQ(m_dlg->RxEdit()->text(), "400.00000");  // channel 1 of the band default
+    EXPECT_EQ(m_dlg->RxEdit()->text(), "400.00000"); // channel 1 of the band default
     EXPECT_EQ(m_page->ChannelTable()->item(1, 3)->background().color(), QColor(0, 0, 255));
     EXPECT_NE(m_page->ChannelTable()->item(16, 3)->background().color(), QColor(0, 0, 255));
     QTest::keyClick(m_dlg->NumberEdit(), Qt::Key_Down);
@@ -370,7 +373,7 @@ TEST_F(ChannelDlgFixture, ScanBoxAndPriorityList)
     Open(3);
     Type(m_dlg->RxEdit(), "410");
     Leave();
-    EXPECT_TRUE(m_dlg->ScanBox()->isChecked());  // default: scanned
+    EXPECT_TRUE(m_dlg->ScanBox()->isChecked()); // default: scanned
     EXPECT_NE(g_doc.image.ReadByte(0x017E) & 0x04, 0);
     EXPECT_GE(m_page->PriorityChannelList()->findData(3), 0);
     ClickBox(m_dlg->ScanBox());
@@ -406,10 +409,10 @@ TEST_F(ChannelDlgFixture, DoubleClickOnThePageOpensTheEditorForThatRowInEitherLa
             }
             dlg->RxEdit()->setFocus();
             QTest::keyClicks(dlg->RxEdit(), "462.5625");
-            QTest::keyClick(dlg->RxEdit(), Qt::Key_Return);  // on to the transmit edit
-            QTest::keyClick(dlg->TxEdit(), Qt::Key_Return);  // stores, on to the decode list
+            QTest::keyClick(dlg->RxEdit(), Qt::Key_Return); // on to the transmit edit
+            QTest::keyClick(dlg->TxEdit(), Qt::Key_Return); // stores, on to the decode list
             dlg->ExitButton()->setFocus();
-            QTest::keyClick(dlg->ExitButton(), Qt::Key_Return);  // Enter on a button is its action
+            QTest::keyClick(dlg->ExitButton(), Qt::Key_Return); // Enter on a button is its action
         });
         const QRect cell = table->visualItemRect(table->item(4, 2));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
@@ -418,7 +421,7 @@ TEST_F(ChannelDlgFixture, DoubleClickOnThePageOpensTheEditorForThatRowInEitherLa
         EXPECT_EQ(Record(4).substr(0, 16), "5062254650622546");
         EXPECT_EQ(Cell(4, 1), "462.56250");
         EXPECT_EQ(Cell(4, 7), Lang(90003));
-        EXPECT_EQ(table->item(4, 1)->background().color(), QColor(Qt::white));  // repainted on closing
+        EXPECT_EQ(table->item(4, 1)->background().color(), QColor(Qt::white)); // repainted on closing
         EXPECT_EQ(m_page->m_nSelRow, 4);
         g_doc.ResetToNew();
     }

@@ -17,14 +17,14 @@ std::string Norm(const std::string& text, const std::string& band = "33")
     const std::string mhz = NormalizeFreqText(text, band, stepClass);
     return mhz + "/" + std::to_string(stepClass);
 }
-}  // namespace
+} // namespace
 
 TEST(ChanEditFrequencyRule, SnapsToTheNearerGridAndGivesTheStepClass)
 {
-    EXPECT_EQ(Norm("435.123"), "435.12000/0");  // 435.11875 on the 6.25 kHz grid is farther away
+    EXPECT_EQ(Norm("435.123"), "435.12000/0"); // 435.11875 on the 6.25 kHz grid is farther away
     EXPECT_EQ(Norm("446.00625"), "446.00625/1");
     EXPECT_EQ(Norm("446.010"), "446.01000/0");
-    EXPECT_EQ(Norm("446.025"), "446.02500/1");  // on both grids: the 6.25 kHz class wins
+    EXPECT_EQ(Norm("446.025"), "446.02500/1"); // on both grids: the 6.25 kHz class wins
     EXPECT_EQ(Norm("  462.5625  "), "462.56250/1");
     EXPECT_EQ(Norm("146.013"), "146.01250/1");
 }
@@ -44,10 +44,10 @@ TEST(ChanEditFrequencyRule, ClampsToTheRadiosRangeAndToleratesNonsense)
 
 TEST(ChanEditFrequencyRule, BandF9OffersOnlyItsEightChannels)
 {
-    EXPECT_EQ(Norm("446.09375", "F9"), "446.09375/1");  // channel 8 kept
-    EXPECT_EQ(Norm("446.01875", "F9"), "446.01875/1");  // channel 2 kept
-    EXPECT_EQ(Norm("3", "F9"), "446.03125/1");          // channel number 3
-    EXPECT_EQ(Norm("8.9", "F9"), "446.09375/1");        // integer part 8
+    EXPECT_EQ(Norm("446.09375", "F9"), "446.09375/1"); // channel 8 kept
+    EXPECT_EQ(Norm("446.01875", "F9"), "446.01875/1"); // channel 2 kept
+    EXPECT_EQ(Norm("3", "F9"), "446.03125/1");         // channel number 3
+    EXPECT_EQ(Norm("8.9", "F9"), "446.09375/1");       // integer part 8
     EXPECT_EQ(Norm("9", "F9"), "446.00625/1");
     EXPECT_EQ(Norm("446.1", "F9"), "446.00625/1");
     EXPECT_EQ(Norm("0.5", "F9"), "446.00625/1");
@@ -101,7 +101,7 @@ TEST(ChanEditToneRule, StrictAndIllegalModes)
     ASSERT_EQ(entries.size(), 205u);
 
     // Without the setting only list entries are possible.
-    EXPECT_EQ(ApplyToneRule("d0", entries).selectedIndex, 1 + 38);  // D023N
+    EXPECT_EQ(ApplyToneRule("d0", entries).selectedIndex, 1 + 38); // D023N
     EXPECT_EQ(ApplyToneRule("66", entries).selectedIndex, 0);
     EXPECT_EQ(ApplyToneRule("88.5", entries).text, "88.5");
 
@@ -131,5 +131,6 @@ TEST(ChanEditDeleteAll, ClearsChannelsAndTheTailOnly)
     EXPECT_EQ(image.Read(0x0360, 0x0400 - 0x0360), std::string(2 * (0x0400 - 0x0360), '0'));
     // Everything else is untouched: the record before the table, settings, scan flags, model block.
     EXPECT_EQ(image.Text().substr(0, 0x0010 * 2), before.substr(0, 0x0010 * 2));
-    EXPECT_EQ(image.Text().substr(0x0110 * 2, (0x0360 - 0x0110) * 2), before.substr(0x0110 * 2, (0x0360 - 0x0110) * 2));
+    EXPECT_EQ(image.Text().substr(0x0110 * 2, (0x0360 - 0x0110) * 2),
+              before.substr(0x0110 * 2, (0x0360 - 0x0110) * 2));
 }

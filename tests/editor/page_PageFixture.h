@@ -34,7 +34,7 @@ protected:
     void Start(int language)
     {
         m_page.reset();
-        m_dir.reset();  // the old directory restores the previous state before the new one is made
+        m_dir.reset(); // the old directory restores the previous state before the new one is made
         m_dir = std::make_unique<PageTestDir>(language);
         InitAppFont();
         MsgBox::ClearAnswers();

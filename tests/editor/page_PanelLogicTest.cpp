@@ -30,9 +30,12 @@ std::string Record(const std::string& rx, const std::string& tx, const std::stri
     return rx + tx + decode + encode + "FF" + "31" + "01" + "FF";
 }
 
-PanelState Load(const CodePlug& image) { return LoadPanelState(image, g_band.code, ScanChannelsInUse(image)); }
+PanelState Load(const CodePlug& image)
+{
+    return LoadPanelState(image, g_band.code, ScanChannelsInUse(image));
+}
 
-}  // namespace
+} // namespace
 
 TEST(PagePanelRules, TimeOutByteSelectsEntryAndIsStoredAsIndexPlusOne)
 {
@@ -96,7 +99,7 @@ TEST(PagePanelRules, ScanBackTextsAreNormalisedAndStoredOnTheRadiosScale)
     EXPECT_EQ(NormalizeScanBackText("7"), "5.00");
     EXPECT_EQ(NormalizeScanBackText("0.1"), "0.50");
     EXPECT_EQ(NormalizeScanBackText("2.57"), "2.55");
-    EXPECT_EQ(NormalizeScanBackText("2.55"), "2.55");  // not 2.50 through binary rounding
+    EXPECT_EQ(NormalizeScanBackText("2.55"), "2.55"); // not 2.50 through binary rounding
     EXPECT_EQ(NormalizeScanBackText("abc"), "0.50");
     EXPECT_EQ(NormalizeScanBackText("-3"), "0.50");
     EXPECT_EQ(NormalizeScanBackText("nan"), "0.50");
@@ -202,8 +205,8 @@ TEST(PagePanelRules, PriorityChannelListHoldsOnlyScanChannelsInUse)
         image.Write(Addr::ChannelAddress(n), Record(EncodeFreq(440.0), EncodeFreq(440.0)));
         SetScanFlag(image, n, true);
     }
-    image.Write(Addr::ChannelAddress(5), std::string(32, 'F'));  // channel 5 empty, scan bit still set
-    SetScanFlag(image, 1, false);                                  // channel 1 in use, not scanned
+    image.Write(Addr::ChannelAddress(5), std::string(32, 'F')); // channel 5 empty, scan bit still set
+    SetScanFlag(image, 1, false);                               // channel 1 in use, not scanned
 
     const auto entries = PriorityChannelEntries(ScanChannelsInUse(image));
     ASSERT_EQ(entries.size(), 15u);
@@ -226,8 +229,8 @@ TEST(PageTableRules, RowsShowTheChannelRecordsAsThePageDoes)
 {
     PageTestDir dir;
     CodePlug image = DefaultImage();
-    image.Write(Addr::ChannelAddress(2), Record(EncodeFreq(446.00625), "FFFFFFFF", EncodeTone("88.5"),
-                                                EncodeTone("D023N")));
+    image.Write(Addr::ChannelAddress(2),
+                Record(EncodeFreq(446.00625), "FFFFFFFF", EncodeTone("88.5"), EncodeTone("D023N")));
     image.Write(Addr::ChannelAddress(3), Record(EncodeFreq(350.0), EncodeFreq(480.0), EncodeTone("D754I")));
     image.Write(Addr::ChannelAddress(4), Record("00000000", EncodeFreq(300.0)));
     image.Write(Addr::ChannelAddress(5), std::string(32, 'F'));
@@ -243,7 +246,7 @@ TEST(PageTableRules, RowsShowTheChannelRecordsAsThePageDoes)
     EXPECT_EQ(noTx.text[kColRx], "446.00625");
     EXPECT_EQ(noTx.text[kColTx], "");
     EXPECT_EQ(noTx.text[kColDecode], "88.5");
-    EXPECT_EQ(noTx.text[kColEncode], "");  // the encode word holds a tone, but nothing is sent
+    EXPECT_EQ(noTx.text[kColEncode], ""); // the encode word holds a tone, but nothing is sent
     EXPECT_EQ(noTx.text[kColScan], GetLangText(90004));
 
     const ChannelCells outside = ChannelRowCells(image, 3, g_band);
@@ -253,7 +256,7 @@ TEST(PageTableRules, RowsShowTheChannelRecordsAsThePageDoes)
 
     const ChannelCells zeroRx = ChannelRowCells(image, 4, g_band);
     EXPECT_EQ(zeroRx.text[kColRx], "  0.00000");
-    EXPECT_FALSE(zeroRx.rxRed);  // a receive frequency of 0 is never marked
+    EXPECT_FALSE(zeroRx.rxRed); // a receive frequency of 0 is never marked
     EXPECT_TRUE(zeroRx.txRed);
     EXPECT_FALSE(CellOutOfBand("  0.00000", g_band));
     EXPECT_FALSE(CellOutOfBand("", g_band));

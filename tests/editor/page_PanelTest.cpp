@@ -17,7 +17,7 @@ TEST_F(PageTest, TimeOutListFollowsTheStoredByteAndWritesTheChoice)
     EXPECT_EQ(m_page->TimeOutList()->currentText(), "15");
     Reload([](CodePlug& im) { im.WriteByte(Addr::kTimeOut, 0x29); });
     EXPECT_EQ(m_page->TimeOutList()->currentText(), "15");
-    EXPECT_EQ(Byte(Addr::kTimeOut), 0x29);  // showing a fallback writes nothing
+    EXPECT_EQ(Byte(Addr::kTimeOut), 0x29); // showing a fallback writes nothing
 
     Choose(m_page->TimeOutList(), 39);
     EXPECT_EQ(Byte(Addr::kTimeOut), 0x28);
@@ -47,7 +47,7 @@ TEST_F(PageTest, PriorityModeGovernsTheScanControlsAndTheRevertChannel)
     EXPECT_EQ(revert->currentData().toInt(), 2);
     EXPECT_FALSE(m_page->PriorityChannelList()->isEnabled());
     EXPECT_TRUE(m_page->ScanBackA()->isEnabled());
-    EXPECT_EQ(Byte(Addr::kRevertChannel), 1);  // until the next store
+    EXPECT_EQ(Byte(Addr::kRevertChannel), 1); // until the next store
 
     Choose(m_page->SquelchList(), 3);
     EXPECT_EQ(Byte(Addr::kRevertChannel), 2);
@@ -92,7 +92,7 @@ TEST_F(PageTest, ScanBackTimesAreNormalisedWhenTheFieldIsLeft)
     TypeAndLeave(b, "2.57");
     EXPECT_EQ(b->text(), "2.55");
     EXPECT_EQ(Byte(Addr::kScanBackB), 42);
-    TypeAndLeave(b, "12345");  // at most 4 characters reach the field
+    TypeAndLeave(b, "12345"); // at most 4 characters reach the field
     EXPECT_EQ(b->text(), "5.00");
 
     // A spin click changes only the text; the value reaches the image when the field is left.

@@ -30,12 +30,13 @@ std::string Record(const std::string& rx, const std::string& tx, const std::stri
 void FillChannels(CodePlug& im)
 {
     for (int n = 1; n <= 16; ++n) {
-        im.Write(Addr::ChannelAddress(n), Record(EncodeFreq(400.0 + n), EncodeFreq(410.0 + n), EncodeTone("67.0"),
-                                                 EncodeTone("D023N"), n % 2 ? "31" : "CF"));
+        im.Write(Addr::ChannelAddress(n),
+                 Record(EncodeFreq(400.0 + n), EncodeFreq(410.0 + n), EncodeTone("67.0"), EncodeTone("D023N"),
+                        n % 2 ? "31" : "CF"));
         SetScanFlag(im, n, n % 3 != 0);
     }
-    im.Write(Addr::ChannelAddress(2), Record(EncodeFreq(446.00625), "FFFFFFFF", EncodeTone("D754I"),
-                                             EncodeTone("88.5")));
+    im.Write(Addr::ChannelAddress(2),
+             Record(EncodeFreq(446.00625), "FFFFFFFF", EncodeTone("D754I"), EncodeTone("88.5")));
     im.Write(Addr::ChannelAddress(4), Record(EncodeFreq(350.0), EncodeFreq(480.0)));
     im.Write(Addr::ChannelAddress(5), std::string(32, 'F'));
     im.Write(Addr::ChannelAddress(7), Record("00000000", EncodeFreq(420.0)));
@@ -49,7 +50,7 @@ QString Cell(const CMainFrm& page, int row, int column)
     return page.ChannelTable()->item(row, column)->text();
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(PageTest, TableRowsShowChannelsAndMarkFrequenciesOutsideTheBand)
 {
@@ -83,7 +84,7 @@ TEST_F(PageTest, TableRowsShowChannelsAndMarkFrequenciesOutsideTheBand)
     EXPECT_EQ(t->item(4, 1)->foreground().color(), QColor(Qt::red));
     EXPECT_EQ(t->item(4, 2)->foreground().color(), QColor(Qt::red));
     EXPECT_EQ(t->item(1, 1)->foreground().color(), QColor(Qt::black));
-    EXPECT_EQ(t->item(7, 1)->foreground().color(), QColor(Qt::black));  // 0 is never red
+    EXPECT_EQ(t->item(7, 1)->foreground().color(), QColor(Qt::black)); // 0 is never red
     EXPECT_EQ(t->item(7, 1)->textAlignment(), int(Qt::AlignCenter));
 
     // The priority list holds the scan channels in use only; the stored 8 is selected.
@@ -166,20 +167,22 @@ TEST_F(PageTest, DoubleClickHighlightsTheRowAndOpensTheChannelEditor)
     EXPECT_EQ(m_page->m_nSelRow, 4);
     ASSERT_EQ(snapshot.size(), 7);
     EXPECT_EQ(snapshot[0], "350.00000");
-    EXPECT_EQ(snapshot[4], Cell(*m_page, 4, 7));  // scan comes before bandwidth and power
+    EXPECT_EQ(snapshot[4], Cell(*m_page, 4, 7)); // scan comes before bandwidth and power
     EXPECT_EQ(snapshot[5], Cell(*m_page, 4, 5));
     EXPECT_EQ(snapshot[6], Cell(*m_page, 4, 6));
 
     // Opening another row takes the highlight away from the first.
     QColor oldRowBack;
-    EXPECT_EQ(DialogsOpenedBy([&] { doubleClick(1); }, [&] { oldRowBack = t->item(4, 3)->background().color(); }),
-              1);
+    EXPECT_EQ(
+        DialogsOpenedBy([&] { doubleClick(1); }, [&] { oldRowBack = t->item(4, 3)->background().color(); }),
+        1);
     EXPECT_EQ(oldRowBack, QColor(Qt::white));
     EXPECT_EQ(m_page->m_nSelRow, 1);
 
     // A single click does nothing; the header row opens nothing.
     EXPECT_EQ(DialogsOpenedBy([&] {
-                  QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(6, 1)).center());
+                  QTest::mouseClick(t->viewport(), Qt::LeftButton, {},
+                                    t->visualItemRect(t->item(6, 1)).center());
               }),
               0);
     EXPECT_EQ(DialogsOpenedBy([&] { doubleClick(0); }), 0);
@@ -238,8 +241,8 @@ TEST_F(PageTest, CommandLineShowPrintsTheSameCellsAsThePage)
         ASSERT_TRUE(SaveTextFileAtomic(file, g_doc.image.Text()));
 
         QProcess cli;
-        cli.start(QStringLiteral(VPX_BIN_DIR "/vpxds-cli"),
-                  {"--appdir", QString::fromStdString(m_dir->Dir()), "show", QString::fromStdString(file), "--json"});
+        cli.start(QStringLiteral(VPX_BIN_DIR "/vpxds-cli"), {"--appdir", QString::fromStdString(m_dir->Dir()),
+                                                             "show", QString::fromStdString(file), "--json"});
         ASSERT_TRUE(cli.waitForFinished(60000));
         ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
         const QJsonObject root = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
@@ -269,7 +272,8 @@ TEST_F(PageTest, CommandLineShowPrintsTheSameCellsAsThePage)
 
     QProcess bad;
     bad.start(QStringLiteral(VPX_BIN_DIR "/vpxds-cli"),
-              {"--appdir", QString::fromStdString(m_dir->Dir()), "show", QString::fromStdString(m_dir->File("no.dat"))});
+              {"--appdir", QString::fromStdString(m_dir->Dir()), "show",
+               QString::fromStdString(m_dir->File("no.dat"))});
     ASSERT_TRUE(bad.waitForFinished(60000));
     EXPECT_NE(bad.exitCode(), 0);
     EXPECT_TRUE(bad.readAllStandardError().contains("2011"));

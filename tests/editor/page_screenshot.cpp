@@ -21,7 +21,7 @@
 namespace {
 
 struct SampleChannel {
-    double rx, tx;  // MHz; tx 0 = does not transmit
+    double rx, tx; // MHz; tx 0 = does not transmit
     const char* decode;
     const char* encode;
     bool wide, high, scan;
@@ -90,7 +90,7 @@ bool Render(int language, const QString& file)
     return ok;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

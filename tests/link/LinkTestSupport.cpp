@@ -1,7 +1,6 @@
 // Recording window and simulated radio of the link tests.
 #include "LinkTestSupport.h"
 
-
 #include "app/AppState.h"
 #include "app/LangText.h"
 

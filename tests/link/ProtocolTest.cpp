@@ -56,7 +56,8 @@ TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
         ASSERT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 200), LINK_OK);
         // Identity request and acknowledge in one write: the identity comes at once, the 06 later.
         EXPECT_EQ(PortTransceive(b.port, "0206", reply, 8, 300), LINK_OK);
-        EXPECT_EQ(reply, "54513935313301" "05");
+        EXPECT_EQ(reply, "54513935313301"
+                         "05");
         EXPECT_EQ(PortTransceive(b.port, "", reply, 1, 300), LINK_OK);
         EXPECT_EQ(reply, "06");
     }

@@ -28,7 +28,7 @@ void ConvertUsage(std::ostream& out)
 
 bool IsHelp(const std::string& a) { return a == "--help" || a == "-h"; }
 
-}  // namespace
+} // namespace
 
 int CmdNew(const CliArgs& args)
 {

@@ -75,13 +75,14 @@ void PrintJson(const std::string& path, const std::vector<PanelField>& fields, c
             << (i + 1 < fields.size() ? ",\n" : "\n");
     }
     out << "  },\n  \"channels\": [\n";
-    static constexpr const char* kKeys[] = {"channel", "rx", "tx", "decode", "encode", "bandwidth", "power",
-                                            "scan"};
+    static constexpr const char* kKeys[] = {"channel", "rx",        "tx",    "decode",
+                                            "encode",  "bandwidth", "power", "scan"};
     for (int n = 1; n <= 16; ++n) {
         const ChannelCells cells = ChannelRowCells(image, n, g_band);
         out << "    {\"channel\": " << n;
         for (int c = 1; c < kTableColumns; ++c)
-            out << ", " << JsonString(kKeys[c]) << ": " << JsonString(cells.text[static_cast<std::size_t>(c)]);
+            out << ", " << JsonString(kKeys[c]) << ": "
+                << JsonString(cells.text[static_cast<std::size_t>(c)]);
         out << ", \"rxOutOfBand\": " << (cells.rxRed ? "true" : "false")
             << ", \"txOutOfBand\": " << (cells.txRed ? "true" : "false") << "}" << (n < 16 ? ",\n" : "\n");
     }
@@ -107,7 +108,7 @@ void PrintText(const std::vector<PanelField>& fields, const CodePlug& image)
     }
 }
 
-}  // namespace
+} // namespace
 
 int CmdShow(const CliArgs& args)
 {

@@ -34,7 +34,7 @@ void PrintUsage()
                  "COMMAND --help describes each command.\n";
 }
 
-}  // namespace
+} // namespace
 
 int CliFail(int textNumber, const std::string& detail)
 {
