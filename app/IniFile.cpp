@@ -6,9 +6,10 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <system_error>
+
+#include "app/AtomicFile.h"
 
 namespace fs = std::filesystem;
 
@@ -149,46 +150,6 @@ std::string LineEnd(const std::vector<std::string>& lines)
             return l.size() >= 2 && l[l.size() - 2] == '\r' ? "\r\n" : "\n";
     }
     return "\n";
-}
-
-// Writes the text to a temporary file beside the target and renames it over the target.
-bool SaveAtomically(const std::string& path, const std::string& text)
-{
-    std::error_code ec;
-    fs::path target(path);
-    // Writing through a link must replace the file it points to, not the link.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        const fs::path resolved = fs::canonical(target, ec);
-        if (ec)
-            return false;
-        target = resolved;
-    }
-    std::random_device rd;
-    std::ostringstream name;
-    name << target.string() << ".tmp" << std::hex << rd() << rd();
-    const fs::path temp(name.str());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    // Keep the permissions of the file that is replaced.
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old))
-        fs::permissions(temp, old.permissions(), fs::perm_options::replace, ec);
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return false;
-    }
-    return true;
 }
 
 // The value as it goes into the file: quoted when reading it back would otherwise lose blanks at
@@ -347,7 +308,7 @@ bool IniFile::Write(const std::string& section, const std::string& key, const st
     std::string text;
     for (const std::string& l : lines)
         text += l;
-    if (!SaveAtomically(m_path, text))
+    if (!WriteFileAtomically(m_path, text))
         return false;
     m_lines = std::move(lines);
     return true;

@@ -29,10 +29,12 @@ std::string AssembleChannelRecord(const ChannelInput& in)
         return std::string(kRecordChars, 'F');
 
     // The step classes follow from the texts themselves, so a record always agrees with its frequencies.
+    // A channel that does not transmit has no frequency to take a class from: it keeps the caller's.
     int rxClass = 0;
-    int txClass = 0;
+    int txClass = in.txClass;
     const std::string rx = FreqTextToBcd(SnapFreq(in.rxText, 4, rxClass));
-    const std::string tx = FreqTextToBcd(SnapFreq(in.txText, 4, txClass));
+    const std::string tx =
+        TrimBlanks(in.txText).empty() ? "FFFFFFFF" : FreqTextToBcd(SnapFreq(in.txText, 4, txClass));
 
     std::string flags = "FF";
     flags = SetBit(flags, 4, in.wide ? 1 : 0);

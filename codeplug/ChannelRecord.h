@@ -13,8 +13,8 @@ struct ChannelInput {
     std::string encodeTone;
     bool wide = true;
     bool highPower = true;
-    int rxClass = 0; // step classes from SnapFreq
-    int txClass = 0;
+    int rxClass = 0; // step classes from SnapFreq; the record takes them from the texts themselves and
+    int txClass = 0; // keeps txClass only for a channel without a transmit frequency
 };
 
 // 32 hex characters; 16 x FF for an empty receive text.

@@ -43,7 +43,7 @@ bool CodePlug::SetText(const std::string& text)
 
 std::string CodePlug::Read(int address, int n) const
 {
-    if (address < 0 || n <= 0 || address + n > kBytes)
+    if (address < 0 || n <= 0 || n > kBytes - address)
         return {};
     return m_text.substr(static_cast<std::size_t>(2 * address), static_cast<std::size_t>(2 * n));
 }
@@ -94,7 +94,7 @@ int CodePlug::ReadWordLE(int address) const
 
 bool CodePlug::WriteWordLE(int address, int value)
 {
-    if (value < 0 || value > 0xFFFF || address < 0 || address + 2 > kBytes)
+    if (value < 0 || value > 0xFFFF || address < 0 || address > kBytes - 2)
         return false;
     return WriteByte(address, value & 0xFF) && WriteByte(address + 1, value >> 8);
 }

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
+#include "app/AtomicFile.h"
 #include "codeplug/CodePlug.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
@@ -45,15 +45,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
     return true;
 }
 
-std::string TemporaryPathBeside(const std::filesystem::path& target)
-{
-    std::random_device rd;
-    const unsigned long long tag = (static_cast<unsigned long long>(rd()) << 32) ^ rd();
-    std::filesystem::path tmp = target;
-    tmp += ".tmp" + IntToHex(static_cast<long long>(tag & 0xFFFFFFFFFFFFULL), 6);
-    return tmp.string();
-}
-
 } // namespace
 
 std::string DecodeDataFile(const std::string& hexIn)
@@ -66,12 +57,13 @@ std::string DecodeDataFile(const std::string& hexIn)
     CodePlug image(BuildDefaultImage());
     std::size_t p = kIdentityChars;
     while (p < hex.size()) {
+        // Every frame, even one cut short by the end of the file, must begin with the write command.
+        if (hex.compare(p, 2, kWriteCommand) != 0)
+            return {};
         // A frame cut short by the end of the file carries no complete data: it is ignored.
         if (hex.size() - p < kFrameChars)
             break;
         const std::string frame = hex.substr(p, kFrameChars);
-        if (frame.compare(0, 2, kWriteCommand) != 0)
-            return {};
         const std::string address = frame.substr(2, 4);
         const std::string data = frame.substr(8, 16);
         // The frame of 0x0258 ends the data.
@@ -110,46 +102,5 @@ int LoadDataFile(const std::string& path, std::string& image)
 
 bool SaveTextFileAtomic(const std::string& path, const std::string& text)
 {
-    namespace fs = std::filesystem;
-    if (path.empty())
-        return false;
-    std::error_code ec;
-    const fs::path target(path);
-    if (fs::is_directory(target, ec))
-        return false;
-    // A file the user may not write stays as it is, as if it were rewritten in place.
-    if (fs::exists(target, ec)) {
-        std::ofstream probe(path, std::ios::binary | std::ios::app);
-        if (!probe)
-            return false;
-    }
-    const std::string tmp = TemporaryPathBeside(target);
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(tmp, ec);
-            return false;
-        }
-        out.close();
-        if (out.fail()) {
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    // A replaced file keeps its permissions.
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old))
-        fs::permissions(tmp, old.permissions(), ec);
-    fs::rename(tmp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(tmp, ignored);
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, text);
 }

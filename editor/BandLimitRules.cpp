@@ -8,6 +8,7 @@
 #include "codeplug/FreqCodec.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
+#include "editor/ChannelRules.h"
 
 namespace {
 
@@ -19,10 +20,7 @@ double KeepInRange(double f)
 // Snapped to the channel grid and kept within the limits the radio accepts.
 double SnapLimit(const std::string& text)
 {
-    double f = LeadingNumber(text);
-    if (!std::isfinite(f)) {
-        f = 0.0;
-    }
+    double f = FreqTextMHz(text);
     if (f > 0.0 && f < 1000.0) {
         int stepClass = 0;
         f = LeadingNumber(SnapFreq(FormatMHz(f), 4, stepClass));
@@ -30,10 +28,13 @@ double SnapLimit(const std::string& text)
     return KeepInRange(f);
 }
 
-double TextMHz(const std::string& text)
+// The field of a limit: the eight digits hold up to 999.99999 MHz, so the dialog's highest limit
+// (999.995) is stored as typed rather than as "no frequency".
+std::string LimitField(const std::string& text)
 {
-    const double f = LeadingNumber(text);
-    return std::isfinite(f) ? f : 0.0;
+    const double mhz = FreqTextMHz(text);
+    const std::string field = EncodeFreq(mhz);
+    return field.empty() ? FreqTextToBcd(FormatMHz(mhz)) : field;
 }
 
 std::string FormatIf(double mhz)
@@ -48,7 +49,7 @@ std::string FormatIf(double mhz)
 void CorrectLowerLimit(BandLimitValues& v)
 {
     const double low = SnapLimit(v.lower);
-    double high = TextMHz(v.upper);
+    double high = FreqTextMHz(v.upper);
     if (high < low) {
         high = low;
     } else if (high > low + kBandMaxSpan) {
@@ -65,7 +66,7 @@ void CorrectLowerLimit(BandLimitValues& v)
 void CorrectUpperLimit(BandLimitValues& v)
 {
     const double high = SnapLimit(v.upper);
-    double low = TextMHz(v.lower);
+    double low = FreqTextMHz(v.lower);
     if (low > high) {
         low = high;
     } else if (low < high - kBandMaxSpan) {
@@ -78,7 +79,7 @@ void CorrectUpperLimit(BandLimitValues& v)
 
 void CorrectIntermediateFreq(BandLimitValues& v)
 {
-    double f = TextMHz(v.ifText);
+    double f = FreqTextMHz(v.ifText);
     if (f < 0.0) {
         f = 0.0;
     }
@@ -129,10 +130,8 @@ void WriteBandLimits(CodePlug& image, const BandLimitValues& v, const std::strin
 {
     // Same layout as every other model block: head, band code, F8 FF; so that the band is found again.
     image.Write(Addr::kModelBlock, GetModelHead(0, 1) + customBandCode + "F8FF");
-    std::string low = EncodeFreq(TextMHz(v.lower));
-    std::string high = EncodeFreq(TextMHz(v.upper));
-    image.Write(Addr::kCustomLower, low.empty() ? "FFFFFFFF" : low);
-    image.Write(Addr::kCustomUpper, high.empty() ? "FFFFFFFF" : high);
-    image.Write(Addr::kCustomIf, EncodeIntermediateFreq(TextMHz(v.ifText)));
+    image.Write(Addr::kCustomLower, LimitField(v.lower));
+    image.Write(Addr::kCustomUpper, LimitField(v.upper));
+    image.Write(Addr::kCustomIf, EncodeIntermediateFreq(FreqTextMHz(v.ifText)));
     image.WriteByte(Addr::kCustomHighLo, v.highSideLo ? 1 : 0);
 }

@@ -278,7 +278,12 @@ void CChannelDlg::OnRxKillFocus()
 
 void CChannelDlg::OnTxKillFocus()
 {
-    if (LeadingNumber(Std(m_pTxEdit->text())) != 0.0) {
+    // The edit was disabled while the focus moved into it (the receive edit was left empty and the
+    // channel is shown unused): nothing was typed here, and storing now would empty the channel.
+    if (!m_pTxEdit->isEnabled()) {
+        return;
+    }
+    if (FreqTextMHz(Std(m_pTxEdit->text())) != 0.0) {
         NormalizeEdit(m_pTxEdit, m_nTxClass);
         m_pTransmit->setChecked(true);
         m_pEncode->setEnabled(true);
@@ -510,7 +515,7 @@ void CChannelDlg::StoreChannel()
         // The record always holds normalised frequencies, even when an edit has not been left yet.
         in.rxText = NormalizeFreqText(rx, g_band.code, in.rxClass);
         const std::string tx = TrimBlanks(Std(m_pTxEdit->text()));
-        if (!tx.empty() && LeadingNumber(tx) != 0.0) {
+        if (!tx.empty() && FreqTextMHz(tx) != 0.0) {
             in.txText = NormalizeFreqText(tx, g_band.code, in.txClass);
         }
         in.decodeTone = Std(m_pDecode->currentText());
@@ -530,7 +535,9 @@ bool CChannelDlg::eventFilter(QObject* watched, QEvent* event)
         const auto* focus = static_cast<QFocusEvent*>(event);
         if (focus->reason() != Qt::PopupFocusReason) {
             if (watched == m_pRxEdit) {
-                OnRxKillFocus();
+                if (!m_bEnterToTx) {
+                    OnRxKillFocus();
+                }
             } else if (watched == m_pTxEdit) {
                 OnTxKillFocus();
             } else if (watched == m_pDecode) {
@@ -552,8 +559,17 @@ bool CChannelDlg::eventFilter(QObject* watched, QEvent* event)
 void CChannelDlg::OnEnterKey(QObject* watched)
 {
     if (watched == m_pRxEdit) {
+        // The receive edit is left first: its enable rules would otherwise close the transmit edit
+        // of a receive-only channel again while the focus moves there.
+        OnRxKillFocus();
+        if (!m_pInUse->isChecked()) {
+            focusNextChild();
+            return;
+        }
+        m_bEnterToTx = true;
         m_pTxEdit->setEnabled(true);
         m_pTxEdit->setFocus(Qt::TabFocusReason);
+        m_bEnterToTx = false;
         m_pTxEdit->selectAll();
     } else if (watched == m_pTxEdit) {
         OnTxKillFocus();

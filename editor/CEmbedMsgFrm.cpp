@@ -49,14 +49,19 @@ CEmbedMsgFrm::~CEmbedMsgFrm() = default;
 
 void CEmbedMsgFrm::OnInitialUpdate()
 {
-    m_pLine1->setText(QString::fromLatin1(ReadEmbeddedLine(g_doc.image, 1)));
-    m_pLine2->setText(QString::fromLatin1(ReadEmbeddedLine(g_doc.image, 2)));
+    m_strLine1 = ReadEmbeddedLine(g_doc.image, 1);
+    m_strLine2 = ReadEmbeddedLine(g_doc.image, 2);
+    m_pLine1->setText(QString::fromLatin1(m_strLine1));
+    m_pLine2->setText(QString::fromLatin1(m_strLine2));
     show();
 }
 
 void CEmbedMsgFrm::OnOK()
 {
-    WriteEmbeddedMessage(g_doc.image, AsciiOf(m_pLine1->text()), AsciiOf(m_pLine2->text()));
+    // A line the user did not edit goes back as it was read, so that it is left untouched.
+    const std::string line1 = m_pLine1->isModified() ? AsciiOf(m_pLine1->text()) : m_strLine1;
+    const std::string line2 = m_pLine2->isModified() ? AsciiOf(m_pLine2->text()) : m_strLine2;
+    WriteEmbeddedMessage(g_doc.image, line1, line2);
     CloseWindow();
 }
 

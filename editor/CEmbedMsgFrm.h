@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QLineEdit;
 class QPushButton;
 
@@ -27,4 +29,6 @@ private:
     QLineEdit* m_pLine1 = nullptr;
     QLineEdit* m_pLine2 = nullptr;
     QPushButton* m_pOk = nullptr;
+    std::string m_strLine1; // the lines as read from the image
+    std::string m_strLine2;
 };

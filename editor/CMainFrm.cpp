@@ -202,6 +202,8 @@ void CMainFrm::ApplyFonts()
 {
     if (g_nLanguage != kLangChinese)
         return;
+    for (QGroupBox* group : m_groups)
+        UseAppFont(group);
     for (QLabel* label : m_labels)
         UseAppFont(label);
     for (QComboBox* list : {m_cmbModel, m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch,

@@ -41,6 +41,7 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
     m_pGrid->setSelectionMode(QAbstractItemView::NoSelection);
     m_pGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pGrid->setFocusPolicy(Qt::NoFocus); // typing happens in the in-place editor, not on a grid cursor
     QFont cellFont(QStringLiteral("宋体"), 9);
     cellFont.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
                           QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
@@ -223,7 +224,8 @@ bool CTestFreqFrm::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == m_pGrid->viewport() && event->type() == QEvent::Resize) {
+    // A size settled while the window was being shown arrives without a resize event of its own.
+    if (watched == m_pGrid->viewport() && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
         LayoutRows();
     }
     return QWidget::eventFilter(watched, event);

@@ -30,6 +30,10 @@ std::string EncodeEmbeddedLine(const std::string& text)
 
 void WriteEmbeddedMessage(CodePlug& image, const std::string& line1, const std::string& line2)
 {
-    image.Write(Addr::kEmbeddedLine1, EncodeEmbeddedLine(line1));
-    image.Write(Addr::kEmbeddedLine2, EncodeEmbeddedLine(line2));
+    // OK is the window's only button: a line left as it was shown keeps its bytes, including
+    // those after its end byte (the version and programming-record fields share line 1's bytes).
+    if (line1 != ReadEmbeddedLine(image, 1))
+        image.Write(Addr::kEmbeddedLine1, EncodeEmbeddedLine(line1));
+    if (line2 != ReadEmbeddedLine(image, 2))
+        image.Write(Addr::kEmbeddedLine2, EncodeEmbeddedLine(line2));
 }

@@ -12,5 +12,5 @@ std::string ReadEmbeddedLine(const CodePlug& image, int line);
 // 64 hex characters for a line: one byte per plain-ASCII character (others dropped), cut to
 // 32 characters, the rest of the field 0xFF.
 std::string EncodeEmbeddedLine(const std::string& text);
-// Replaces both lines in the image.
+// Replaces both lines in the image; a line equal to what the image shows is left untouched.
 void WriteEmbeddedMessage(CodePlug& image, const std::string& line1, const std::string& line2);

@@ -77,7 +77,18 @@ std::string EncodeTestFreqTable(const TestFreqTable& table)
 
 void WriteTestFreqTable(CodePlug& image, const TestFreqTable& table)
 {
-    image.Write(Addr::kTestFreqs, EncodeTestFreqTable(table));
+    const std::string current = image.Read(Addr::kTestFreqs, static_cast<int>(kTableChars / 2));
+    const TestFreqTable shown = DecodeTestFreqTable(current);
+    std::string hex = EncodeTestFreqTable(table);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const bool same = TrimBlanks(shown[i].rx) == TrimBlanks(table[i].rx) &&
+                          TrimBlanks(shown[i].tx) == TrimBlanks(table[i].tx);
+        // A row the user left as it was shown keeps its bytes: the tail of a 16-byte test record,
+        // or the service functions' alignment values that share the rows from 0x02A0 on.
+        if (same && current.size() == kTableChars)
+            hex.replace(i * kEntryChars, kEntryChars, current, i * kEntryChars, kEntryChars);
+    }
+    image.Write(Addr::kTestFreqs, hex);
 }
 
 void CommitTestFreqText(TestFreqRow& row, int column, const std::string& text, const std::string& bandCode)

@@ -27,6 +27,7 @@ TestFreqTable ReadTestFreqTable(const CodePlug& image);
 // 256 hex characters: 16 entries of 8 bytes in the same layout; a blank row as 8 x 0xFF, an empty
 // transmit cell as FF FF FF FF.
 std::string EncodeTestFreqTable(const TestFreqTable& table);
+// Writes the table into the image; rows that still show what the image holds keep their bytes.
 void WriteTestFreqTable(CodePlug& image, const TestFreqTable& table);
 
 // Commits a typed text into column 1 (receive) or 2 (transmit) of a row: an empty text clears the

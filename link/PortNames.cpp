@@ -76,36 +76,35 @@ int PortNumber(const std::string& name)
 
 std::vector<std::string> ListSerialDevices()
 {
+#ifdef __linux__
+    return ListSerialDevices("/sys/class/tty");
+#else
+    return {};
+#endif
+}
+
+std::vector<std::string> ListSerialDevices(const std::string& ttyClassDir)
+{
     std::vector<std::string> usb;
     std::vector<std::string> other;
-#ifdef __linux__
-    // Serial lines the kernel knows: entries of /sys/class/tty backed by a device. Platform UARTs
-    // that exist only as names (no port behind them) are left out as the system's own tools do.
+    // Serial lines the kernel knows: entries backed by a device. A UART slot that the kernel keeps
+    // without hardware behind it (ttyS1 .. ttyS31 on most PCs) reports type 0, whichever driver
+    // the device link leads to; such names are left out, as the system's own tools do.
     std::error_code ec;
-    const std::filesystem::path sys("/sys/class/tty");
-    for (const auto& entry : std::filesystem::directory_iterator(sys, ec)) {
+    for (const auto& entry : std::filesystem::directory_iterator(ttyClassDir, ec)) {
         const std::string name = entry.path().filename().string();
         if (!std::filesystem::exists(entry.path() / "device", ec))
             continue;
-        if (name.rfind("ttyS", 0) == 0) {
-            std::error_code ec2;
-            const auto driver = std::filesystem::read_symlink(entry.path() / "device" / "driver", ec2);
-            if (ec2 || driver.filename() == "serial8250") {
-                // An 8250 line without hardware reports type 0 (unknown).
-                std::FILE* f = std::fopen((entry.path() / "type").c_str(), "r");
-                int type = 0;
-                if (f) {
-                    if (std::fscanf(f, "%d", &type) != 1)
-                        type = 0;
-                    std::fclose(f);
-                }
-                if (type == 0)
-                    continue;
-            }
+        if (std::FILE* f = std::fopen((entry.path() / "type").string().c_str(), "r")) {
+            int type = -1;
+            if (std::fscanf(f, "%d", &type) != 1)
+                type = -1;
+            std::fclose(f);
+            if (type == 0)
+                continue;
         }
         (IsUsbAdapter(name) ? usb : other).push_back("/dev/" + name);
     }
-#endif
     auto byName = [](const std::string& a, const std::string& b) { return NaturalLess(a, b); };
     std::sort(usb.begin(), usb.end(), byName);
     std::sort(other.begin(), other.end(), byName);

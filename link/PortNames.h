@@ -37,6 +37,9 @@ int PortNumber(const std::string& name);
 // Serial devices of the system in COMn order: USB adapters (ttyUSB*, ttyACM*) first, then the
 // others, each group sorted by name with numbers in numeric order. Empty where nothing is listed.
 std::vector<std::string> ListSerialDevices();
+// The same from a given tty class directory (normally /sys/class/tty): every entry backed by a
+// device, except serial lines that report no UART behind them (type 0).
+std::vector<std::string> ListSerialDevices(const std::string& ttyClassDir);
 
 // Resolves a port name: "comN" ([ports] comN in system.ini wins, else the N-th device of
 // ListSerialDevices), "simulator", or a device path (anything containing '/'). devices may be

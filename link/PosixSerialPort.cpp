@@ -184,9 +184,13 @@ bool PosixSerialPort::WaitForInput(int milliseconds)
     const int rc = ::poll(&p, 1, milliseconds < 0 ? 0 : milliseconds);
     if (rc < 0)
         return errno == EINTR;
-    if (rc > 0 && !(p.revents & POLLIN) && (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
-        m_faulted = true;
-        return false;
+    if (rc > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+        // A hung-up line (adapter unplugged) stays "readable" with nothing to read: bytes that came
+        // before the hang-up are still delivered, after that it is a fault, not something to wait on.
+        if (!(p.revents & POLLIN) || !Drain() || m_input.empty()) {
+            m_faulted = true;
+            return false;
+        }
     }
     return true;
 }

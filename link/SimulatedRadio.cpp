@@ -8,8 +8,17 @@
 
 namespace {
 
+// The 64-byte alignment block: five test points (bytes 0-39), then one byte per tuning item, item k
+// at byte 40 + k.
 constexpr int kAlignmentBlock = 0x02A0;
 constexpr int kAlignmentBytes = 64;
+constexpr int kFirstItemByte = 40;
+
+// Radio address of a tuning item's stored value; -1 for items the block has no byte for.
+int ItemAddress(int item)
+{
+    return kFirstItemByte + item < kAlignmentBytes ? kAlignmentBlock + kFirstItemByte + item : -1;
+}
 
 bool StartsWith(const std::vector<std::uint8_t>& data, const char* text)
 {
@@ -86,7 +95,8 @@ int SimulatedRadio::ItemValue(int item) const
     const std::size_t i = static_cast<std::size_t>(item & 0xFF);
     if (m_workValues[i] >= 0)
         return m_workValues[i];
-    return item < kAlignmentBytes ? m_memory[static_cast<std::size_t>(kAlignmentBlock + item)] : 0;
+    const int address = ItemAddress(item & 0xFF);
+    return address >= 0 ? m_memory[static_cast<std::size_t>(address)] : 0;
 }
 
 std::size_t SimulatedRadio::FrameLength() const
@@ -190,8 +200,8 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
     case 0x53:
         if (m_mode == Mode::Tuning) { // SV: the confirmed value goes into the alignment block
             m_workValues[f[2]] = f[3];
-            if (f[2] < kAlignmentBytes)
-                m_memory[static_cast<std::size_t>(kAlignmentBlock + f[2])] = f[3];
+            if (ItemAddress(f[2]) >= 0)
+                m_memory[static_cast<std::size_t>(ItemAddress(f[2]))] = f[3];
             r.bytes = f;
         } else if (ready && m_awaitingCode) {
             m_awaitingCode = false;

@@ -56,7 +56,8 @@ public:
     void SetReadAccessReply(std::uint8_t reply) { m_readAccessReply = reply; }
     bool ServiceCodeAccepted() const { return m_serviceCodeOk; }
 
-    // Tuning items: the working value (TS) and the confirmed one (SV, kept in the alignment block).
+    // Tuning items: the working value (TS) and the confirmed one (SV, kept in the alignment block,
+    // item k at byte 40 + k, after the five test points).
     int ItemValue(int item) const;
 
     void AddFault(const SimFault& fault) { m_faults.push_back(fault); }

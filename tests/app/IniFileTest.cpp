@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -261,6 +262,15 @@ TEST(IniFile, WriteNeverDamagesAFileItCannotRead)
     EXPECT_FALSE(nowhere.Write("s", "k", "v"));
     EXPECT_FALSE(dir.Exists("no"));
     EXPECT_EQ(dir.EntryCount(), 2); // big.ini and folder.ini, no temporary file left
+
+    // A settings file made read-only is left as it is (unless the rights in force ignore that).
+    dir.WriteFile("locked.ini", "[s]\nk=1\n");
+    ASSERT_EQ(chmod(dir.File("locked.ini").c_str(), 0440), 0);
+    if (access(dir.File("locked.ini").c_str(), W_OK) != 0) {
+        EXPECT_FALSE(IniFile(dir.File("locked.ini")).Write("s", "k", "2"));
+        EXPECT_EQ(dir.ReadFile("locked.ini"), "[s]\nk=1\n");
+        EXPECT_EQ(dir.EntryCount(), 3);
+    }
 }
 
 TEST(IniFile, WriteReplacesTheFileAtomically)

@@ -2,6 +2,7 @@
 // way, failures that must leave everything as it was, and the prompt when the window closes.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QFileInfo>
 
 #include "app/CommandIds.h"
@@ -239,4 +240,42 @@ TEST(FileCommands, PromptsForCodePlugsFromTheRadioAndAtExit)
     SetNextFileDialogResult(env.Path(QStringLiteral("no-such-dir/x.dat")));
     EXPECT_FALSE(fourth->close());
     EXPECT_TRUE(g_doc.IsModified());
+}
+
+TEST(FileCommands, PromptButtonsSpeakTheInterfaceLanguage)
+{
+    for (const char* language : {"100000", "200000"}) {
+        WindowTestEnv env;
+        env.Settings(QByteArray("[language]\nlanguage=") + language + "\n");
+        CMainFrame* frame = env.Start();
+        EditImage();
+        const std::string edited = g_doc.image.Text();
+
+        // The unsaved-work prompt of New: Yes, No and Cancel in the interface language; pressing the
+        // button that reads "No" discards the edit.
+        QStringList shown;
+        WhenBoxShows([&](QMessageBox* box) {
+            shown = ButtonTexts(box);
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == LangText(90004))
+                    button->click();
+            }
+        });
+        frame->OnCommand(cmd::kFileNew);
+        QStringList yesNoCancel{LangText(90001), LangText(90003), LangText(90004)};
+        yesNoCancel.sort();
+        EXPECT_EQ(shown, yesNoCancel) << language;
+        EXPECT_NE(g_doc.image.Text(), edited) << language;
+        EXPECT_FALSE(g_doc.IsModified());
+
+        // A message (here: a file that cannot be opened) has the one OK button of the language.
+        WhenBoxShows([&](QMessageBox* box) {
+            shown = ButtonTexts(box);
+            box->buttons().constFirst()->click();
+        });
+        SetNextFileDialogResult(env.Path(QStringLiteral("missing.dat")));
+        frame->OnCommand(cmd::kFileOpen);
+        EXPECT_EQ(shown, QStringList{LangText(90000)}) << language;
+        MsgBox::SetNonInteractive(true);
+    }
 }

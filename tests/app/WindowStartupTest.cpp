@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -230,4 +232,28 @@ TEST(WindowTexts, EveryTextOfTheWindowsExistsInBothLanguages)
         EXPECT_FALSE(GetLangTextIn(n, kLangChinese).empty()) << n;
         EXPECT_FALSE(GetLangTextIn(n, kLangEnglish).empty()) << n;
     }
+}
+
+TEST(WindowStartup, FileDialogsFollowTheInterfaceLanguage)
+{
+    // The toolkit's file dialog words ("Look in:") are Chinese in Chinese mode when the system has
+    // the toolkit's Chinese translation, and English in English mode, also after a Chinese start.
+    const bool haveChinese =
+        QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm"));
+    const QString lookIn = QStringLiteral("Look in:");
+    {
+        WindowTestEnv env;
+        env.Start();
+        if (haveChinese) {
+            EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
+        }
+    }
+    {
+        WindowTestEnv env;
+        env.Settings("[language]\nlanguage=200000\n");
+        env.Start();
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
+    }
+    if (!haveChinese)
+        GTEST_SKIP() << "the toolkit's Chinese translation is not installed";
 }

@@ -10,6 +10,12 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -76,5 +82,34 @@ private:
     QTemporaryDir m_dir;
     CMainFrame* m_frame = nullptr;
 };
+
+// Lets the next message box really appear and hands it to inspect while it is on screen; inspect
+// then presses one of its buttons. Boxes are shown again until the caller switches non-interactive
+// mode back on.
+inline void WhenBoxShows(std::function<void(QMessageBox*)> inspect)
+{
+    MsgBox::SetNonInteractive(false);
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        inspect(box);
+    });
+    poll->start();
+}
+
+// The captions of a box's buttons, sorted.
+inline QStringList ButtonTexts(const QMessageBox* box)
+{
+    QStringList texts;
+    for (QAbstractButton* button : box->buttons())
+        texts << button->text();
+    texts.sort();
+    return texts;
+}
 
 inline QString LangText(int number) { return QString::fromStdString(GetLangText(number)); }

@@ -54,6 +54,7 @@ TEST(ChannelRecord, AssembledRecordBytes)
     EXPECT_EQ(rxOnly.substr(0, 8), "00652546");
     EXPECT_EQ(rxOnly.substr(8, 8), "FFFFFFFF");
     EXPECT_EQ(GetBits(rxOnly.substr(28, 2), 6, 2), "01");
+    EXPECT_EQ(GetBits(rxOnly.substr(28, 2), 4, 2), "01"); // no transmit frequency: the 5 kHz class stays
 
     // An empty receive text is an empty channel.
     EXPECT_EQ(AssembleChannelRecord(Input("", "446.0", "67.0", "", true, true)), std::string(32, 'F'));

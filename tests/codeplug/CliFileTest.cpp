@@ -120,4 +120,15 @@ TEST(CliFile, RefusalsLeaveFilesAlone)
     EXPECT_NE(r.exitCode, 0);
     EXPECT_NE(r.err.find("2014"), std::string::npos) << r.err;
     EXPECT_NE(cli.Run("convert '" + d + "keep.dat'").exitCode, 0);
+
+    // Wrong command lines: the usage goes to standard error, nothing to standard output.
+    for (const char* line : {"", "frobnicate", "show", "show --xml '/x.dat'"}) {
+        r = cli.Run(line);
+        EXPECT_EQ(r.exitCode, 2) << line;
+        EXPECT_EQ(r.out, "") << line;
+        EXPECT_NE(r.err.find("usage: vpxds-cli"), std::string::npos) << line;
+    }
+    r = cli.Run("--help");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("usage: vpxds-cli"), std::string::npos);
 }

@@ -79,6 +79,9 @@ TEST(DataFile, FrameStreamFiles)
     ASSERT_EQ(cut.size(), 2048u);
     EXPECT_EQ(CodePlug(cut).Read(0x0020, 8), "FFFFFFFFFFFFFFFF");
     EXPECT_EQ(DecodeDataFile(id + "57").size(), 2048u);
+    // ...but a cut-short frame that does not begin with the write command still makes the file unusable.
+    EXPECT_EQ(DecodeDataFile(id + Frame("0010", "1111111111111111") + "52"), "");
+    EXPECT_EQ(DecodeDataFile(id + "0A"), "");
 
     // A frame whose data would run past 0x03FF is malformed.
     EXPECT_EQ(DecodeDataFile(id + Frame("03FC", "1111111111111111")), "");
@@ -161,6 +164,14 @@ TEST(DataFile, AtomicSaveReplacesOrKeepsTheFile)
     EXPECT_EQ(dir.ReadFile("plug.dat"), "second");
     // No temporary files are left behind: language.sys, plug.dat and the folder.
     EXPECT_EQ(FilesIn(dir.Path()), 3u);
+
+    // Saving through a link replaces the file it points to; the link stays a link.
+    ASSERT_TRUE(SaveTextFileAtomic(dir.File("real.dat"), "old"));
+    std::filesystem::create_symlink(dir.Path() / "real.dat", dir.Path() / "link.dat");
+    ASSERT_TRUE(SaveTextFileAtomic(dir.File("link.dat"), "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.dat"));
+    EXPECT_EQ(dir.ReadFile("real.dat"), "new");
+    EXPECT_EQ(FilesIn(dir.Path()), 5u);
 }
 
 TEST(DataFile, SaveIntoAnUnwritableFolderKeepsTheOldFile)

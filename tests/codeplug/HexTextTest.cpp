@@ -1,6 +1,8 @@
 // Hex and bit helpers: the failure values the field writers rely on, and round trips over every byte.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "codeplug/AddressMap.h"
 #include "codeplug/CodePlug.h"
 #include "codeplug/HexText.h"
@@ -160,6 +162,10 @@ TEST(HexText, ImageWritesNeverChangeItsLength)
     EXPECT_FALSE(image.Write(-1, "00"));
     EXPECT_FALSE(image.WriteByte(0x0010, 256));
     EXPECT_FALSE(image.WriteWordLE(0x03FF, 1));
+    // Addresses far outside the image are refused, not wrapped around.
+    EXPECT_EQ(image.Read(std::numeric_limits<int>::max(), 1), "");
+    EXPECT_EQ(image.ReadByte(std::numeric_limits<int>::max()), -1);
+    EXPECT_FALSE(image.WriteWordLE(std::numeric_limits<int>::max(), 1));
     EXPECT_EQ(image.Text(), before);
     EXPECT_TRUE(image.Write(0x03FE, "ab12"));
     EXPECT_EQ(image.Read(0x03FE, 2), "AB12");

@@ -81,6 +81,18 @@ TEST(ChanEditEmbeddedMessageWindow, OkWritesBothLinesAndClosingOtherwiseDiscards
     }
     EXPECT_EQ(g_doc.image.Read(Addr::kEmbeddedLine1, 32), "617A" + std::string(60, 'F'));
     EXPECT_EQ(g_doc.image.Text().size(), 2048u);
+
+    // OK without editing leaves both fields byte for byte, also bytes above 0x7F and after the end.
+    g_doc.image.Write(Addr::kEmbeddedLine1, "0123012341202612079859" + std::string(20, '0') + "4142" +
+                                                std::string(18, 'F'));
+    const std::string shown = g_doc.image.Text();
+    {
+        CEmbedMsgFrm frm;
+        frm.OnInitialUpdate();
+        ShowActive(&frm);
+        QTest::mouseClick(frm.OkButton(), Qt::LeftButton);
+    }
+    EXPECT_EQ(g_doc.image.Text(), shown);
 }
 
 TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
@@ -98,6 +110,10 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     EXPECT_EQ(grid->item(1, 1)->text(), "420.00000");
     EXPECT_EQ(grid->item(3, 2)->text(), "469.97500");
     EXPECT_EQ(grid->item(16, 0)->text(), "16");
+    // The rows share the grid's height: h / 17 each, the header row the rest, no gap below row 16.
+    const int h = grid->viewport()->height();
+    EXPECT_EQ(grid->rowHeight(1), h / 17);
+    EXPECT_EQ(grid->rowViewportPosition(16) + grid->rowHeight(16), h);
 
     auto click = [&](int row, int col) {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},

@@ -104,6 +104,13 @@ TEST(ChanEditBandLimits, WrittenFieldsReadBackAndSelectTheCustomBand)
     EXPECT_EQ(g_band.code, "FF");
     EXPECT_DOUBLE_EQ(g_band.lower, 400.0);
     EXPECT_DOUBLE_EQ(g_band.upper, 447.0);
+
+    // The highest limit the dialog lets through is stored, not turned into "no frequency".
+    WriteBandLimits(image, {"930.00000", "999.99500", "45.00", false}, "FF");
+    EXPECT_EQ(image.Read(Addr::kCustomUpper, 4), "00959999");
+    EXPECT_EQ(ReadBandLimits(image).upper, "999.99500");
+    ApplyBand(image.Text());
+    EXPECT_NEAR(g_band.upper, 999.995, 1e-9);
     g_band = saved;
 }
 
@@ -171,6 +178,21 @@ TEST(ChanEditTestFreqs, WhatIsWrittenReadsBackWithAllSixteenRows)
     EXPECT_EQ(image.Text().size(), 2048u);
     EXPECT_EQ(image.Text().substr(0, 0x0280 * 2), before.substr(0, 0x0280 * 2));
     EXPECT_EQ(image.Text().substr(0x0300 * 2), before.substr(0x0300 * 2));
+
+    // Rows left as shown keep their bytes: a 16-byte test record's tail, and the alignment values
+    // that share the rows from 0x02A0 on; a changed row is written in the 8-byte form.
+    CodePlug f9(BuildBandImage("F9"));
+    const std::string alignment = "0A1B2C3D4E5F60718293A4B5C6D7E8F9";
+    f9.Write(0x02A0, alignment);
+    const std::string f9Before = f9.Text();
+    TestFreqTable shown = ReadTestFreqTable(f9);
+    WriteTestFreqTable(f9, shown);
+    EXPECT_EQ(f9.Text(), f9Before);
+    shown[0].tx = "446.00625";
+    WriteTestFreqTable(f9, shown);
+    EXPECT_EQ(f9.Read(0x0280, 8), "0000604425066044");
+    EXPECT_EQ(f9.Read(0x0288, 8), "FFFFFFFFFF0101FF");
+    EXPECT_EQ(f9.Read(0x02A0, 16), alignment);
 }
 
 TEST(ChanEditTestFreqs, CommitRule)
@@ -216,6 +238,11 @@ TEST(ChanEditEmbeddedMessage, LinesAreStoredAsAsciiPaddedWithFF)
     }
     image.Write(0x0320, full);
     EXPECT_EQ(ReadEmbeddedLine(image, 2), std::string(32, 'Z')); // no end byte: all 32 characters
+
+    // Lines left as shown keep their bytes, also those after the end byte.
+    const std::string unchanged = image.Text();
+    WriteEmbeddedMessage(image, "A", std::string(32, 'Z'));
+    EXPECT_EQ(image.Text(), unchanged);
 
     WriteEmbeddedMessage(image, "HELLO", "");
     EXPECT_EQ(image.Read(0x0300, 32), "48454C4C4F" + std::string(54, 'F'));

@@ -232,15 +232,23 @@ TEST_F(ChannelDlgFixture, UncheckingTransmitAndInUseWriteEmptyFields)
 
 TEST_F(ChannelDlgFixture, ClearingTheReceiveEditAndLeavingChangesNothing)
 {
-    Open(1);
     const std::string before = g_doc.image.Text();
-    const QString cell = Cell(1, 1);
-    Type(m_dlg->RxEdit(), "");
-    Leave();
-    EXPECT_EQ(g_doc.image.Text(), before);
-    EXPECT_EQ(Cell(1, 1), cell);
-    EXPECT_FALSE(m_dlg->InUseBox()->isChecked());
-    EXPECT_FALSE(m_dlg->DecodeList()->isEnabled());
+    // Left by a click elsewhere, and by Tab, which moves on into the transmit edit.
+    for (bool byTab : {false, true}) {
+        Open(1);
+        const QString cell = Cell(1, 1);
+        Type(m_dlg->RxEdit(), "");
+        if (byTab) {
+            QTest::keyClick(m_dlg->RxEdit(), Qt::Key_Tab);
+        } else {
+            Leave();
+        }
+        EXPECT_EQ(g_doc.image.Text(), before) << byTab;
+        EXPECT_EQ(Cell(1, 1), cell) << byTab;
+        EXPECT_EQ(Cell(1, 7), Lang(90003)) << byTab;
+        EXPECT_FALSE(m_dlg->InUseBox()->isChecked());
+        EXPECT_FALSE(m_dlg->DecodeList()->isEnabled());
+    }
 }
 
 TEST_F(ChannelDlgFixture, IllegalTonesAreCorrectedWhenAllowed)
@@ -330,12 +338,28 @@ TEST_F(ChannelDlgFixture, EnterMovesThroughTheEdits)
     EXPECT_EQ(Record(2).substr(0, 16), "0050554500005146");
     EXPECT_TRUE(m_dlg->DecodeList()->hasFocus());
 
-    // A transmit text reading 0 clears the transmit frequency.
-    Type(m_dlg->TxEdit(), "abc");
+    // A transmit text reading 0 clears the transmit frequency; so do "inf" and "nan".
+    for (const char* zero : {"abc", "inf", "nan"}) {
+        Type(m_dlg->TxEdit(), "465.1");
+        QTest::keyClick(m_dlg->TxEdit(), Qt::Key_Return);
+        ASSERT_EQ(Record(2).substr(8, 8), "00005146") << zero;
+        Type(m_dlg->TxEdit(), zero);
+        QTest::keyClick(m_dlg->TxEdit(), Qt::Key_Return);
+        EXPECT_TRUE(m_dlg->TxEdit()->text().isEmpty()) << zero;
+        EXPECT_FALSE(m_dlg->TransmitBox()->isChecked()) << zero;
+        EXPECT_EQ(Record(2).substr(8, 8), "FFFFFFFF") << zero;
+    }
+
+    // On a receive-only channel Enter still opens the transmit edit for typing.
+    m_dlg->RxEdit()->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(m_dlg->RxEdit(), Qt::Key_Return);
+    EXPECT_TRUE(m_dlg->TxEdit()->isEnabled());
+    EXPECT_TRUE(m_dlg->TxEdit()->hasFocus());
+    QTest::keyClicks(m_dlg->TxEdit(), "466");
     QTest::keyClick(m_dlg->TxEdit(), Qt::Key_Return);
-    EXPECT_TRUE(m_dlg->TxEdit()->text().isEmpty());
-    EXPECT_FALSE(m_dlg->TransmitBox()->isChecked());
-    EXPECT_EQ(Record(2).substr(8, 8), "FFFFFFFF");
+    EXPECT_TRUE(m_dlg->TransmitBox()->isChecked());
+    EXPECT_EQ(Record(2).substr(0, 16), "0050554500006046");
+    EXPECT_EQ(Cell(2, 2), "466.00000");
 }
 
 TEST_F(ChannelDlgFixture, DeleteAllAsksFirst)

@@ -1,6 +1,7 @@
 // The editor page's panel driven as a user would: choosing list entries, typing into the numeric
 // fields and leaving them, clicking spins and check boxes; every check reads the image bytes.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QToolButton>
 
@@ -222,4 +223,8 @@ TEST_F(PageTest, ChineseModePutsTheApplicationFontOnTheControls)
     ASSERT_FALSE(labels.isEmpty());
     for (QLabel* label : labels)
         EXPECT_EQ(label->font(), g_fontApp) << label->text().toStdString();
+    const auto groups = m_page->findChildren<QGroupBox*>();
+    ASSERT_EQ(groups.size(), 5);
+    for (QGroupBox* group : groups)
+        EXPECT_EQ(group->font(), g_fontApp) << group->title().toStdString();
 }

@@ -4,6 +4,10 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 void RecordingUi::SetProgressRange(int l, int h)
 {
     low = l;
@@ -51,4 +55,14 @@ SimBench::SimBench() : port(radio)
 {
     std::string error;
     port.Open(error);
+}
+
+bool HangUpTerminal(const std::string& devicePath)
+{
+    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    const bool done = ::ioctl(fd, TIOCVHANGUP) == 0;
+    ::close(fd);
+    return done;
 }

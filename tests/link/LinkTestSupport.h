@@ -64,6 +64,10 @@ struct SimBench {
     SimulatedPort port;
 };
 
+// Hangs the terminal up as an unplugged adapter does (it then polls readable with nothing to read).
+// False where this process may not do that.
+bool HangUpTerminal(const std::string& devicePath);
+
 // The simulated radio on a pseudo-terminal, served by a thread from Start() to the end of the object.
 class PtyRadio {
 public:

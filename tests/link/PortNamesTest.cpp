@@ -2,6 +2,9 @@
 // simulator, the probe of the port page, and the reason shown when a port cannot be opened.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <tuple>
+
 #include "LinkTestSupport.h"
 #include "app/Settings.h"
 #include "link/LineSettings.h"
@@ -77,6 +80,34 @@ TEST(PortNames, ComNamesDevicePathsAndTheSimulator)
         EXPECT_FALSE(usb && seenOther) << d;
         seenOther = seenOther || !usb;
     }
+}
+
+TEST(PortNames, SystemDeviceListLeavesOutEmptyUartSlots)
+{
+    LinkAppDir dir;
+    namespace fs = std::filesystem;
+    const fs::path tty = dir.Path() / "class-tty";
+    fs::create_directories(tty / "port-driver" / "port");
+    // name, backed by a device, UART type ("" for none)
+    const std::vector<std::tuple<std::string, bool, std::string>> lines = {
+        {"ttyS0", true, "4"},  {"ttyS1", true, "0"},   {"ttyS2", true, "4"},  {"ttyS10", true, "4"},
+        {"ttyS31", true, "0"}, {"ttyUSB1", true, ""},  {"ttyUSB0", true, ""}, {"ttyACM0", true, ""},
+        {"tty0", false, ""},   {"console", false, ""},
+    };
+    for (const auto& [name, backed, type] : lines) {
+        fs::create_directories(tty / name);
+        if (backed) {
+            fs::create_directories(tty / name / "device");
+            // Newer kernels link every UART slot to the serial core's port driver.
+            fs::create_directory_symlink(tty / "port-driver" / "port", tty / name / "device" / "driver");
+        }
+        if (!type.empty())
+            dir.WriteFile("class-tty/" + name + "/type", type + "\n");
+    }
+    const std::vector<std::string> expected = {"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1",
+                                               "/dev/ttyS0",   "/dev/ttyS2",   "/dev/ttyS10"};
+    EXPECT_EQ(ListSerialDevices(tty.string()), expected);
+    EXPECT_TRUE(ListSerialDevices((dir.Path() / "none").string()).empty());
 }
 
 TEST(PortNames, ProbeAndOpenFailures)

@@ -14,10 +14,13 @@
 #include <unistd.h>
 
 #include "LinkTestSupport.h"
+#include "app/LangText.h"
+#include "app/Settings.h"
 #include "codeplug/Document.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/PosixSerialPort.h"
+#include "link/Protocol.h"
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
@@ -89,6 +92,23 @@ TEST(PtyLink, DroppedTerminalIsAPortFault)
     EXPECT_FALSE(port.IsOpen());
 }
 
+TEST(PtyLink, HungUpLineIsAFaultNotAWait)
+{
+    LinkAppDir dir;
+    PtyRadio radio;
+    ASSERT_TRUE(radio.ok) << radio.openError;
+    PosixSerialPort port;
+    port.SetPortName(radio.server.DevicePath());
+    std::string error;
+    ASSERT_TRUE(port.Open(error)) << error;
+    if (!HangUpTerminal(radio.server.DevicePath()))
+        GTEST_SKIP() << "hanging up a terminal needs more rights here";
+    EXPECT_FALSE(port.WaitForInput(5000));
+    EXPECT_EQ(port.BytesWaiting(), -1);
+    std::string reply;
+    EXPECT_EQ(PortTransceive(port, FRAME_PROGRAM, reply, 1, 500), LINK_PORT_FAULT);
+}
+
 TEST(PtyLink, CommandLineReadWriteAndSim)
 {
     const std::string cli = std::string(VPX_BIN_DIR) + "/vpxds-cli";
@@ -116,6 +136,20 @@ TEST(PtyLink, CommandLineReadWriteAndSim)
             (cli + appdir + "write '" + dir.File("missing.dat") + "' --port simulator 2>/dev/null").c_str()),
         0);
     EXPECT_NE(std::system((cli + appdir + "read '" + file + "' 2>/dev/null").c_str()), 0); // no --port
+
+    // A file of another band: refused without the marker file; with it, the question is answered No
+    // when nobody can be asked (and says so), Yes with --yes-cross-band.
+    const std::string f9 = dir.File("f9.dat");
+    ASSERT_EQ(std::system((cli + appdir + "new --band F9 '" + f9 + "' 2>/dev/null").c_str()), 0);
+    const std::string writeF9 =
+        cli + appdir + "write '" + f9 + "' --port simulator </dev/null 2>'" + err + "'";
+    EXPECT_NE(std::system(writeF9.c_str()), 0);
+    EXPECT_NE(ReadText(err).find("error 3022"), std::string::npos);
+    dir.WriteFile(kMarkerCrossBandWrite, "");
+    EXPECT_NE(std::system(writeF9.c_str()), 0);
+    EXPECT_NE(ReadText(err).find(GetLangText(3019)), std::string::npos);
+    EXPECT_NE(ReadText(err).find("--yes-cross-band"), std::string::npos);
+    EXPECT_EQ(std::system((writeF9 + " --yes-cross-band").c_str()), 0);
 
     // vpxds-cli sim serves a terminal until SIGTERM; a read through it with --log prints the exchange.
     int pipeFds[2];

@@ -93,6 +93,23 @@ TEST(QtSerialPort, RepliesStayBufferedAndDropsAreFaults)
     }
 }
 
+TEST(QtSerialPort, HungUpLineIsAFaultNotAWait)
+{
+    LinkAppDir dir;
+    PtyRadio radio(false);
+    ASSERT_TRUE(radio.ok) << radio.openError;
+    QtSerialPort port;
+    port.SetPortName(radio.server.DevicePath());
+    port.SetLineSettings(kCodePlugLineSettings);
+    std::string error;
+    ASSERT_TRUE(port.Open(error)) << error;
+    if (!HangUpTerminal(radio.server.DevicePath()))
+        GTEST_SKIP() << "hanging up a terminal needs more rights here";
+    std::string reply;
+    EXPECT_EQ(PortTransceive(port, "", reply, 1, 5000), LINK_PORT_FAULT);
+    EXPECT_EQ(port.BytesWaiting(), -1);
+}
+
 TEST(QtSerialPort, OpenFailuresAndTheProbe)
 {
     LinkAppDir dir;

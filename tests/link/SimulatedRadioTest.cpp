@@ -83,7 +83,10 @@ TEST(SimulatedRadio, TuningItems)
     RadioIdentity id;
     ASSERT_EQ(HandshakeIdentify(b.port, log, kTuningHandshake, FRAME_PROGRAM, id), HandshakeStep::Done);
     ASSERT_EQ(HandshakeAcknowledge(b.port, log, kTuningHandshake), HandshakeStep::Done);
-    const int stored = b.radio.MemoryByte(0x02A3);
+    // Item k is kept at byte 40 + k of the alignment block at 0x02A0, after the five test points.
+    const int itemAddress = 0x02A0 + 40 + 3;
+    const int stored = b.radio.MemoryByte(itemAddress);
+    const std::string testPoints = b.radio.MemoryHex().substr(2 * 0x02A0, 2 * 40);
 
     EXPECT_EQ(PortTransceive(b.port, AskFrame(3), reply, 4, 300), LINK_TIMEOUT); // not in tuning mode yet
     EXPECT_EQ(PortTransceive(b.port, FRAME_TEST, reply, 1, 300), LINK_OK);
@@ -93,16 +96,20 @@ TEST(SimulatedRadio, TuningItems)
     EXPECT_EQ(PortTransceive(b.port, TsFrame(3, 0x55), reply, 4, 300), LINK_OK);
     EXPECT_EQ(PortTransceive(b.port, AskFrame(3), reply, 4, 300), LINK_OK);
     EXPECT_EQ(reply.substr(6), "55");
-    EXPECT_EQ(b.radio.MemoryByte(0x02A3), stored);                                 // TS only tries the value
+    EXPECT_EQ(b.radio.MemoryByte(itemAddress), stored);                            // TS only tries the value
     EXPECT_EQ(PortTransceive(b.port, TfFrame(3, stored), reply, 4, 300), LINK_OK); // cancelled
     EXPECT_EQ(PortTransceive(b.port, AskFrame(3), reply, 4, 300), LINK_OK);
     EXPECT_EQ(HexToInt(reply.substr(6)), stored);
     EXPECT_EQ(PortTransceive(b.port, SvFrame(3, 0x66), reply, 4, 300), LINK_OK); // confirmed
     EXPECT_EQ(PortTransceive(b.port, TfFrame(3, 0x66), reply, 4, 300), LINK_OK);
-    EXPECT_EQ(b.radio.MemoryByte(0x02A3), 0x66);
+    EXPECT_EQ(b.radio.MemoryByte(itemAddress), 0x66);
     EXPECT_EQ(b.radio.ItemValue(3), 0x66);
+    EXPECT_EQ(b.radio.MemoryHex().substr(2 * 0x02A0, 2 * 40), testPoints); // frequencies untouched
     EXPECT_EQ(PortTransceive(b.port, FRAME_CLOS, reply, 4, 300), LINK_OK);
     EXPECT_EQ(PortTransceive(b.port, AskFrame(3), reply, 4, 30), LINK_TIMEOUT); // tuning mode left
+    // The confirmed value is what a later read of the alignment block finds for the item.
+    EXPECT_EQ(PortTransceive(b.port, ReadRequestFrame(0x02C8, 8), reply, 12, 300), LINK_OK);
+    EXPECT_EQ(reply.substr(8 + 2 * 3, 2), "66");
 }
 
 TEST(SimulatedRadio, AlignmentWakeUpFallsBackToProgram)

@@ -2,7 +2,9 @@
 // log, buttons, auto-close) and what ends up in the image and in the radio.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QTableWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
+#include "editor/CMainFrm.h"
 #include "link/ReadDialog.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
@@ -50,10 +53,22 @@ TEST(ReadDialogTest, ReadsTheRadioIntoTheImage)
     EXPECT_EQ(dialog.StartButton()->text(), LangText(3004));
     EXPECT_FALSE(dialog.TestButton()->isVisible());
     EXPECT_GT(dialog.height(), 110);
+
+    // While "read finished" is on screen the page already shows the radio's channel 1 and the title
+    // its band.
+    QString channelOneAtMessage, titleAtMessage;
+    WhenBoxShows([&](QMessageBox* box) {
+        channelOneAtMessage = g_pMainView->ChannelTable()->item(1, 1)->text().trimmed();
+        titleAtMessage = frame->windowTitle();
+        box->buttons().constFirst()->click();
+    });
     dialog.StartButton()->click();
+    MsgBox::SetNonInteractive(true);
 
     EXPECT_TRUE(dialog.LastResult().Succeeded());
     EXPECT_EQ(MsgBox::ShownTexts().last(), LangText(3007));
+    EXPECT_EQ(channelOneAtMessage, QStringLiteral("433.02500"));
+    EXPECT_EQ(titleAtMessage, QStringLiteral("VPXE+ V1.03    [UHF:400-470MHz]"));
     EXPECT_EQ(g_doc.image.Text(), RadioImage());
     EXPECT_TRUE(g_doc.fromRadio);
     EXPECT_FALSE(g_doc.IsModified()); // nothing unsaved after a read

@@ -58,10 +58,13 @@ bool CliLinkUi::AskYesNo(int textNumber)
 {
     if (m_crossBandYes)
         return true;
-    if (!::isatty(STDIN_FILENO))
-        return false;
     FinishProgress();
     std::cerr << GetLangText(textNumber) << " [y/N] " << std::flush;
+    if (!::isatty(STDIN_FILENO)) {
+        // Nobody to ask: the question and its answer No stay visible, with the way to say Yes.
+        std::cerr << "n (--yes-cross-band)\n";
+        return false;
+    }
     std::string answer;
     if (!std::getline(std::cin, answer))
         return false;

@@ -15,12 +15,12 @@
 
 namespace {
 
-void PrintShowUsage()
+void PrintShowUsage(std::ostream& out)
 {
-    std::cout << "usage: vpxds-cli show FILE [--json]\n"
-                 "  Prints the band code and limits, every general setting of the editor page and the\n"
-                 "  16-channel table of a data file (*.dat, either form), with the page's texts in the\n"
-                 "  language chosen in system.ini. --json prints one JSON object instead.\n";
+    out << "usage: vpxds-cli show FILE [--json]\n"
+           "  Prints the band code and limits, every general setting of the editor page and the\n"
+           "  16-channel table of a data file (*.dat, either form), with the page's texts in the\n"
+           "  language chosen in system.ini. --json prints one JSON object instead.\n";
 }
 
 std::string JsonString(const std::string& text)
@@ -116,7 +116,7 @@ int CmdShow(const CliArgs& args)
     bool json = false;
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
-            PrintShowUsage();
+            PrintShowUsage(std::cout);
             return 0;
         }
         if (a == "--json") {
@@ -125,12 +125,13 @@ int CmdShow(const CliArgs& args)
             path = a;
         } else {
             std::cerr << "vpxds-cli show: unexpected argument '" << a << "'\n";
-            PrintShowUsage();
+            PrintShowUsage(std::cerr);
             return 2;
         }
     }
     if (path.empty()) {
-        PrintShowUsage();
+        std::cerr << "vpxds-cli show: no FILE given\n";
+        PrintShowUsage(std::cerr);
         return 2;
     }
 

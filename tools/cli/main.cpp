@@ -21,17 +21,17 @@ std::string ProgramDirectory(const char* argv0)
     return exe.parent_path().string();
 }
 
-void PrintUsage()
+void PrintUsage(std::ostream& out)
 {
-    std::cout << "usage: vpxds-cli [--appdir DIR] COMMAND [ARGS]\n"
-                 "commands:\n"
-                 "  new [--band CODE] FILE      write the default code plug of a band (default 33)\n"
-                 "  show FILE [--json]          print the general settings and the channel table\n"
-                 "  convert IN OUT              load a data file of either form, save it as an image file\n"
-                 "  read --port PORT FILE       read the code plug from a radio into FILE\n"
-                 "  write FILE --port PORT      write FILE into a radio\n"
-                 "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
-                 "COMMAND --help describes each command.\n";
+    out << "usage: vpxds-cli [--appdir DIR] COMMAND [ARGS]\n"
+           "commands:\n"
+           "  new [--band CODE] FILE      write the default code plug of a band (default 33)\n"
+           "  show FILE [--json]          print the general settings and the channel table\n"
+           "  convert IN OUT              load a data file of either form, save it as an image file\n"
+           "  read --port PORT FILE       read the code plug from a radio into FILE\n"
+           "  write FILE --port PORT      write FILE into a radio\n"
+           "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
+           "COMMAND --help describes each command.\n";
 }
 
 } // namespace
@@ -56,9 +56,13 @@ int main(int argc, char** argv)
         else
             args.push_back(a);
     }
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        PrintUsage();
-        return args.empty() ? 2 : 0;
+    if (args.empty()) {
+        PrintUsage(std::cerr);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        PrintUsage(std::cout);
+        return 0;
     }
     InitAppState(appDir);
 
@@ -69,7 +73,7 @@ int main(int argc, char** argv)
     auto it = commands.find(args[0]);
     if (it == commands.end()) {
         std::cerr << "vpxds-cli: unknown command '" << args[0] << "'\n";
-        PrintUsage();
+        PrintUsage(std::cerr);
         return 2;
     }
     return it->second(CliArgs(args.begin() + 1, args.end()));
