@@ -2,7 +2,9 @@
 #include "app/AppStart.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 
 #include <clocale>
 
@@ -13,6 +15,31 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "codeplug/Document.h"
+
+namespace {
+
+// The toolkit's own windows (the file dialogs) follow the interface language: in Chinese mode its
+// Chinese translation is installed when the system has it; English needs none.
+void UseToolkitTranslation(bool chinese)
+{
+    static QTranslator* installed = nullptr;
+    if (installed != nullptr) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    if (!chinese)
+        return;
+    auto* translator = new QTranslator;
+    if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator))
+        installed = translator;
+    else
+        delete translator;
+}
+
+} // namespace
 
 CMainFrame* StartMainWindow(const std::string& appDir, bool show)
 {
@@ -25,6 +52,7 @@ CMainFrame* StartMainWindow(const std::string& appDir, bool show)
     // In Chinese mode menus and captions use the application font too, a face with the Chinese glyphs.
     static const QFont defaultFont = QApplication::font();
     QApplication::setFont(g_nLanguage == kLangChinese ? g_fontApp : defaultFont);
+    UseToolkitTranslation(g_nLanguage == kLangChinese);
 
     // A new code plug of band "33", nothing unsaved, no file.
     g_doc.ResetToNew();

@@ -1,7 +1,10 @@
 // Child window of the document area holding one page.
 #include "app/CChildFrame.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QScrollArea>
 
 CChildFrame::CChildFrame(QWidget* page, bool closable, QWidget* parent)
@@ -24,6 +27,17 @@ CChildFrame::CChildFrame(QWidget* page, bool closable, QWidget* parent)
         setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }
     setWindowIcon(page->windowIcon());
+
+    // The toolkit gives a child window's Close item the desktop's close keys, Ctrl+W among them here,
+    // which is the program's Write key: the child keeps its other keys and Ctrl+W reaches Write.
+    if (QMenu* menu = systemMenu()) {
+        const QKeySequence writeKey(Qt::CTRL | Qt::Key_W);
+        for (QAction* action : menu->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            if (keys.removeAll(writeKey) > 0)
+                action->setShortcuts(keys);
+        }
+    }
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)

@@ -1,14 +1,35 @@
 // Message box wrapper: real boxes for the user, queued answers for tests.
 #include "app/MsgBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 
 #include "app/AppState.h"
 #include "app/LangText.h"
 
 namespace {
+
 bool s_nonInteractive = false;
+
+// The interface text of a standard button, so that a box reads in the program's language and not in
+// the toolkit's; 0 for a button without one.
+int ButtonTextNumber(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return 90000;
+    case QMessageBox::Cancel:
+        return 90001;
+    case QMessageBox::Yes:
+        return 90003;
+    case QMessageBox::No:
+        return 90004;
+    default:
+        return 0;
+    }
 }
+
+} // namespace
 
 std::deque<QMessageBox::StandardButton>& MsgBox::Answers()
 {
@@ -46,6 +67,12 @@ QMessageBox::StandardButton MsgBox::Ask(QWidget* parent, const QString& title, c
         return defaultButton != QMessageBox::NoButton ? defaultButton : QMessageBox::Ok;
     QMessageBox box(icon, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
+    for (QAbstractButton* button : box.buttons()) {
+        const int number = ButtonTextNumber(box.standardButton(button));
+        const std::string caption = number != 0 ? GetLangText(number) : std::string();
+        if (!caption.empty()) // without the text file the toolkit's own word stays readable
+            button->setText(QString::fromStdString(caption));
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

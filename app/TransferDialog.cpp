@@ -141,8 +141,11 @@ void TransferDialog::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Enter starts the transfer as the button would, when the button can be pressed.
-        if (m_start->isEnabled())
+        // Enter starts the transfer as the button would, when the button can be pressed; on a
+        // focused Test button it presses that button, so it never starts a real write by surprise.
+        if (m_test->isVisible() && m_test->hasFocus())
+            m_test->click();
+        else if (m_start->isEnabled())
             StartTransfer();
         event->accept();
         return;

@@ -26,8 +26,9 @@ constexpr const char* kPaddedAddress = "03C0"; // its frame carries one extra by
 
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
+    // Only a regular file can hold a code plug; opening a pipe or a device could wait forever.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    if (!std::filesystem::is_regular_file(path, ec))
         return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)

@@ -88,7 +88,7 @@ private:
     bool m_bWide = true;
     int m_nRxClass = 0;
     int m_nTxClass = 0;
-    bool m_bLoading = false; // suppresses stores while controls are filled programmatically
-    bool m_bClosing = false; // the dialog is ending: focus changes no longer store
+    bool m_bLoading = false;   // suppresses stores while controls are filled programmatically
+    bool m_bClosing = false;   // the dialog is ending: focus changes no longer store
     bool m_bEnterToTx = false; // Enter moves from the receive edit, already left, to the transmit edit
 };

@@ -75,9 +75,10 @@ void CChannelTable::SetCellFont(const QFont& font)
 
 void CChannelTable::UpdateMinimumHeight()
 {
-    // Every row stays tall enough to read: below that the page scrolls rather than the table.
+    // Every row stays tall enough to read and every column stays in view (the table has no scroll
+    // bars): below that the page scrolls rather than the table.
     const int rowHeight = fontMetrics().height() + 4;
-    setMinimumHeight(kTableRows * rowHeight + 2 * frameWidth());
+    setMinimumSize(sizeHint().width(), kTableRows * rowHeight + 2 * frameWidth());
 }
 
 void CChannelTable::LayoutRows()

@@ -3,13 +3,17 @@
 #include "editor/CTestFreqFrm.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/AppFont.h"
 #include "app/DocumentCommands.h"
@@ -29,6 +33,17 @@ constexpr double kTwipsPerPixel = 14.919355;
 constexpr int kColumnTwips[kCols] = {1100, 1200, 1200};
 const QColor kFixedBackground(212, 208, 200);
 
+// The smallest grid height at which, with the rows shared out as h / 17 and the rest to the header,
+// every channel row is rowNeed pixels tall and the header row headerNeed.
+int MinimumGridHeight(int rowNeed, int headerNeed)
+{
+    int h = kRows * rowNeed;
+    while (h - (kRows - 1) * (h / kRows) < headerNeed) {
+        ++h;
+    }
+    return h;
+}
+
 } // namespace
 
 CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
@@ -42,6 +57,7 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
     m_pGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pGrid->setFocusPolicy(Qt::NoFocus); // typing happens in the in-place editor, not on a grid cursor
+    m_pGrid->setWordWrap(true);           // a long column caption takes two lines of the header row
     QFont cellFont(QStringLiteral("宋体"), 9);
     cellFont.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
                           QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
@@ -52,7 +68,6 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
         gridWidth += px;
     }
     m_pGrid->setFixedWidth(gridWidth);
-    m_pGrid->setMinimumHeight(kRows * 20);
     for (int row = 0; row < kRows; ++row) {
         for (int col = 0; col < kCols; ++col) {
             auto* item = new QTableWidgetItem;
@@ -71,6 +86,17 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
     for (int row = 1; row < kRows; ++row) {
         m_pGrid->item(row, 0)->setText(QString::number(row));
     }
+    // Tall enough for a line in every row and for the captions, wrapped within their columns.
+    const QFontMetrics metrics(cellFont);
+    const int textMargin = m_pGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_pGrid) + 1;
+    int headerNeed = 0;
+    for (int col = 0; col < kCols; ++col) {
+        const QRect room(0, 0, m_pGrid->columnWidth(col) - 2 * textMargin, 1000);
+        headerNeed = std::max(
+            headerNeed, metrics.boundingRect(room, Qt::TextWordWrap, m_pGrid->item(0, col)->text()).height());
+    }
+    m_pGrid->setMinimumHeight(MinimumGridHeight(metrics.height() + 4, headerNeed + 4) +
+                              2 * m_pGrid->frameWidth());
 
     // The in-place editor that floats over the cell being edited.
     m_pCellEdit = new QLineEdit(m_pGrid->viewport());
@@ -225,7 +251,8 @@ bool CTestFreqFrm::eventFilter(QObject* watched, QEvent* event)
         }
     }
     // A size settled while the window was being shown arrives without a resize event of its own.
-    if (watched == m_pGrid->viewport() && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+    if (watched == m_pGrid->viewport() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
         LayoutRows();
     }
     return QWidget::eventFilter(watched, event);

@@ -8,6 +8,10 @@
 #include "app/LangText.h"
 #include "link/ReadSession.h"
 
+namespace {
+constexpr int kReadDoneText = 3007;
+}
+
 ReadDialog::ReadDialog(QWidget* parent, std::unique_ptr<SerialPort> port)
     : TransferDialog(parent, std::move(port))
 {
@@ -20,8 +24,15 @@ ReadDialog::~ReadDialog() = default;
 void ReadDialog::StartTransfer()
 {
     m_lastResult = m_session->Run();
-    if (m_lastResult.Succeeded()) {
-        ImageReplaced();
+    if (m_lastResult.Succeeded())
         FinishSucceeded();
-    }
+}
+
+void ReadDialog::ReportMessage(int textNumber, const std::string& detail)
+{
+    // 3007 ends a complete read: the image has been replaced, so the page and the title follow it
+    // before the user is told.
+    if (textNumber == kReadDoneText)
+        ImageReplaced();
+    TransferDialog::ReportMessage(textNumber, detail);
 }

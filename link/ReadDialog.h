@@ -19,6 +19,9 @@ public:
     // How the last read ended.
     TransferResult LastResult() const { return m_lastResult; }
 
+    // The success message comes after the editor page and the title show the new code plug.
+    void ReportMessage(int textNumber, const std::string& detail) override;
+
 private:
     std::unique_ptr<ReadSession> m_session;
     TransferResult m_lastResult;

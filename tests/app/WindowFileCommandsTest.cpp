@@ -256,10 +256,7 @@ TEST(FileCommands, PromptButtonsSpeakTheInterfaceLanguage)
         QStringList shown;
         WhenBoxShows([&](QMessageBox* box) {
             shown = ButtonTexts(box);
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == LangText(90004))
-                    button->click();
-            }
+            PressButtonReading(box, LangText(90004));
         });
         frame->OnCommand(cmd::kFileNew);
         QStringList yesNoCancel{LangText(90001), LangText(90003), LangText(90004)};

@@ -224,9 +224,9 @@ TEST(WindowTexts, EveryTextOfTheWindowsExistsInBothLanguages)
         numbers.push_back(n);
     for (int n = 1001; n <= 1007; ++n)
         numbers.push_back(n);
-    for (int n : {2002, 2004, 2011, 2013, 2014, 2015, 3003,  3004,  3005,  3006,  3007, 3008,
-                  3009, 3012, 3013, 3014, 3017, 3018, 3019,  3022,  3023,  7201,  7204, 7205,
-                  7206, 7208, 7209, 7210, 7801, 7802, 90000, 90001, 90005, 90006, 90026})
+    for (int n : {2002, 2004, 2011, 2013, 2014,  2015,  3003,  3004,  3005,  3006,  3007, 3008, 3009,
+                  3012, 3013, 3014, 3017, 3018,  3019,  3022,  3023,  7201,  7204,  7205, 7206, 7208,
+                  7209, 7210, 7801, 7802, 90000, 90001, 90003, 90004, 90005, 90006, 90026})
         numbers.push_back(n);
     for (int n : numbers) {
         EXPECT_FALSE(GetLangTextIn(n, kLangChinese).empty()) << n;
@@ -238,8 +238,8 @@ TEST(WindowStartup, FileDialogsFollowTheInterfaceLanguage)
 {
     // The toolkit's file dialog words ("Look in:") are Chinese in Chinese mode when the system has
     // the toolkit's Chinese translation, and English in English mode, also after a Chinese start.
-    const bool haveChinese =
-        QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm"));
+    const bool haveChinese = QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                               QStringLiteral("/qtbase_zh_CN.qm"));
     const QString lookIn = QStringLiteral("Look in:");
     {
         WindowTestEnv env;

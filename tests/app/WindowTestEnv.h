@@ -112,4 +112,17 @@ inline QStringList ButtonTexts(const QMessageBox* box)
     return texts;
 }
 
+// Presses the box's button with this caption; without one the box is closed as cancelled, so a
+// failing test ends instead of waiting for a person.
+inline void PressButtonReading(QMessageBox* box, const QString& caption)
+{
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == caption) {
+            button->click();
+            return;
+        }
+    }
+    box->done(QMessageBox::Cancel);
+}
+
 inline QString LangText(int number) { return QString::fromStdString(GetLangText(number)); }

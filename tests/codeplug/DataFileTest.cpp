@@ -1,7 +1,14 @@
 // Data files: both file forms, the refusals that keep the code plug whole, and the atomic save.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "codeplug/AddressMap.h"
 #include "codeplug/DataFile.h"
@@ -143,6 +150,28 @@ TEST(DataFile, RefusedFilesLeaveTheImageAlone)
     EXPECT_EQ(LoadDataFile(dir.Path().string(), image), 2011); // a directory
     dir.WriteFile("huge.dat", std::string(2 * 1024 * 1024, ' ') + band33);
     EXPECT_EQ(LoadDataFile(dir.File("huge.dat"), image), 2011);
+    EXPECT_EQ(image, kUntouched);
+
+    // A named pipe is no data file: it is refused at once instead of being waited on. (Should the
+    // loader ever open it, a writer feeds it a valid image so that the refusal check fails, not hangs.)
+    const std::string pipe = dir.File("pipe.dat");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        while (!done) {
+            const int fd = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                const ssize_t written = write(fd, band33.data(), band33.size());
+                (void)written;
+                close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    EXPECT_EQ(LoadDataFile(pipe, image), 2011);
+    done = true;
+    writer.join();
     EXPECT_EQ(image, kUntouched);
 }
 

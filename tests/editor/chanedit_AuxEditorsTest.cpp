@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTest>
 
@@ -83,8 +85,8 @@ TEST(ChanEditEmbeddedMessageWindow, OkWritesBothLinesAndClosingOtherwiseDiscards
     EXPECT_EQ(g_doc.image.Text().size(), 2048u);
 
     // OK without editing leaves both fields byte for byte, also bytes above 0x7F and after the end.
-    g_doc.image.Write(Addr::kEmbeddedLine1, "0123012341202612079859" + std::string(20, '0') + "4142" +
-                                                std::string(18, 'F'));
+    g_doc.image.Write(Addr::kEmbeddedLine1,
+                      "0123012341202612079859" + std::string(20, '0') + "4142" + std::string(18, 'F'));
     const std::string shown = g_doc.image.Text();
     {
         CEmbedMsgFrm frm;
@@ -114,6 +116,29 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     const int h = grid->viewport()->height();
     EXPECT_EQ(grid->rowHeight(1), h / 17);
     EXPECT_EQ(grid->rowViewportPosition(16) + grid->rowHeight(16), h);
+    // At the window's own size every column caption can be read in full: on one line, or wrapped
+    // within the header row; and every channel row holds a line of text.
+    {
+        CTestFreqFrm natural;
+        natural.OnInitialUpdate();
+        natural.adjustSize();
+        QApplication::processEvents();
+        const QTableWidget* g = natural.Grid();
+        for (int col = 0; col < 3; ++col) {
+            const QTableWidgetItem* header = g->item(0, col);
+            const QFontMetrics metrics(header->font());
+            // The cell's text margins, as the style draws item texts.
+            const int margin = g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1;
+            const int width = g->columnWidth(col) - 2 * margin;
+            const bool oneLine = metrics.horizontalAdvance(header->text()) <= width;
+            const QRect wrapped =
+                metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, header->text());
+            EXPECT_TRUE(oneLine || (g->wordWrap() && wrapped.width() <= width &&
+                                    wrapped.height() + 4 <= g->rowHeight(0)))
+                << header->text().toStdString();
+        }
+        EXPECT_GE(g->rowHeight(1), QFontMetrics(g->item(1, 1)->font()).height());
+    }
 
     auto click = [&](int row, int col) {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},

@@ -233,19 +233,19 @@ TEST_F(ChannelDlgFixture, UncheckingTransmitAndInUseWriteEmptyFields)
 TEST_F(ChannelDlgFixture, ClearingTheReceiveEditAndLeavingChangesNothing)
 {
     const std::string before = g_doc.image.Text();
-    // Left by a click elsewhere, and by Tab, which moves on into the transmit edit.
-    for (bool byTab : {false, true}) {
+    // Left by a click elsewhere, and by Tab or Enter, which move on towards the transmit edit.
+    for (int way : {0, int(Qt::Key_Tab), int(Qt::Key_Return)}) {
         Open(1);
         const QString cell = Cell(1, 1);
         Type(m_dlg->RxEdit(), "");
-        if (byTab) {
-            QTest::keyClick(m_dlg->RxEdit(), Qt::Key_Tab);
+        if (way != 0) {
+            QTest::keyClick(m_dlg->RxEdit(), static_cast<Qt::Key>(way));
         } else {
             Leave();
         }
-        EXPECT_EQ(g_doc.image.Text(), before) << byTab;
-        EXPECT_EQ(Cell(1, 1), cell) << byTab;
-        EXPECT_EQ(Cell(1, 7), Lang(90003)) << byTab;
+        EXPECT_EQ(g_doc.image.Text(), before) << way;
+        EXPECT_EQ(Cell(1, 1), cell) << way;
+        EXPECT_EQ(Cell(1, 7), Lang(90003)) << way;
         EXPECT_FALSE(m_dlg->InUseBox()->isChecked());
         EXPECT_FALSE(m_dlg->DecodeList()->isEnabled());
     }

@@ -135,6 +135,17 @@ TEST_F(PageTest, RowHeightsShareTheGridHeight)
     EXPECT_EQ(t->rowHeight(0), h - 16 * (h / 17));
     EXPECT_EQ(t->columnWidth(1), 113);
     EXPECT_EQ(t->columnWidth(0), 87);
+
+    // At its smallest the page still shows every column, in either language (the Chinese panel is
+    // narrower than the table).
+    for (int language : {kLangEnglish, kLangChinese}) {
+        Start(language);
+        m_page->resize(m_page->minimumSizeHint());
+        QApplication::processEvents();
+        QTableWidget* table = m_page->ChannelTable();
+        EXPECT_LE(table->columnViewportPosition(7) + table->columnWidth(7), table->viewport()->width())
+            << language;
+    }
 }
 
 TEST_F(PageTest, DoubleClickHighlightsTheRowAndOpensTheChannelEditor)

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCursor>
+#include <QEvent>
 #include <QTableWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -32,6 +34,34 @@ std::string RadioImage()
 }
 
 int CountOf(const QString& text, const QString& what) { return text.count(what); }
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// A read window that notes the cursor each time the log changes.
+class CursorWatchingReadDialog : public ReadDialog {
+public:
+    using ReadDialog::ReadDialog;
+    std::vector<Qt::CursorShape> cursors;
+    void ShowLog(const std::string& text) override
+    {
+        const QCursor* cursor = QApplication::overrideCursor();
+        cursors.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
+        ReadDialog::ShowLog(text);
+    }
+};
 
 } // namespace
 
@@ -118,6 +148,49 @@ TEST(ReadDialogTest, FailuresLeaveTheImageAndRetriesAreLogged)
     }
 }
 
+TEST(ReadDialogTest, RepaintsAfterEachBlockUnderTheWaitCursor)
+{
+    WindowTestEnv env;
+    env.Touch(kMarkerServiceUnlock);
+    env.Start();
+    SimulatedRadio radio;
+    radio.SetMemoryHex(RadioImage());
+    CursorWatchingReadDialog dialog(nullptr, PortTo(radio));
+    dialog.show();
+    QCoreApplication::processEvents();
+    PaintCounter progressPaints(dialog.Progress());
+    PaintCounter logPaints(dialog.LogView()->viewport());
+
+    // The transfer holds the event loop: only the forced repaints reach the screen, one per block at
+    // least for the progress bar and for the log.
+    dialog.StartTransfer();
+    ASSERT_TRUE(dialog.LastResult().Succeeded());
+    EXPECT_GE(progressPaints.paints, 16);
+    EXPECT_GE(logPaints.paints, 16);
+
+    // The wait cursor stands while the blocks go and is gone afterwards.
+    ASSERT_FALSE(dialog.cursors.empty());
+    for (Qt::CursorShape shape : dialog.cursors)
+        EXPECT_EQ(shape, Qt::WaitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Also after a radio that never answers; and the message box itself has the normal cursor.
+    SimulatedRadio silent;
+    silent.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}});
+    CursorWatchingReadDialog failing(nullptr, PortTo(silent));
+    bool waitDuringMessage = true;
+    WhenBoxShows([&](QMessageBox* box) {
+        waitDuringMessage = QApplication::overrideCursor() != nullptr &&
+                            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        box->buttons().constFirst()->click();
+    });
+    failing.StartTransfer();
+    MsgBox::SetNonInteractive(true);
+    EXPECT_EQ(failing.LastResult().textNumber, 3006);
+    EXPECT_FALSE(waitDuringMessage);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST(ReadDialogTest, ShrinksWithoutServiceViewAndKeysBehave)
 {
     WindowTestEnv env;
@@ -169,6 +242,15 @@ TEST(WriteDialogTest, WritesTheImageIntoTheRadio)
     dialog.TestButton()->click();
     EXPECT_TRUE(radio.Frames().empty());
     EXPECT_EQ(dialog.Progress()->maximum(), 123);
+    EXPECT_EQ(dialog.Progress()->value(), 123);
+
+    // Enter on the focused Test button is the dry run too, not a write into the radio.
+    dialog.Progress()->reset();
+    QApplication::setActiveWindow(&dialog);
+    dialog.TestButton()->setFocus();
+    ASSERT_TRUE(dialog.TestButton()->hasFocus());
+    QTest::keyClick(dialog.TestButton(), Qt::Key_Return);
+    EXPECT_TRUE(radio.Frames().empty());
     EXPECT_EQ(dialog.Progress()->value(), 123);
 }
 
