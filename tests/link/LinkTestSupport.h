@@ -98,3 +98,15 @@ public:
     bool ok = false;
     std::string openError;
 };
+
+// A fault of the simulated radio on frames beginning with prefix (empty: any): the frame-th such
+// frame and count frames in a row from there (0: all).
+inline SimFault Fault(SimFault::Kind kind, const std::string& prefix, int frame, int count = 1)
+{
+    SimFault f;
+    f.kind = kind;
+    f.prefix = prefix;
+    f.frame = frame;
+    f.count = count;
+    return f;
+}

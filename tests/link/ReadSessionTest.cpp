@@ -22,16 +22,6 @@ std::string PatternImage()
     return BytesToHex(bytes);
 }
 
-SimFault Fault(SimFault::Kind kind, const std::string& prefix, int frame, int count = 1)
-{
-    SimFault f;
-    f.kind = kind;
-    f.prefix = prefix;
-    f.frame = frame;
-    f.count = count;
-    return f;
-}
-
 CodePlugDocument OpenedDocument()
 {
     CodePlugDocument doc;

@@ -13,16 +13,6 @@
 
 namespace {
 
-SimFault Fault(SimFault::Kind kind, const std::string& prefix, int frame, int count = 1)
-{
-    SimFault f;
-    f.kind = kind;
-    f.prefix = prefix;
-    f.frame = frame;
-    f.count = count;
-    return f;
-}
-
 // The band "33" default image with every byte below 0x0340 given a recognisable value.
 CodePlug ImageToWrite()
 {
