@@ -48,3 +48,20 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     }
     QMdiSubWindow::closeEvent(event);
 }
+
+QMdiSubWindow* PageWindow(QWidget* page)
+{
+    for (QWidget* w = page->parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+            return sub;
+    }
+    return nullptr;
+}
+
+void ClosePageWindow(QWidget* page)
+{
+    if (QMdiSubWindow* sub = PageWindow(page))
+        sub->close();
+    else
+        page->close();
+}

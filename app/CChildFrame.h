@@ -19,3 +19,8 @@ private:
     QWidget* m_page;
     bool m_closable;
 };
+
+// The child window that holds page (possibly inside a scroll area), or nullptr.
+QMdiSubWindow* PageWindow(QWidget* page);
+// Closes the child window that holds page, or page itself when it stands alone (as in tests).
+void ClosePageWindow(QWidget* page);

@@ -20,7 +20,7 @@ double KeepInRange(double f)
 // Snapped to the channel grid and kept within the limits the radio accepts.
 double SnapLimit(const std::string& text)
 {
-    double f = FreqTextMHz(text);
+    double f = LeadingNumber(text);
     if (f > 0.0 && f < 1000.0) {
         int stepClass = 0;
         f = LeadingNumber(SnapFreq(FormatMHz(f), 4, stepClass));
@@ -32,7 +32,7 @@ double SnapLimit(const std::string& text)
 // (999.995) is stored as typed rather than as "no frequency".
 std::string LimitField(const std::string& text)
 {
-    const double mhz = FreqTextMHz(text);
+    const double mhz = LeadingNumber(text);
     const std::string field = EncodeFreq(mhz);
     return field.empty() ? FreqTextToBcd(FormatMHz(mhz)) : field;
 }
@@ -49,7 +49,7 @@ std::string FormatIf(double mhz)
 void CorrectLowerLimit(BandLimitValues& v)
 {
     const double low = SnapLimit(v.lower);
-    double high = FreqTextMHz(v.upper);
+    double high = LeadingNumber(v.upper);
     if (high < low) {
         high = low;
     } else if (high > low + kBandMaxSpan) {
@@ -66,7 +66,7 @@ void CorrectLowerLimit(BandLimitValues& v)
 void CorrectUpperLimit(BandLimitValues& v)
 {
     const double high = SnapLimit(v.upper);
-    double low = FreqTextMHz(v.lower);
+    double low = LeadingNumber(v.lower);
     if (low > high) {
         low = high;
     } else if (low < high - kBandMaxSpan) {
@@ -79,7 +79,7 @@ void CorrectUpperLimit(BandLimitValues& v)
 
 void CorrectIntermediateFreq(BandLimitValues& v)
 {
-    double f = FreqTextMHz(v.ifText);
+    double f = LeadingNumber(v.ifText);
     if (f < 0.0) {
         f = 0.0;
     }
@@ -132,6 +132,6 @@ void WriteBandLimits(CodePlug& image, const BandLimitValues& v, const std::strin
     image.Write(Addr::kModelBlock, GetModelHead(0, 1) + customBandCode + "F8FF");
     image.Write(Addr::kCustomLower, LimitField(v.lower));
     image.Write(Addr::kCustomUpper, LimitField(v.upper));
-    image.Write(Addr::kCustomIf, EncodeIntermediateFreq(FreqTextMHz(v.ifText)));
+    image.Write(Addr::kCustomIf, EncodeIntermediateFreq(LeadingNumber(v.ifText)));
     image.WriteByte(Addr::kCustomHighLo, v.highSideLo ? 1 : 0);
 }

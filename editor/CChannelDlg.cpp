@@ -283,7 +283,7 @@ void CChannelDlg::OnTxKillFocus()
     if (!m_pTxEdit->isEnabled()) {
         return;
     }
-    if (FreqTextMHz(Std(m_pTxEdit->text())) != 0.0) {
+    if (LeadingNumber(Std(m_pTxEdit->text())) != 0.0) {
         NormalizeEdit(m_pTxEdit, m_nTxClass);
         m_pTransmit->setChecked(true);
         m_pEncode->setEnabled(true);
@@ -515,7 +515,7 @@ void CChannelDlg::StoreChannel()
         // The record always holds normalised frequencies, even when an edit has not been left yet.
         in.rxText = NormalizeFreqText(rx, g_band.code, in.rxClass);
         const std::string tx = TrimBlanks(Std(m_pTxEdit->text()));
-        if (!tx.empty() && FreqTextMHz(tx) != 0.0) {
+        if (!tx.empty() && LeadingNumber(tx) != 0.0) {
             in.txText = NormalizeFreqText(tx, g_band.code, in.txClass);
         }
         in.decodeTone = Std(m_pDecode->currentText());

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/CChildFrame.h"
 #include "app/AppFont.h"
 #include "app/LangText.h"
 #include "codeplug/Document.h"
@@ -65,11 +66,4 @@ void CEmbedMsgFrm::OnOK()
     CloseWindow();
 }
 
-void CEmbedMsgFrm::CloseWindow()
-{
-    if (QWidget* frame = parentWidget(); frame != nullptr && frame->inherits("QMdiSubWindow")) {
-        frame->close();
-    } else {
-        close();
-    }
-}
+void CEmbedMsgFrm::CloseWindow() { ClosePageWindow(this); }

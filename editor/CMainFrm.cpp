@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
+#include "app/CChildFrame.h"
 #include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
@@ -173,13 +174,8 @@ void CMainFrm::BuildPanel()
 void CMainFrm::OnInitialUpdate()
 {
     setWindowTitle(Lang(4073));
-    // The page sits in its child window, possibly inside a scroll area.
-    for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
-            sub->setWindowTitle(Lang(4073));
-            break;
-        }
-    }
+    if (QMdiSubWindow* sub = PageWindow(this))
+        sub->setWindowTitle(Lang(4073));
     ApplyFonts();
     ApplyCaptions();
 

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "app/CChildFrame.h"
 #include "app/AppFont.h"
 #include "app/DocumentCommands.h"
 #include "app/LangText.h"
@@ -228,11 +229,7 @@ void CTestFreqFrm::OnCancel()
 
 void CTestFreqFrm::CloseWindow()
 {
-    if (QWidget* frame = parentWidget(); frame != nullptr && frame->inherits("QMdiSubWindow")) {
-        frame->close();
-    } else {
-        close();
-    }
+    ClosePageWindow(this);
     UpdateMainTitle();
 }
 

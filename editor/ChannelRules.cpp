@@ -18,15 +18,9 @@ constexpr double kBandTolerance = 0.000001;
 
 double F9ChannelFrequency(int k) { return kF9Base + k * kF9Step; }
 
-double FreqTextMHz(const std::string& text)
-{
-    const double f = LeadingNumber(text);
-    return std::isfinite(f) ? f : 0.0;
-}
-
 std::string NormalizeFreqText(const std::string& text, const std::string& bandCode, int& stepClass)
 {
-    double f = FreqTextMHz(text);
+    double f = LeadingNumber(text);
     if (bandCode == "F9") {
         bool onChannel = false;
         for (int k = 0; k < 8; ++k) {

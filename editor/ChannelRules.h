@@ -12,9 +12,6 @@
 // to 100 ... 999, then snapped to the channel grid. Returns "%9.5f"; stepClass receives 0 or 1.
 std::string NormalizeFreqText(const std::string& text, const std::string& bandCode, int& stepClass);
 
-// The leading number of a frequency text in MHz; a text without a number, "inf" or "nan" reads 0.
-double FreqTextMHz(const std::string& text);
-
 // The eight channel frequencies of band "F9": 446.00625 + k x 0.0125, k = 0 ... 7.
 double F9ChannelFrequency(int k);
 

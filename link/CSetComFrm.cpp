@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/CChildFrame.h"
 #include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/DocumentCommands.h"
@@ -146,10 +147,4 @@ void CSetComFrm::OnCancel()
     UpdateMainTitle();
 }
 
-void CSetComFrm::CloseWindow()
-{
-    if (parentWidget() != nullptr)
-        parentWidget()->close();
-    else
-        close();
-}
+void CSetComFrm::CloseWindow() { ClosePageWindow(this); }

@@ -40,15 +40,8 @@ TransferResult ReadSession::Run()
         const std::string frame = ReadRequestFrame(address, kBlockBytes);
         std::string reply;
         const int rc = ExchangeBlock(m_port, m_log, frame, reply, 4 + kBlockBytes, 0);
-        if (rc == LINK_TIMEOUT) {
-            m_port.Close();
-            m_ui.SetButtonEnabled(true);
-            return ReportTransferEnd(m_ui, TransferStatus::BlockTimeout, 3009);
-        }
-        if (rc != LINK_OK) {
-            m_port.Close();
-            return ReportTransferEnd(m_ui, TransferStatus::BlockFault, 3006);
-        }
+        if (rc != LINK_OK)
+            return ReportBlockFailure(m_port, m_ui, rc);
         const std::string data = reply.substr(8);
 
         std::string ack;

@@ -73,3 +73,13 @@ int ExchangeBlock(SerialPort& port, ExchangeLog& log, const std::string& frame, 
     }
     return rc;
 }
+
+TransferResult ReportBlockFailure(SerialPort& port, LinkUi& ui, int rc)
+{
+    port.Close();
+    if (rc == LINK_TIMEOUT) {
+        ui.SetButtonEnabled(true);
+        return ReportTransferEnd(ui, TransferStatus::BlockTimeout, 3009);
+    }
+    return ReportTransferEnd(ui, TransferStatus::BlockFault, 3006);
+}

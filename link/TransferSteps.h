@@ -30,3 +30,8 @@ std::optional<TransferResult> AcknowledgeConversation(SerialPort& port, LinkUi& 
 // Returns the link result of the last attempt.
 int ExchangeBlock(SerialPort& port, ExchangeLog& log, const std::string& frame, std::string& reply,
                   int replyBytes, int pauseMs);
+
+// The end of a transfer whose block exchange returned rc other than LINK_OK: after three time-outs
+// 3009 with the button enabled again; after any other failure 3006 with the button left disabled.
+// The port is closed either way.
+TransferResult ReportBlockFailure(SerialPort& port, LinkUi& ui, int rc);

@@ -93,15 +93,8 @@ TransferResult WriteSession::Run()
             m_ui.SetButtonEnabled(true);
             return ReportTransferEnd(m_ui, TransferStatus::BlockRejected, 3013);
         }
-        if (rc == LINK_TIMEOUT) {
-            m_port.Close();
-            m_ui.SetButtonEnabled(true);
-            return ReportTransferEnd(m_ui, TransferStatus::BlockTimeout, 3009);
-        }
-        if (rc != LINK_OK) {
-            m_port.Close();
-            return ReportTransferEnd(m_ui, TransferStatus::BlockFault, 3006);
-        }
+        if (rc != LINK_OK)
+            return ReportBlockFailure(m_port, m_ui, rc);
     }
 
     m_port.Close();
