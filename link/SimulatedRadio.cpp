@@ -54,6 +54,7 @@ void SimulatedRadio::Reset()
     m_serviceCodeOk = false;
     m_awaitingCode = false;
     m_dropped = false;
+    m_echoHeader = true;
     m_mode = Mode::Idle;
     m_workValues.assign(256, -1);
     m_faults.clear();
@@ -175,7 +176,7 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
     case 0x52:
         if (ready) {
             const int address = (f[1] << 8) | f[2];
-            r.bytes = f; // header: the request echoed
+            r.bytes = m_echoHeader ? f : Bytes({0xA5, 0xA5, 0xA5, 0xA5}); // header
             for (int i = 0; i < f[3]; ++i)
                 r.bytes.push_back(m_memory[static_cast<std::size_t>((address + i) & 0x3FF)]);
         }

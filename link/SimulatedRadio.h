@@ -51,6 +51,10 @@ public:
     void SetMemoryHex(const std::string& hex);
     std::uint8_t MemoryByte(int address) const { return m_memory[static_cast<std::size_t>(address & 0x3FF)]; }
 
+    // Header of a block read reply: the request echoed (default), or four 0xA5 bytes as a radio that
+    // sends something else there would.
+    void SetEchoHeader(bool on) { m_echoHeader = on; }
+
     // Access query: reply to "15" (0x06 asks for the service code, 0x07 refuses) and to "10".
     void SetWriteAccessReply(std::uint8_t reply) { m_writeAccessReply = reply; }
     void SetReadAccessReply(std::uint8_t reply) { m_readAccessReply = reply; }
@@ -91,6 +95,7 @@ private:
     bool m_serviceCodeOk = false;
     bool m_awaitingCode = false;
     bool m_dropped = false;
+    bool m_echoHeader = true;
     Mode m_mode = Mode::Idle;
     std::vector<int> m_workValues;
     std::vector<SimFault> m_faults;
