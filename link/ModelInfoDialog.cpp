@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,14 +39,19 @@ ModelInfoDialog::ModelInfoDialog(QWidget* parent, const CodePlug& image) : QDial
         m_labels[r] = new QLabel(Text(rows[r].label), this);
         m_values[r] = new QLineEdit(QString::fromStdString(rows[r].value), this);
         m_values[r]->setReadOnly(true);
+        QPalette readOnly = m_values[r]->palette(); // a field to read, not to type into
+        readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+        m_values[r]->setPalette(readOnly);
         m_values[r]->setCursorPosition(0);
-        m_values[r]->setMinimumWidth(m_values[r]->fontMetrics().averageCharWidth() * kValueChars);
+        m_values[r]->setMinimumWidth(
+            m_values[r]->fontMetrics().horizontalAdvance(QString(kValueChars, QLatin1Char('n'))));
         m_labels[r]->setBuddy(m_values[r]);
         grid->addWidget(m_labels[r], r, 0);
         grid->addWidget(m_values[r], r, 1);
     }
     m_ok = new QPushButton(Text(90000), this);
     m_ok->setDefault(true);
+    m_ok->setFocus();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
