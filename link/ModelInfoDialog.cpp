@@ -2,15 +2,14 @@
 #include "link/ModelInfoDialog.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/LangText.h"
 #include "codeplug/ModelInfo.h"
+#include "link/DialogLayout.h"
 
 namespace {
 
@@ -52,14 +51,7 @@ ModelInfoDialog::ModelInfoDialog(QWidget* parent, const CodePlug& image) : QDial
     m_ok = new QPushButton(Text(90000), this);
     m_ok->setDefault(true);
     m_ok->setFocus();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    setFixedSize(sizeHint());
+    LayOutDialog(this, grid, {m_ok});
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -3,14 +3,13 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/LangText.h"
 #include "app/MsgBox.h"
+#include "link/DialogLayout.h"
 
 namespace {
 
@@ -48,15 +47,7 @@ PasswordDialog::PasswordDialog(QWidget* parent, CodePlug& image)
         grid->addWidget(c->confirm, row, 3);
         ++row;
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    setFixedSize(sizeHint());
+    LayOutDialog(this, grid, {m_ok, m_cancel});
 
     connect(m_ok, &QPushButton::clicked, this, &PasswordDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &PasswordDialog::reject);

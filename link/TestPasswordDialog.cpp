@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/AppFont.h"
 #include "app/LangText.h"
 #include "app/MsgBox.h"
+#include "link/DialogLayout.h"
 
 namespace {
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
@@ -32,15 +32,7 @@ TestPasswordDialog::TestPasswordDialog(QWidget* parent, MenuItemEnabler setMenuI
     auto* row = new QHBoxLayout;
     row->addWidget(m_prompt);
     row->addWidget(m_code, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    setFixedSize(sizeHint());
+    LayOutDialog(this, row, {m_ok, m_cancel});
 
     connect(m_ok, &QPushButton::clicked, this, &TestPasswordDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &TestPasswordDialog::reject);

@@ -66,6 +66,18 @@ void Type(QLineEdit* edit, const QString& text)
 
 std::string Field(int address) { return g_doc.image.Read(address, 10); }
 
+// What the window shows for one password: a set one ticked, in both edits, which can be typed into;
+// none with the box clear and both edits empty and disabled.
+void ExpectShown(const PasswordDialog& dlg, PasswordKind kind, const QString& password)
+{
+    const bool set = !password.isEmpty();
+    EXPECT_EQ(dlg.Box(kind)->isChecked(), set) << password.toStdString();
+    EXPECT_EQ(dlg.Edit(kind)->text(), password);
+    EXPECT_EQ(dlg.ConfirmEdit(kind)->text(), password);
+    EXPECT_EQ(dlg.Edit(kind)->isEnabled(), set) << password.toStdString();
+    EXPECT_EQ(dlg.ConfirmEdit(kind)->isEnabled(), set) << password.toStdString();
+}
+
 } // namespace
 
 TEST(PasswordWindow, SetsShowsAndClearsPasswordsInTheCodePlug)
@@ -83,12 +95,8 @@ TEST(PasswordWindow, SetsShowsAndClearsPasswordsInTheCodePlug)
         EXPECT_EQ(dlg.CancelButton()->text(), LangText(90001));
         EXPECT_FALSE(dlg.findChildren<QLabel*>().isEmpty());
         EXPECT_EQ(dlg.findChildren<QLabel*>().first()->text(), LangText(7803));
-        for (PasswordKind kind : {kRead, kWrite}) {
-            EXPECT_FALSE(dlg.Box(kind)->isChecked());
-            EXPECT_FALSE(dlg.Edit(kind)->isEnabled());
-            EXPECT_FALSE(dlg.ConfirmEdit(kind)->isEnabled());
-            EXPECT_EQ(dlg.Edit(kind)->text(), "");
-        }
+        ExpectShown(dlg, kRead, "");
+        ExpectShown(dlg, kWrite, "");
         dlg.Box(kRead)->click();
         Type(dlg.Edit(kRead), "Ab12");
         Type(dlg.ConfirmEdit(kRead), "Ab12");
@@ -119,25 +127,17 @@ TEST(PasswordWindow, SetsShowsAndClearsPasswordsInTheCodePlug)
 
     // Reopening shows them; clearing the read box empties and disables its edits and stores ten 0xFF.
     EXPECT_TRUE(WithCommand<PasswordDialog>(frame, cmd::kRwPassword, [](PasswordDialog& dlg) {
-        EXPECT_TRUE(dlg.Box(kRead)->isChecked());
-        EXPECT_EQ(dlg.Edit(kRead)->text(), "Ab12");
-        EXPECT_EQ(dlg.ConfirmEdit(kRead)->text(), "Ab12");
-        EXPECT_TRUE(dlg.Edit(kRead)->isEnabled());
-        EXPECT_EQ(dlg.Edit(kWrite)->text(), "0123456789");
+        ExpectShown(dlg, kRead, "Ab12");
+        ExpectShown(dlg, kWrite, "0123456789");
         dlg.Box(kRead)->click();
-        EXPECT_EQ(dlg.Edit(kRead)->text(), "");
-        EXPECT_EQ(dlg.ConfirmEdit(kRead)->text(), "");
-        EXPECT_FALSE(dlg.Edit(kRead)->isEnabled());
+        ExpectShown(dlg, kRead, "");
         dlg.OkButton()->click();
     }));
     EXPECT_EQ(Field(0x034C), kNone);
     EXPECT_EQ(Field(0x0356), "4B2F36FA966D0BC1D823");
     EXPECT_TRUE(WithCommand<PasswordDialog>(frame, cmd::kRwPassword, [](PasswordDialog& dlg) {
-        EXPECT_FALSE(dlg.Box(kRead)->isChecked());
-        EXPECT_EQ(dlg.Edit(kRead)->text(), "");
-        EXPECT_FALSE(dlg.Edit(kRead)->isEnabled());
-        EXPECT_FALSE(dlg.ConfirmEdit(kRead)->isEnabled());
-        EXPECT_TRUE(dlg.Box(kWrite)->isChecked());
+        ExpectShown(dlg, kRead, "");
+        ExpectShown(dlg, kWrite, "0123456789");
     }));
 }
 
@@ -353,11 +353,8 @@ TEST(PasswordWindow, WhatTheCommandLineSetsTheWindowShowsAndBack)
     SetNextFileDialogResult(file);
     frame->OnCommand(cmd::kFileOpen);
     EXPECT_TRUE(WithCommand<PasswordDialog>(frame, cmd::kRwPassword, [](PasswordDialog& dlg) {
-        EXPECT_TRUE(dlg.Box(kRead)->isChecked());
-        EXPECT_EQ(dlg.Edit(kRead)->text(), "Ab12");
-        EXPECT_EQ(dlg.ConfirmEdit(kRead)->text(), "Ab12");
-        EXPECT_TRUE(dlg.Box(kWrite)->isChecked());
-        EXPECT_EQ(dlg.Edit(kWrite)->text(), "Zz9");
+        ExpectShown(dlg, kRead, "Ab12");
+        ExpectShown(dlg, kWrite, "Zz9");
         // New read password, no write password.
         dlg.Edit(kRead)->clear();
         dlg.ConfirmEdit(kRead)->clear();
