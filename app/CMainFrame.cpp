@@ -34,7 +34,10 @@
 #include "editor/CMainFrm.h"
 #include "editor/CTestFreqFrm.h"
 #include "link/CSetComFrm.h"
+#include "link/ModelInfoDialog.h"
+#include "link/PasswordDialog.h"
 #include "link/ReadDialog.h"
+#include "link/TestPasswordDialog.h"
 #include "link/WriteDialog.h"
 
 // Resources of a static library must be registered by name from the global namespace.
@@ -196,6 +199,13 @@ bool CMainFrame::MenuHasCommand(int id) const
             return true;
     }
     return false;
+}
+
+void CMainFrame::SetMenuCommandEnabled(int id, bool enabled)
+{
+    // Only a menu item that is there changes: the key of a pruned command keeps working.
+    if (MenuHasCommand(id))
+        Action(id)->setEnabled(enabled);
 }
 
 void CMainFrame::SetPortText(const QString& text)
@@ -377,14 +387,30 @@ void CMainFrame::OnCommand(int id)
     case cmd::kHelpTopics:
         OpenHelp();
         break;
+    case cmd::kModelInfo:
+    case cmd::kRadioInformation: {
+        ModelInfoDialog dialog(this);
+        dialog.exec();
+        break;
+    }
+    case cmd::kTestPassword: {
+        TestPasswordDialog dialog(this, [this](int command, bool on) { SetMenuCommandEnabled(command, on); });
+        dialog.exec();
+        break;
+    }
+    case cmd::kRwPassword: {
+        PasswordDialog dialog(this);
+        dialog.exec();
+        break;
+    }
     case cmd::kAbout: {
         CAboutDlg dialog(this);
         dialog.exec();
         break;
     }
     default:
-        // Print, print preview, the password and model-information windows, optional functions and
-        // key assignment: items present without an effect in this version.
+        // Print, print preview, optional functions and key assignment: items present without an
+        // effect in this version.
         break;
     }
     RefreshTitle();

@@ -26,4 +26,6 @@ inline constexpr int kTestPassword = 210;
 inline constexpr int kRwPassword = 32787;
 inline constexpr int kHelpTopics = 211;
 inline constexpr int kAbout = 57664;
+// Tools menu item that opens the model-information window (whose own item start-up removes).
+inline constexpr int kRadioInformation = 32811;
 } // namespace cmd

@@ -16,3 +16,8 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SimLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SimulatedPort.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PtyRadioServer.cpp)
+# Passwords of the code plug and the service access code.
+target_sources(vpx_link PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/PasswordField.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PasswordForm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ServiceAccess.cpp)

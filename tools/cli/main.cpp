@@ -31,6 +31,7 @@ void PrintUsage(std::ostream& out)
            "  read --port PORT FILE       read the code plug from a radio into FILE\n"
            "  write FILE --port PORT      write FILE into a radio\n"
            "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
+           "  passwords FILE [OPTIONS]    set or clear the read and write passwords of FILE\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -67,8 +68,8 @@ int main(int argc, char** argv)
     InitAppState(appDir);
 
     const std::map<std::string, int (*)(const CliArgs&)> commands = {
-        {"new", CmdNew},   {"show", CmdShow},   {"convert", CmdConvert},
-        {"read", CmdRead}, {"write", CmdWrite}, {"sim", CmdSim},
+        {"new", CmdNew},     {"show", CmdShow}, {"convert", CmdConvert},     {"read", CmdRead},
+        {"write", CmdWrite}, {"sim", CmdSim},   {"passwords", CmdPasswords},
     };
     auto it = commands.find(args[0]);
     if (it == commands.end()) {
