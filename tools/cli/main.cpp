@@ -31,6 +31,9 @@ void PrintUsage(std::ostream& out)
            "  read --port PORT FILE       read the code plug from a radio into FILE\n"
            "  write FILE --port PORT      write FILE into a radio\n"
            "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
+           "  export-csv FILE OUT.csv     write the channels to a channel-list file (CSV)\n"
+           "  import-csv FILE IN.csv [OUT.dat] [--partial]\n"
+           "                              replace the channels by those of a channel-list file\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -67,8 +70,8 @@ int main(int argc, char** argv)
     InitAppState(appDir);
 
     const std::map<std::string, int (*)(const CliArgs&)> commands = {
-        {"new", CmdNew},   {"show", CmdShow},   {"convert", CmdConvert},
-        {"read", CmdRead}, {"write", CmdWrite}, {"sim", CmdSim},
+        {"new", CmdNew},     {"show", CmdShow}, {"convert", CmdConvert},      {"read", CmdRead},
+        {"write", CmdWrite}, {"sim", CmdSim},   {"export-csv", CmdExportCsv}, {"import-csv", CmdImportCsv},
     };
     auto it = commands.find(args[0]);
     if (it == commands.end()) {
