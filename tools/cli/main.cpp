@@ -70,9 +70,14 @@ int main(int argc, char** argv)
     InitAppState(appDir);
 
     const std::map<std::string, int (*)(const CliArgs&)> commands = {
-        {"new", CmdNew},     {"show", CmdShow}, {"convert", CmdConvert},      {"read", CmdRead},
-        {"write", CmdWrite}, {"sim", CmdSim},   {"export-csv", CmdExportCsv}, {"import-csv", CmdImportCsv},
+        {"new", CmdNew},   {"show", CmdShow},   {"convert", CmdConvert},
+        {"read", CmdRead}, {"write", CmdWrite}, {"sim", CmdSim},
     };
+    // Channel lists in the common CSV layout.
+    const std::map<std::string, int (*)(const CliArgs&)> csvCommands = {{"export-csv", CmdExportCsv},
+                                                                        {"import-csv", CmdImportCsv}};
+    if (auto csv = csvCommands.find(args[0]); csv != csvCommands.end())
+        return csv->second(CliArgs(args.begin() + 1, args.end()));
     auto it = commands.find(args[0]);
     if (it == commands.end()) {
         std::cerr << "vpxds-cli: unknown command '" << args[0] << "'\n";
