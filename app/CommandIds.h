@@ -26,4 +26,8 @@ inline constexpr int kTestPassword = 210;
 inline constexpr int kRwPassword = 32787;
 inline constexpr int kHelpTopics = 211;
 inline constexpr int kAbout = 57664;
+inline constexpr int kEditUndo = 33000;
+inline constexpr int kEditRedo = 33001;
+inline constexpr int kImportChannels = 33002;
+inline constexpr int kExportChannels = 33003;
 } // namespace cmd

@@ -13,6 +13,7 @@ class QLabel;
 class QTableWidget;
 class QEvent;
 class CChannelTable;
+class CChannelTableActions;
 class CInterfaceLock;
 class CSpinEdit;
 
@@ -39,6 +40,8 @@ public:
     void RefreshPriorityChannelList();
 
     QTableWidget* ChannelTable() const;       // 17 x 8: row 0 header, column 0 channel number
+    CChannelTable* Table() const { return m_table; }
+    CChannelTableActions* TableActions() const { return m_tableActions; } // copy, cut, paste, delete
     void TakeRowSnapshot(int row);            // fills m_rowSnapshot from columns 1,2,3,4,7,5,6 of row
     void PaintRow(int row, bool highlighted); // white-on-blue or black-on-white for columns 1..7,
                                               // then re-marks out-of-band frequency cells red
@@ -115,6 +118,7 @@ private:
     CSpinEdit* m_spnPause = nullptr;
     CSpinEdit* m_spnDwell = nullptr;
     CChannelTable* m_table = nullptr;
+    CChannelTableActions* m_tableActions = nullptr;
     CInterfaceLock* m_lock = nullptr;
     bool m_bLoading = false; // controls are being filled from the image: their signals store nothing
 };

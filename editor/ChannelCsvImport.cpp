@@ -284,6 +284,7 @@ ChannelImportResult ImportChannelsCsv(CodePlug& image, const std::string& text,
             StoreRow(next, n, ChannelPlanRow{});
     for (const ChannelPlanRow& row : plan.rows) {
         StoreRow(next, row.location, row);
+        ++result.rows;
         result.channels += row.inUse ? 1 : 0;
     }
     DropStalePriorityChannel(next);
@@ -312,6 +313,7 @@ ChannelImportResult PasteChannelsText(CodePlug& image, const std::string& text, 
     CodePlug next = image;
     for (std::size_t i = 0; i < plan.rows.size(); ++i) {
         StoreRow(next, first + static_cast<int>(i), plan.rows[i]);
+        ++result.rows;
         result.channels += plan.rows[i].inUse ? 1 : 0;
     }
     DropStalePriorityChannel(next);

@@ -41,7 +41,8 @@ ChannelPlan ReadChannelPlan(const std::string& text, const ChannelImportOptions&
 
 struct ChannelImportResult {
     std::vector<CsvRowError> errors;
-    int channels = 0;     // channels the rows were stored into
+    int rows = 0;         // rows stored (a row may empty its channel)
+    int channels = 0;     // channels in use among them
     bool applied = false; // the image was changed (it may end up equal to before)
 };
 

@@ -15,4 +15,5 @@ target_sources(vpx_editorcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CsvText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CsvToneColumns.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChannelCsv.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ChannelCsvImport.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ChannelCsvImport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RowSelection.cpp)
