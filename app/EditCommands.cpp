@@ -68,7 +68,8 @@ void ImportChannelsCommand(QWidget* parent)
     ChannelImportResult result;
     {
         EditStep step;
-        result = ImportChannelsCsv(g_doc.image, text, CChannelTableActions::ImportOptionsOf(g_pMainView), false);
+        result =
+            ImportChannelsCsv(g_doc.image, text, CChannelTableActions::ImportOptionsOf(g_pMainView), false);
     }
     if (!result.applied) {
         ShowMessage(CChannelTableActions::ErrorMessage(result.errors));

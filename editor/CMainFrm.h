@@ -39,7 +39,7 @@ public:
     // Rebuilds the priority-channel list from the channels in use, keeping the selection when possible.
     void RefreshPriorityChannelList();
 
-    QTableWidget* ChannelTable() const;       // 17 x 8: row 0 header, column 0 channel number
+    QTableWidget* ChannelTable() const; // 17 x 8: row 0 header, column 0 channel number
     CChannelTable* Table() const { return m_table; }
     CChannelTableActions* TableActions() const { return m_tableActions; } // copy, cut, paste, delete
     void TakeRowSnapshot(int row);            // fills m_rowSnapshot from columns 1,2,3,4,7,5,6 of row

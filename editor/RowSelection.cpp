@@ -63,7 +63,10 @@ void RowSelection::Clear()
     m_anchor = m_current = 0;
 }
 
-bool RowSelection::IsSelected(int row) const { return Valid(row) && m_selected[static_cast<std::size_t>(row - 1)]; }
+bool RowSelection::IsSelected(int row) const
+{
+    return Valid(row) && m_selected[static_cast<std::size_t>(row - 1)];
+}
 
 std::vector<int> RowSelection::Rows() const
 {

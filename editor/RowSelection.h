@@ -18,7 +18,7 @@ public:
     void Clear();
 
     bool IsSelected(int row) const;
-    std::vector<int> Rows() const; // ascending
+    std::vector<int> Rows() const;            // ascending
     int Current() const { return m_current; } // 0 when nothing was clicked yet
     // Where a paste begins: the topmost selected row, else the current row, else row 1.
     int PasteRow() const;

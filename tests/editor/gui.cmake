@@ -11,3 +11,7 @@ add_dependencies(page_gui_test vpxds-cli)
 add_executable(page_screenshot ${CMAKE_CURRENT_LIST_DIR}/page_screenshot.cpp)
 target_link_libraries(page_screenshot PRIVATE vpx_gui)
 target_compile_definitions(page_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# Channel table copy, cut, paste, delete, undo and redo; the main window's channel-list commands.
+vpx_gui_test(csv_gui_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/csv_TableTest.cpp ${CMAKE_CURRENT_LIST_DIR}/csv_WindowTest.cpp
+  LIBS vpx_gui)
