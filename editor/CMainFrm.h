@@ -39,9 +39,7 @@ public:
     // Rebuilds the priority-channel list from the channels in use, keeping the selection when possible.
     void RefreshPriorityChannelList();
 
-    QTableWidget* ChannelTable() const; // 17 x 8: row 0 header, column 0 channel number
-    CChannelTable* Table() const { return m_table; }
-    CChannelTableActions* TableActions() const { return m_tableActions; } // copy, cut, paste, delete
+    QTableWidget* ChannelTable() const;       // 17 x 8: row 0 header, column 0 channel number
     void TakeRowSnapshot(int row);            // fills m_rowSnapshot from columns 1,2,3,4,7,5,6 of row
     void PaintRow(int row, bool highlighted); // white-on-blue or black-on-white for columns 1..7,
                                               // then re-marks out-of-band frequency cells red
@@ -54,6 +52,10 @@ public:
     void WriteRowToTable(int row);
     // Marks the rx/tx cells of every row red when outside the band limits.
     void MarkOutOfBandCells();
+
+    // The table with its row selection, and its copy, cut, paste and delete commands.
+    CChannelTable* Table() const { return m_table; }
+    CChannelTableActions* TableActions() const { return m_tableActions; }
 
     int m_nSelRow = 0;         // row last opened in the channel editor (0 = none)
     int m_nCurRow = 0;         // row being edited

@@ -15,3 +15,7 @@ target_compile_definitions(page_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURC
 vpx_gui_test(csv_gui_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/csv_TableTest.cpp ${CMAKE_CURRENT_LIST_DIR}/csv_WindowTest.cpp
   LIBS vpx_gui)
+# Screenshots of the channel table with a selection and its context menu (run by hand: csv_screenshot).
+add_executable(csv_screenshot ${CMAKE_CURRENT_LIST_DIR}/csv_screenshot.cpp)
+target_link_libraries(csv_screenshot PRIVATE vpx_gui)
+target_compile_definitions(csv_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

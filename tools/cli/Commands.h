@@ -6,14 +6,16 @@
 
 using CliArgs = std::vector<std::string>;
 
-int CmdNew(const CliArgs& args);       // new [--band CODE] FILE
-int CmdShow(const CliArgs& args);      // show FILE [--json]
-int CmdConvert(const CliArgs& args);   // convert IN OUT
-int CmdRead(const CliArgs& args);      // read --port PORT FILE [--log]
-int CmdWrite(const CliArgs& args);     // write FILE --port PORT [--log]
-int CmdSim(const CliArgs& args);       // sim [options]: simulated radio on a pseudo-terminal
-int CmdExportCsv(const CliArgs& args); // export-csv FILE OUT.csv
-int CmdImportCsv(const CliArgs& args); // import-csv FILE IN.csv [OUT.dat] [--partial]
+int CmdNew(const CliArgs& args);     // new [--band CODE] FILE
+int CmdShow(const CliArgs& args);    // show FILE [--json]
+int CmdConvert(const CliArgs& args); // convert IN OUT
+int CmdRead(const CliArgs& args);    // read --port PORT FILE [--log]
+int CmdWrite(const CliArgs& args);   // write FILE --port PORT [--log]
+int CmdSim(const CliArgs& args);     // sim [options]: simulated radio on a pseudo-terminal
+
+// Channel lists: export-csv FILE OUT.csv; import-csv FILE IN.csv [OUT.dat] [--partial].
+int CmdExportCsv(const CliArgs& args);
+int CmdImportCsv(const CliArgs& args);
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());
