@@ -1,5 +1,5 @@
-// Shared material of the channel-list tests: an application directory with the project's texts, and a
-// code plug holding every tone combination of the layout, both bandwidths, both step classes, a
+// Shared material of the channel-list tests: the channel editor's test directory (project texts, tone
+// settings), and a code plug holding every tone combination of the layout, both bandwidths, both step classes, a
 // receive-only and an empty channel, with the channel-list file written by hand for it.
 #pragma once
 
@@ -8,17 +8,9 @@
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodePlug.h"
 #include "codeplug/ModelCatalogue.h"
-#include "tests/support/TestAppDir.h"
+#include "chanedit_TestDir.h"
 
-class CsvTestDir : public TestAppDir {
-public:
-    explicit CsvTestDir(int language = kLangEnglish) : TestAppDir("vpx-csv-", Texts::Project)
-    {
-        g_nLanguage = language;
-        g_bLockInterface = false;
-    }
-    void AllowIllegalTones() const { WriteFile("system.ini", "[option]\nallow_illegal_qtdqt=yes\n"); }
-};
+using CsvTestDir = ChanEditTestDir;
 
 // A channel as the channel editor stores it: texts, wide, high power, scan.
 inline void PutChannel(CodePlug& image, int n, const std::string& rx, const std::string& tx,
