@@ -28,7 +28,7 @@ CodePlug EmptyTable()
     return image;
 }
 
-// Imports text into a fresh band-33 code plug with the editor page's channel defaults.
+// Imports text into image with the channel defaults of a new editor page (or those given).
 ChannelImportResult Import(CodePlug& image, const std::string& text, bool partial = false,
                            ChannelImportOptions options = {})
 {
@@ -122,6 +122,22 @@ TEST(ChannelCsv, ImportReadsTheOlderFormReorderedColumnsAndHandWrittenFiles)
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(Channel(image, n), Channel(expected, n)) << n;
     EXPECT_EQ(image.Read(Addr::kScanFlags, 2), expected.Read(Addr::kScanFlags, 2));
+}
+
+TEST(ChannelCsv, ImportReadsRowsAsOtherToolsWriteThem)
+{
+    CsvTestDir dir;
+    const std::string text =
+        Header() + "1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,5.0W,,,,,\n"
+                   "2,,438.500000,split,430.900000,TSQL,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,\n"
+                   "3,,462.562500,,0.000000,Cross,100.0,88.5,023,NR,754,Tone->DTCS,FM,12.50,S,1.0W,,,,,\n";
+    CodePlug image(BuildBandImage("33"));
+    ASSERT_TRUE(Import(image, text).errors.empty());
+    CodePlug expected = EmptyTable();
+    PutChannel(expected, 1, "446.00625", "446.00625", "", "", false, true, true);
+    PutChannel(expected, 2, "438.50000", "430.90000", "88.5", "88.5", true, true, true);
+    PutChannel(expected, 3, "462.56250", "462.56250", "D754I", "100.0", true, false, false);
+    EXPECT_EQ(image.Text(), expected.Text());
 }
 
 TEST(ChannelCsv, PowerAndModeAreReadAsTheToolsWriteThem)

@@ -1,6 +1,6 @@
 // Shared material of the channel-list tests: the channel editor's test directory (project texts, tone
-// settings), and a code plug holding every tone combination of the layout, both bandwidths, both step classes, a
-// receive-only and an empty channel, with the channel-list file written by hand for it.
+// settings), and a code plug holding every tone combination of the layout, both bandwidths, both step
+// classes, a receive-only and an empty channel, with the channel-list file written by hand for it.
 #pragma once
 
 #include <string>
