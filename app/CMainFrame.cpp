@@ -23,6 +23,7 @@
 #include "app/COptionsDlg.h"
 #include "app/CommandIds.h"
 #include "app/DocumentCommands.h"
+#include "app/EditCommands.h"
 #include "app/LangText.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainMenu.h"
@@ -238,6 +239,7 @@ void CMainFrame::RefreshTitle()
         m_portPane->setText(m_portText);
     if (QAction* testFreq = Action(cmd::kTestFrequency))
         testFreq->setEnabled(g_bTestEnabled);
+    UpdateEditActions(Action(cmd::kEditUndo), Action(cmd::kEditRedo));
 }
 
 QMdiSubWindow* CMainFrame::AddChild(QWidget* page, const QString& title)
@@ -374,6 +376,7 @@ void CMainFrame::OnCommand(int id)
     case cmd::kWriteData: {
         WriteDialog dialog(this);
         dialog.exec();
+        g_doc.history.Absorb(g_doc.image); // the byte a write normalises is no change of the user's
         break;
     }
     case cmd::kTestMode:
@@ -403,6 +406,18 @@ void CMainFrame::OnCommand(int id)
         dialog.exec();
         break;
     }
+    case cmd::kEditUndo:
+        EditUndo();
+        break;
+    case cmd::kEditRedo:
+        EditRedo();
+        break;
+    case cmd::kImportChannels:
+        ImportChannelsCommand(this);
+        break;
+    case cmd::kExportChannels:
+        ExportChannelsCommand(this);
+        break;
     case cmd::kAbout: {
         CAboutDlg dialog(this);
         dialog.exec();

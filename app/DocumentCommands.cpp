@@ -26,8 +26,10 @@ QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
 // "Code plug files (*.dat)" in the current language.
 QString DataFileFilter() { return Text(2013) + QStringLiteral(" (*.dat)"); }
 
+} // namespace
+
 // The path chosen in a file dialog, or empty for Cancel. Tests answer through SetNextFileDialogResult.
-QString AskFileName(QWidget* parent, bool forSave)
+QString AskFilePath(QWidget* parent, bool forSave, const QString& filter, const QString& suffix)
 {
     if (s_nextFileDialogResult) {
         QString path = *s_nextFileDialogResult;
@@ -37,8 +39,8 @@ QString AskFileName(QWidget* parent, bool forSave)
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return QString(); // headless: nobody can answer a dialog, so it counts as cancelled
     QFileDialog dialog(parent);
-    dialog.setNameFilter(DataFileFilter());
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     if (forSave) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile); // the dialog asks before replacing an existing file
@@ -49,6 +51,13 @@ QString AskFileName(QWidget* parent, bool forSave)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+namespace {
+
+QString AskFileName(QWidget* parent, bool forSave)
+{
+    return AskFilePath(parent, forSave, DataFileFilter(), QStringLiteral("dat"));
 }
 
 // The name a code plug goes by in prompts: its file, or the word for "no file".

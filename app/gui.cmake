@@ -9,6 +9,7 @@ target_sources(vpx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CMainFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/COptionsDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DocumentCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EditCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FirstPaintProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LanguageSwitch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp

@@ -24,6 +24,7 @@
 #include "editor/BandSelectionFlow.h"
 #include "editor/CChannelDlg.h"
 #include "editor/CChannelTable.h"
+#include "editor/CChannelTableActions.h"
 #include "editor/CSpinEdit.h"
 #include "editor/ChannelTableLogic.h"
 #include "editor/InterfaceLock.h"
@@ -169,6 +170,7 @@ void CMainFrm::BuildPanel()
     for (CSpinEdit* spin : {m_spnScanBackA, m_spnScanBackB, m_spnPause, m_spnDwell})
         spin->Edit()->installEventFilter(this);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &CMainFrm::OnCellDoubleClicked);
+    m_tableActions = new CChannelTableActions(this, m_table);
 }
 
 void CMainFrm::OnInitialUpdate()
@@ -289,6 +291,7 @@ void CMainFrm::LoadFromImage()
 
 void CMainFrm::StoreToImage()
 {
+    EditStep step; // a panel change is one undoable step (or part of the change that called it)
     PanelState s;
     s.model = m_cmbModel->currentIndex();
     s.voiceLanguage = m_cmbVoice->currentIndex();

@@ -9,6 +9,8 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "tests/support/TestAppDir.h"
+
 struct CliResult {
     int exitCode;
     std::string out, err;
@@ -21,6 +23,7 @@ public:
         : m_dir(std::move(appDir)), m_program(std::string(VPX_BIN_DIR) + "/vpxds-cli")
     {
     }
+    explicit CliRunner(const TestAppDir& dir) : CliRunner(dir.Path()) {}
     bool Available() const { return std::filesystem::exists(m_program); }
 
     // arguments: the command line after --appdir, quoted for the shell by the caller.

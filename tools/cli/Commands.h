@@ -14,5 +14,9 @@ int CmdWrite(const CliArgs& args);     // write FILE --port PORT [--log]
 int CmdSim(const CliArgs& args);       // sim [options]: simulated radio on a pseudo-terminal
 int CmdPasswords(const CliArgs& args); // passwords FILE [--read TEXT|--clear-read] [--write ...]
 
+// Channel lists: export-csv FILE OUT.csv; import-csv FILE IN.csv [OUT.dat] [--partial].
+int CmdExportCsv(const CliArgs& args);
+int CmdImportCsv(const CliArgs& args);
+
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

@@ -32,6 +32,9 @@ void PrintUsage(std::ostream& out)
            "  write FILE --port PORT      write FILE into a radio\n"
            "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
            "  passwords FILE [OPTIONS]    set or clear the read and write passwords of FILE\n"
+           "  export-csv FILE OUT.csv     write the channels to a channel-list file (CSV)\n"
+           "  import-csv FILE IN.csv [OUT.dat] [--partial]\n"
+           "                              replace the channels by those of a channel-list file\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -67,10 +70,20 @@ int main(int argc, char** argv)
     }
     InitAppState(appDir);
 
+    // One command a line: new commands are added in their own line.
+    // clang-format off
     const std::map<std::string, int (*)(const CliArgs&)> commands = {
-        {"new", CmdNew},     {"show", CmdShow}, {"convert", CmdConvert},     {"read", CmdRead},
-        {"write", CmdWrite}, {"sim", CmdSim},   {"passwords", CmdPasswords},
+        {"new", CmdNew},
+        {"show", CmdShow},
+        {"convert", CmdConvert},
+        {"read", CmdRead},
+        {"write", CmdWrite},
+        {"sim", CmdSim},
+        {"passwords", CmdPasswords},
+        {"export-csv", CmdExportCsv},
+        {"import-csv", CmdImportCsv},
     };
+    // clang-format on
     auto it = commands.find(args[0]);
     if (it == commands.end()) {
         std::cerr << "vpxds-cli: unknown command '" << args[0] << "'\n";
