@@ -36,6 +36,7 @@
 #include "link/CSetComFrm.h"
 #include "link/ReadDialog.h"
 #include "link/WriteDialog.h"
+#include "print/qt/ReportPrinting.h"
 
 // Resources of a static library must be registered by name from the global namespace.
 static void InitProgramResources() { Q_INIT_RESOURCE(vpxds); }
@@ -377,14 +378,23 @@ void CMainFrame::OnCommand(int id)
     case cmd::kHelpTopics:
         OpenHelp();
         break;
+    case cmd::kFilePrint:
+        PrintReportFromMenu(this);
+        break;
+    case cmd::kFilePrintPreview:
+        PreviewReport(this);
+        break;
+    case cmd::kFileExportReportPdf:
+        ExportReportPdf(this);
+        break;
     case cmd::kAbout: {
         CAboutDlg dialog(this);
         dialog.exec();
         break;
     }
     default:
-        // Print, print preview, the password and model-information windows, optional functions and
-        // key assignment: items present without an effect in this version.
+        // The password and model-information windows, optional functions and key assignment: items
+        // present without an effect in this version.
         break;
     }
     RefreshTitle();

@@ -26,4 +26,5 @@ inline constexpr int kTestPassword = 210;
 inline constexpr int kRwPassword = 32787;
 inline constexpr int kHelpTopics = 211;
 inline constexpr int kAbout = 57664;
+inline constexpr int kFileExportReportPdf = 33050; // File > Export report as PDF (after Print)
 } // namespace cmd

@@ -40,6 +40,7 @@ std::vector<Popup> MenuLayout()
           {cmd::kFileSaveAs, 5, nullptr, "Ctrl+A"},
           {0, 0, nullptr, ""},
           {cmd::kFilePrint, 21, nullptr, ""},
+          {cmd::kFileExportReportPdf, 9510, nullptr, ""},
           {cmd::kFilePrintPreview, 20, nullptr, ""},
           {0, 0, nullptr, ""},
           {cmd::kAppExit, 6, nullptr, ""}}},

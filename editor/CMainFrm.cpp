@@ -287,7 +287,9 @@ void CMainFrm::LoadFromImage()
     m_bLoading = wasLoading;
 }
 
-void CMainFrm::StoreToImage()
+void CMainFrm::StoreToImage() { StorePanelState(g_doc.image, CurrentPanelState(), g_band.code); }
+
+PanelState CMainFrm::CurrentPanelState() const
 {
     PanelState s;
     s.model = m_cmbModel->currentIndex();
@@ -305,7 +307,7 @@ void CMainFrm::StoreToImage()
     s.revertData = SelectedData(m_cmbRevert, DataAt(RevertEntries(s.priorityMode), 0));
     s.pause = m_spnPause->Edit()->text().toStdString();
     s.dwell = m_spnDwell->Edit()->text().toStdString();
-    StorePanelState(g_doc.image, s, g_band.code);
+    return s;
 }
 
 void CMainFrm::RefreshPriorityChannelList()

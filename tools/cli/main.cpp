@@ -31,6 +31,7 @@ void PrintUsage(std::ostream& out)
            "  read --port PORT FILE       read the code plug from a radio into FILE\n"
            "  write FILE --port PORT      write FILE into a radio\n"
            "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
+           "  report FILE OUT.pdf         write the code-plug report as a PDF file\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -66,10 +67,11 @@ int main(int argc, char** argv)
     }
     InitAppState(appDir);
 
-    const std::map<std::string, int (*)(const CliArgs&)> commands = {
+    std::map<std::string, int (*)(const CliArgs&)> commands = {
         {"new", CmdNew},   {"show", CmdShow},   {"convert", CmdConvert},
         {"read", CmdRead}, {"write", CmdWrite}, {"sim", CmdSim},
     };
+    commands.emplace("report", CmdReport); // the one command that brings up Qt Gui (offscreen) for its PDF
     auto it = commands.find(args[0]);
     if (it == commands.end()) {
         std::cerr << "vpxds-cli: unknown command '" << args[0] << "'\n";
