@@ -3,8 +3,11 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -42,10 +45,6 @@ CPrintPreviewFrame::CPrintPreviewFrame(const ReportJob& job, QWidget* parent) : 
     setWindowIcon(QIcon(QStringLiteral(":/vpxds/preview.png")));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowMinimizeButtonHint);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kPreviewBackground);
-    setPalette(pal);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -89,8 +88,7 @@ bool CPrintPreviewFrame::CreateToolBar()
     m_toolBar->setMovable(false);
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_toolBar->setAutoFillBackground(true); // the toolbar keeps the ordinary window colour
-    m_toolBar->setPalette(QPalette());
+    m_toolBar->setAutoFillBackground(true); // over the window's own background
     UseAppFont(m_toolBar);
     auto add = [this, &images, &captions](Button button, void (CPrintPreviewFrame::*slot)()) {
         QAction* action = m_toolBar->addAction(QIcon(images[button]), captions[button].trimmed());
@@ -112,10 +110,20 @@ bool CPrintPreviewFrame::CreateToolBar()
     return true;
 }
 
+void CPrintPreviewFrame::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kPreviewBackground);
+}
+
 int CPrintPreviewFrame::exec()
 {
     if (m_job.rowCount <= 0)
         return QDialog::Rejected; // nothing to show: the window closes as it opens
+    // The whole work area, also where no window manager carries out the maximised state.
+    if (const QScreen* screen =
+            parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     return QDialog::exec();
 }

@@ -34,6 +34,9 @@ public:
     void OnLastPage();
     void OnPrint();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool CreateToolBar();
     void ShowPage(int page);
