@@ -112,10 +112,7 @@ ReportJob ReportJobOfPage(int copies, bool printing)
             source.table.push_back(cells);
         }
     }
-    ReportModel model = BuildReportModel(source, CurrentReportContext());
-    if (g_pMainView == nullptr)
-        model.rows.clear();
-    return MakeReportJob(std::move(model), copies, printing);
+    return MakeReportJob(BuildReportModel(source, CurrentReportContext()), copies, printing);
 }
 
 void PreviewReport(QWidget* parent)
