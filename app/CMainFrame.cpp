@@ -40,6 +40,7 @@
 #include "link/ReadDialog.h"
 #include "link/TestPasswordDialog.h"
 #include "link/WriteDialog.h"
+#include "print/qt/ReportPrinting.h"
 
 // Resources of a static library must be registered by name from the global namespace.
 static void InitProgramResources() { Q_INIT_RESOURCE(vpxds); }
@@ -418,14 +419,22 @@ void CMainFrame::OnCommand(int id)
     case cmd::kExportChannels:
         ExportChannelsCommand(this);
         break;
+    case cmd::kFilePrint:
+        PrintReportFromMenu(this);
+        break;
+    case cmd::kFilePrintPreview:
+        PreviewReport(this);
+        break;
+    case cmd::kFileExportReportPdf:
+        ExportReportPdf(this);
+        break;
     case cmd::kAbout: {
         CAboutDlg dialog(this);
         dialog.exec();
         break;
     }
     default:
-        // Print, print preview, optional functions and key assignment: items present without an
-        // effect in this version.
+        // Optional functions and key assignment: items present without an effect in this version.
         break;
     }
     RefreshTitle();

@@ -32,4 +32,5 @@ inline constexpr int kEditUndo = 33000;
 inline constexpr int kEditRedo = 33001;
 inline constexpr int kImportChannels = 33002;
 inline constexpr int kExportChannels = 33003;
+inline constexpr int kFileExportReportPdf = 33050; // File > Export report as PDF (after Print)
 } // namespace cmd

@@ -26,10 +26,16 @@ QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
 // "Code plug files (*.dat)" in the current language.
 QString DataFileFilter() { return Text(2013) + QStringLiteral(" (*.dat)"); }
 
+// The path chosen in a code-plug file dialog, or empty for Cancel.
+QString AskFileName(QWidget* parent, bool forSave)
+{
+    return AskFileNameFor(parent, forSave, DataFileFilter(), QStringLiteral("dat"), QString());
+}
+
 } // namespace
 
-// The path chosen in a file dialog, or empty for Cancel. Tests answer through SetNextFileDialogResult.
-QString AskFilePath(QWidget* parent, bool forSave, const QString& filter, const QString& suffix)
+QString AskFileNameFor(QWidget* parent, bool forSave, const QString& filter, const QString& suffix,
+                       const QString& suggested)
 {
     if (s_nextFileDialogResult) {
         QString path = *s_nextFileDialogResult;
@@ -48,17 +54,14 @@ QString AskFilePath(QWidget* parent, bool forSave, const QString& filter, const 
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
 }
 
 namespace {
-
-QString AskFileName(QWidget* parent, bool forSave)
-{
-    return AskFilePath(parent, forSave, DataFileFilter(), QStringLiteral("dat"));
-}
 
 // The name a code plug goes by in prompts: its file, or the word for "no file".
 QString DocumentName() { return g_doc.path.empty() ? Text(90026) : QString::fromStdString(g_doc.path); }

@@ -43,6 +43,7 @@ std::vector<Popup> MenuLayout()
           {cmd::kExportChannels, 9571, nullptr, ""},
           {0, 0, nullptr, ""},
           {cmd::kFilePrint, 21, nullptr, ""},
+          {cmd::kFileExportReportPdf, 9510, nullptr, ""},
           {cmd::kFilePrintPreview, 20, nullptr, ""},
           {0, 0, nullptr, ""},
           {cmd::kAppExit, 6, nullptr, ""}}},

@@ -292,6 +292,11 @@ void CMainFrm::LoadFromImage()
 void CMainFrm::StoreToImage()
 {
     EditStep step; // a panel change is one undoable step (or part of the change that called it)
+    StorePanelState(g_doc.image, CurrentPanelState(), g_band.code);
+}
+
+PanelState CMainFrm::CurrentPanelState() const
+{
     PanelState s;
     s.model = m_cmbModel->currentIndex();
     s.voiceLanguage = m_cmbVoice->currentIndex();
@@ -308,7 +313,7 @@ void CMainFrm::StoreToImage()
     s.revertData = SelectedData(m_cmbRevert, DataAt(RevertEntries(s.priorityMode), 0));
     s.pause = m_spnPause->Edit()->text().toStdString();
     s.dwell = m_spnDwell->Edit()->text().toStdString();
-    StorePanelState(g_doc.image, s, g_band.code);
+    return s;
 }
 
 void CMainFrm::RefreshPriorityChannelList()

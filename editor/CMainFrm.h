@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "editor/PanelLogic.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -36,6 +38,8 @@ public:
     void LoadFromImage();
     // Writes every panel setting to the image.
     void StoreToImage();
+    // What the panel's controls show now (selections and edit texts), as StoreToImage writes it.
+    PanelState CurrentPanelState() const;
     // Rebuilds the priority-channel list from the channels in use, keeping the selection when possible.
     void RefreshPriorityChannelList();
 

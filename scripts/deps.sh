@@ -3,6 +3,8 @@
 set -euo pipefail
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-serialport-dev
           qt6-translations-l10n libxlsxwriter-dev xvfb xauth fonts-noto-cjk)
+# The report: a Ming face for Chinese reports whose PDF text reads back as drawn; the PDF tools for its tests.
+PACKAGES+=(fonts-arphic-uming poppler-utils)
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -73,6 +73,7 @@ std::vector<int> NumbersInUse()
     range(8000, 8006);   // model information
     n.push_back(9540);   // Tools menu: radio information
     n.push_back(9703);   // password characters
+    range(9510, 9517);   // report: PDF export, preview window, go-to-page dialog
     range(90000, 90039); // common words
     return n;
 }

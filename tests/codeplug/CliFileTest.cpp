@@ -1,6 +1,8 @@
 // vpxds-cli "new" and "convert" as a user runs them: files written, refusals with their text numbers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "codeplug/AddressMap.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/HexText.h"

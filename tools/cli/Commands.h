@@ -17,6 +17,7 @@ int CmdPasswords(const CliArgs& args); // passwords FILE [--read TEXT|--clear-re
 // Channel lists: export-csv FILE OUT.csv; import-csv FILE IN.csv [OUT.dat] [--partial].
 int CmdExportCsv(const CliArgs& args);
 int CmdImportCsv(const CliArgs& args);
+int CmdReport(const CliArgs& args);    // report FILE OUT.pdf [--lang en|zh]
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

@@ -35,6 +35,7 @@ void PrintUsage(std::ostream& out)
            "  export-csv FILE OUT.csv     write the channels to a channel-list file (CSV)\n"
            "  import-csv FILE IN.csv [OUT.dat] [--partial]\n"
            "                              replace the channels by those of a channel-list file\n"
+           "  report FILE OUT.pdf         write the code-plug report as a PDF file\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -82,6 +83,7 @@ int main(int argc, char** argv)
         {"passwords", CmdPasswords},
         {"export-csv", CmdExportCsv},
         {"import-csv", CmdImportCsv},
+        {"report", CmdReport}, // the one command that brings up Qt Gui (offscreen) for its PDF
     };
     // clang-format on
     auto it = commands.find(args[0]);
