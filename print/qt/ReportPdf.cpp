@@ -15,11 +15,23 @@
 
 namespace {
 
+// The off-screen platform's remark about a missing runtime folder means nothing to a user of the
+// command line (it writes no runtime files); every other message is passed on.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    qInstallMessageHandler(nullptr);
+    qt_message_output(type, context, message);
+    qInstallMessageHandler(QuietMessages);
+}
+
 // A program without a Qt application (the command line) gets an off-screen one for the fonts.
 std::unique_ptr<QGuiApplication> EnsureGuiApplication()
 {
     if (QCoreApplication::instance() != nullptr)
         return nullptr;
+    qInstallMessageHandler(QuietMessages);
     static int argc = 3;
     static char arg0[] = "vpxds-cli";
     static char arg1[] = "-platform";
