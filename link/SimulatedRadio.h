@@ -55,6 +55,10 @@ public:
     // sends something else there would.
     void SetEchoHeader(bool on) { m_echoHeader = on; }
 
+    // Replies to the tuning frames: their echo (default; ASK answers "AS" + item + value), or three
+    // 0x06 bytes before the last byte as a radio that does not echo them would send.
+    void SetEchoTuning(bool on) { m_echoTuning = on; }
+
     // Access query: reply to "15" (0x06 asks for the service code, 0x07 refuses) and to "10".
     void SetWriteAccessReply(std::uint8_t reply) { m_writeAccessReply = reply; }
     void SetReadAccessReply(std::uint8_t reply) { m_readAccessReply = reply; }
@@ -98,6 +102,8 @@ private:
     bool m_echoHeader = true;
     Mode m_mode = Mode::Idle;
     std::vector<int> m_workValues;
+    bool m_echoTuning = true;
+    std::vector<std::uint8_t> TuningReply(std::vector<std::uint8_t> echo) const;
     std::vector<SimFault> m_faults;
     std::vector<int> m_faultCounts;
     std::vector<std::string> m_frames;

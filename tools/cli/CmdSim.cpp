@@ -26,6 +26,7 @@ const char* kSimUsage =
     "  --pace            deliver bytes at the pace of a 9600-baud line (about 1.15 ms a byte)\n"
     "  --refuse-write    answer 07 to the write access query\n"
     "  --no-echo         block read replies start with A5 A5 A5 A5 instead of the request's echo\n"
+    "  --no-tuning-echo  tuning frames answered with 06 06 06 and the value instead of their echo\n"
     "  --no-answer N     no reply to the N-th frame      --late N:MS   reply to frame N MS late\n"
     "  --wrong-byte N    last reply byte of frame N wrong --extra N     two extra bytes after frame N\n"
     "  --drop N          drop the connection at frame N\n";
@@ -70,6 +71,8 @@ int CmdSim(const CliArgs& args)
             radio.SetWriteAccessReply(0x07);
         } else if (a == "--no-echo") {
             radio.SetEchoHeader(false);
+        } else if (a == "--no-tuning-echo") {
+            radio.SetEchoTuning(false);
         } else if (a == "--model" && hasValue && !value.empty() && value.size() <= 5) {
             radio.SetModelText(value);
             ++i;
