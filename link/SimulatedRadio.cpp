@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "codeplug/FreqCodec.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/Protocol.h"
@@ -92,6 +93,24 @@ void SimulatedRadio::SetMemoryHex(const std::string& hex)
     std::vector<std::uint8_t> bytes = HexToBytes(hex);
     if (bytes.size() == m_memory.size())
         m_memory = bytes;
+}
+
+std::string SimulatedRadio::SampleAlignmentHex()
+{
+    const double points[5][2] = {
+        {400.025, 400.05}, {417.5, 417.525}, {435.0, 435.025}, {452.5, 452.525}, {469.975, 469.95},
+    };
+    std::string hex;
+    for (const auto& p : points)
+        hex += EncodeFreq(p[0]) + EncodeFreq(p[1]);
+    for (int k = 0; kFirstItemByte + k < kAlignmentBytes - 3; ++k)
+        hex += IntToHex(0x60 + 4 * k, 1);
+    return hex + "FFFFFF";
+}
+
+void SimulatedRadio::LoadSampleAlignment()
+{
+    SetMemoryHex(SpliceHex(MemoryHex(), 2 * kAlignmentBlock, 2 * kAlignmentBytes, SampleAlignmentHex()));
 }
 
 int SimulatedRadio::ItemValue(int item) const

@@ -64,6 +64,11 @@ public:
     void SetReadAccessReply(std::uint8_t reply) { m_readAccessReply = reply; }
     bool ServiceCodeAccepted() const { return m_serviceCodeOk; }
 
+    // A plausible alignment block at 0x02A0 for trying the tuning window: five test points from 400 to
+    // 470 MHz (receive, transmit) and item k's value 0x60 + 4k; bytes 61-63 FF.
+    static std::string SampleAlignmentHex();
+    void LoadSampleAlignment();
+
     // Tuning items: the working value (TS) and the confirmed one (SV, kept in the alignment block,
     // item k at byte 40 + k, after the five test points).
     int ItemValue(int item) const;

@@ -42,12 +42,9 @@ TuningDialog::TuningDialog(QWidget* parent, std::unique_ptr<SerialPort> port)
     SetTexts();
     // Without the service view the log lies outside the narrower window.
     setFixedSize(g_bServiceView ? kFullWidth : kFullWidth - kLogWidth, kHeight);
-    for (int item = 0; item < kTuningItems; ++item) {
-        auto* entry = new QListWidgetItem(Qs(TuningItemName(item)), m_list);
-        if (ItemKind(item) == TuningItemKind::InspectionOnly)
-            entry->setForeground(kInspectionColour);
-    }
-    ShowTuning(m_session->View()); // editing off
+    for (int item = 0; item < kTuningItems; ++item)
+        m_list->addItem(Qs(TuningItemName(item)));
+    ShowTuning(m_session->View()); // editing off; the inspection items in their colour
     m_note->hide();
 
     m_poll.setSingleShot(true);
@@ -71,7 +68,7 @@ TuningDialog::~TuningDialog()
 void TuningDialog::BuildControls()
 {
     m_list = new QListWidget(this);
-    m_list->setGeometry(12, 12, 214, 376);
+    m_list->setGeometry(12, 12, 214, kHeight - 24);
     m_name = new QLabel(this);
     m_name->setGeometry(238, 14, 214, 24);
     QFont bold = m_name->font();
@@ -117,17 +114,17 @@ void TuningDialog::BuildControls()
     m_note->setPalette(note);
 
     m_ok = new QPushButton(this);
-    m_ok->setGeometry(262, 356, 92, 32);
+    m_ok->setGeometry(262, kHeight - 44, 92, 32);
     m_cancel = new QPushButton(this);
-    m_cancel->setGeometry(360, 356, 92, 32);
+    m_cancel->setGeometry(360, kHeight - 44, 92, 32);
 
     m_log = new QPlainTextEdit(this);
-    m_log->setGeometry(472, 12, 216, 336);
+    m_log->setGeometry(472, 12, 216, kHeight - 64);
     m_log->setReadOnly(true);
     m_log->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_log->setFont(QFont(QStringLiteral("Monospace"), 9));
     m_clear = new QPushButton(QStringLiteral("Clear"), this);
-    m_clear->setGeometry(596, 356, 92, 32);
+    m_clear->setGeometry(596, kHeight - 44, 92, 32);
 
     // Enter, Escape and the arrows belong to the window's rules, whichever control has the focus;
     // the slider and the step buttons are worked with the mouse or those keys.
@@ -199,6 +196,12 @@ void TuningDialog::ShowTuning(const TuningView& v)
     m_value->setText(v.item >= 0 ? QString::number(v.value) : QString());
     m_note->setVisible(v.noteVisible);
     m_list->setEnabled(v.listEnabled);
+    for (int item = 0; item < m_list->count(); ++item) {
+        // The inspection items keep their colour, paler while the list is disabled.
+        if (ItemKind(item) == TuningItemKind::InspectionOnly)
+            m_list->item(item)->setForeground(v.listEnabled ? kInspectionColour
+                                                            : kInspectionColour.lighter(220));
+    }
     m_low->setEnabled(v.rangeLabels);
     m_high->setEnabled(v.rangeLabels);
     m_value->setEnabled(v.valueLabel);

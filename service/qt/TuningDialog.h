@@ -22,7 +22,7 @@ class TuningDialog : public QDialog, public TuningUi {
     Q_OBJECT
 public:
     static constexpr int kFullWidth = 700;
-    static constexpr int kHeight = 400;
+    static constexpr int kHeight = 420;
     static constexpr int kLogWidth = 240; // the window is this much narrower without the service view
 
     // port: nullptr for a radio port on the current port name ("9600,n,8,1"); tests pass their own.

@@ -1,31 +1,15 @@
 // The sample radio of the tuning tests and the frames of its tuning conversation.
 #include "TuningTestSupport.h"
 
-#include "codeplug/FreqCodec.h"
-#include "codeplug/HexText.h"
 #include "link/Protocol.h"
 #include "service/TuningItems.h"
 
-const SamplePoint kSamplePoints[5] = {
-    {400.025, 400.05}, {417.5, 417.525}, {435.0, 435.025}, {452.5, 452.525}, {469.975, 469.95},
-};
-
-std::string SampleAlignmentBlock()
-{
-    std::string hex;
-    for (const SamplePoint& p : kSamplePoints)
-        hex += EncodeFreq(p.receive) + EncodeFreq(p.transmit);
-    for (int k = 0; k < kTuningItems; ++k)
-        hex += IntToHex(0x60 + 4 * k, 1);
-    hex += "FFFFFF";
-    return hex;
-}
+std::string SampleAlignmentBlock() { return SimulatedRadio::SampleAlignmentHex(); }
 
 void PrepareTuningRadio(SimulatedRadio& radio)
 {
     radio.SetModelText("R736");
-    radio.SetMemoryHex(SpliceHex(radio.MemoryHex(), 2 * TuningBlock::kAddress, 2 * TuningBlock::kBytes,
-                                 SampleAlignmentBlock()));
+    radio.LoadSampleAlignment();
 }
 
 std::vector<std::string> EnteringFrames(bool withServiceCode)

@@ -8,14 +8,9 @@
 #include "link/SimulatedRadio.h"
 #include "service/TuningUi.h"
 
-// Test points P1 to P5 (receive, transmit in MHz) of the sample block.
-struct SamplePoint {
-    double receive;
-    double transmit;
-};
-extern const SamplePoint kSamplePoints[5];
-
-// The sample alignment block (128 hex digits): the five test points, item k's value 0x60 + 4k.
+// The sample alignment block of the simulated radio (128 hex digits): test points P1 to P5 with
+// receive/transmit 400.025/400.05, 417.5/417.525, 435.0/435.025, 452.5/452.525 and 469.975/469.95 MHz,
+// item k's value 0x60 + 4k.
 std::string SampleAlignmentBlock();
 // Model tag "R736" and the sample block at 0x02A0.
 void PrepareTuningRadio(SimulatedRadio& radio);
