@@ -233,7 +233,7 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
         }
         break;
     case 0x54:
-        if (ready && StartsWith(f, "TEST")) {
+        if ((ready || m_mode == Mode::Tuning) && StartsWith(f, "TEST")) { // a repeated TEST is answered too
             m_mode = Mode::Tuning;
             r.bytes = Bytes({0x06});
         } else if (m_mode == Mode::Tuning && (f[1] == 0x53 || f[1] == 0x46)) { // TS, TF

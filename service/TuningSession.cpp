@@ -7,6 +7,7 @@
 #include "app/Startup.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
+#include "link/LineDiscipline.h"
 #include "link/Protocol.h"
 #include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
@@ -18,6 +19,7 @@ constexpr int kPortOpenText = 3012;
 constexpr int kPortFaultText = 3006;
 constexpr int kWrongModelText = 3023;
 constexpr int kLiveItem = 0;
+constexpr const char* kFamilyTag = "R736";
 constexpr int kConfirmPauseMs = 50;
 constexpr int kBlockPauseMs = 5;
 
@@ -49,10 +51,17 @@ TuningSession::EnterResult TuningSession::Enter()
         return EnterResult::CloseDialog;
     }
     // Radios of the family identify with the model tag "R736"; another radio is not touched further.
-    if (IsFamilyCode(g_strModel) && identity.ModelTag() != "R736") {
-        m_port.Close();
-        m_ui.ReportMessage(kWrongModelText, std::string());
-        return EnterResult::CloseDialog;
+    if (IsFamilyCode(g_strModel)) {
+        const TagCheck tag = CheckModelTag(identity);
+        if (tag == TagCheck::Failed) {
+            ReportIfPortFault();
+            return EnterResult::CloseDialog;
+        }
+        if (tag == TagCheck::OtherModel) {
+            m_port.Close();
+            m_ui.ReportMessage(kWrongModelText, std::string());
+            return EnterResult::CloseDialog;
+        }
     }
     if (HandshakeAcknowledge(m_port, m_log, kTuningHandshake) != HandshakeStep::Done) {
         ReportIfPortFault();
@@ -72,6 +81,28 @@ TuningSession::EnterResult TuningSession::Enter()
     m_entered = true;
     Select(kLiveItem);
     return EnterResult::Entered;
+}
+
+TuningSession::TagCheck TuningSession::CheckModelTag(RadioIdentity& identity)
+{
+    if (identity.ModelTag() == kFamilyTag)
+        return TagCheck::Family;
+    // The tuning handshake does not pause after the identity, so the link cannot have seen whether
+    // bytes followed it. A reply followed by more bytes was pushed out of place by a stray byte in
+    // front of it (a late or surplus answer to the mode string): the identity is asked for once more,
+    // this time taken only when the line stays quiet after it. Only a tag that came alone refuses.
+    const int following = SettleLine(m_port, kLineQuietMs, kTuningHandshake.identityMs);
+    if (following < 0)
+        return TagCheck::Failed;
+    if (following == 0)
+        return TagCheck::OtherModel;
+    IdentityAlone alone(kLineQuietMs);
+    std::string reply;
+    if (!PortExchange(m_port, FRAME_IDENTITY, reply, 8, kTuningHandshake.identityMs, std::string(), m_log,
+                      true, nullptr, &alone))
+        return TagCheck::Failed;
+    identity = RadioIdentity(reply);
+    return identity.ModelTag() == kFamilyTag ? TagCheck::Family : TagCheck::OtherModel;
 }
 
 TuningSession::EnterResult TuningSession::ReadBlock()

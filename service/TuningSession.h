@@ -6,6 +6,7 @@
 #include <string>
 
 #include "link/ExchangeLog.h"
+#include "link/Protocol.h"
 #include "service/TuningEcho.h"
 #include "service/TuningItems.h"
 #include "service/TuningUi.h"
@@ -71,6 +72,9 @@ private:
     // After a failed exchange: PortExchange has shown 3009 and closed the port after three attempts;
     // a port that is still open failed itself, which is reported here.
     void ReportIfPortFault();
+    enum class TagCheck { Family, OtherModel, Failed };
+    // Whether the identity is that of a radio of the family (model tag "R736").
+    TagCheck CheckModelTag(RadioIdentity& identity);
     EnterResult ReadBlock();
     void StopPolling();
     // Ends the edit: the view shows value, the list is enabled again.
