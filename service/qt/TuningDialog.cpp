@@ -15,7 +15,6 @@
 #include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
 #include "link/PortFactory.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
@@ -60,7 +59,6 @@ TuningDialog::TuningDialog(QWidget* parent, std::unique_ptr<SerialPort> port)
 
 TuningDialog::~TuningDialog()
 {
-    SetWaitCursor(false);
     if (m_port && m_port->IsOpen())
         m_port->Close();
 }
@@ -237,25 +235,10 @@ void TuningDialog::ShowLog(const std::string& text)
 
 void TuningDialog::ReportMessage(int textNumber, const std::string& detail)
 {
-    QString message = Text(textNumber);
-    if (!detail.empty())
-        message += QStringLiteral("\n\n") + Qs(detail);
-    const bool wait = m_waitCursor;
-    SetWaitCursor(false); // the box waits for the user with the normal cursor
-    ShowMessage(message);
-    SetWaitCursor(wait);
+    m_cursor.ShowText(textNumber, detail);
 }
 
-void TuningDialog::SetWaitCursor(bool on)
-{
-    if (on == m_waitCursor)
-        return;
-    m_waitCursor = on;
-    if (on)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-}
+void TuningDialog::SetWaitCursor(bool on) { m_cursor.SetWait(on); }
 
 bool TuningDialog::HandleKey(int key)
 {

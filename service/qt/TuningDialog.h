@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "app/DialogCursor.h"
 #include "link/SerialPort.h"
 #include "service/TuningUi.h"
 
@@ -74,7 +75,7 @@ private:
     std::unique_ptr<TuningSession> m_session;
     QTimer m_poll;
     bool m_enterDone = false;
-    bool m_waitCursor = false;
+    DialogCursor m_cursor;
     bool m_showing = false; // the view is being put on the widgets: slider changes are not the user's
 
     QListWidget* m_list = nullptr;

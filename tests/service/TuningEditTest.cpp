@@ -131,19 +131,15 @@ TEST_F(TuningFixture, FailureWhileEditingStopsThePollAndKeepsTheEdit)
     EXPECT_FALSE(port.IsOpen());
 
     // A TS that fails leaves the value shown where the radio has it.
-    SimulatedRadio radio2;
-    PrepareTuningRadio(radio2);
-    SimulatedPort line(radio2);
-    RecordingTuningUi window;
-    TuningSession s(line, window);
-    ASSERT_EQ(s.Enter(), TuningSession::EnterResult::Entered);
-    s.Select(5);
-    s.StartEditing();
-    radio2.AddFault(TuningFault(SimFault::Kind::NoAnswer, "5453"));
-    s.SetValue(17);
-    EXPECT_EQ(window.view.value, Sample(5)); // the slider goes back
-    EXPECT_TRUE(window.view.editing);
-    EXPECT_EQ(window.messages, std::vector<int>{3009});
+    TuningBench b;
+    ASSERT_EQ(b.session.Enter(), TuningSession::EnterResult::Entered);
+    b.session.Select(5);
+    b.session.StartEditing();
+    b.radio.AddFault(TuningFault(SimFault::Kind::NoAnswer, "5453"));
+    b.session.SetValue(17);
+    EXPECT_EQ(b.ui.view.value, Sample(5)); // the slider goes back
+    EXPECT_TRUE(b.ui.view.editing);
+    EXPECT_EQ(b.ui.messages, std::vector<int>{3009});
 }
 
 TEST_F(TuningFixture, SensitivityItemsShowTheNoteAndAreLockedFromRadioTypeThree)
@@ -203,7 +199,7 @@ TEST_F(TuningFixture, ShiftedReplyToAnEchoedAskIsAskedForAgain)
     port.SetPaced(true);
     EnterAndForget();
     session.StartEditing();
-    SimFault extra = TuningFault(SimFault::Kind::ExtraBytes, "41534B", 1, 1);
+    SimFault extra = Fault(SimFault::Kind::ExtraBytes, "41534B", 1, 1);
     extra.bytes = std::vector<std::uint8_t>(12, 0x00);
     radio.AddFault(extra);
     session.PollTick();

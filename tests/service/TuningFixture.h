@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/link/LinkTestSupport.h"
 #include "TuningTestSupport.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/SimulatedPort.h"
@@ -37,14 +38,17 @@ protected:
     TuningSession session;
 };
 
-// A fault of the simulated radio on frames beginning with prefix: the frame-th such frame and count
-// frames in a row from there (0: all).
-inline SimFault TuningFault(SimFault::Kind kind, const std::string& prefix, int frame = 1, int count = 0)
+// A second radio with its own session, for cases that need a fresh conversation.
+struct TuningBench {
+    TuningBench() : port(radio), session(port, ui) { PrepareTuningRadio(radio); }
+    SimulatedRadio radio;
+    SimulatedPort port;
+    RecordingTuningUi ui;
+    TuningSession session;
+};
+
+// A fault of the simulated radio on every frame beginning with prefix from its frame-th one on.
+inline SimFault TuningFault(SimFault::Kind kind, const std::string& prefix, int frame = 1)
 {
-    SimFault f;
-    f.kind = kind;
-    f.prefix = prefix;
-    f.frame = frame;
-    f.count = count;
-    return f;
+    return Fault(kind, prefix, frame, 0);
 }

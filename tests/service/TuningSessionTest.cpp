@@ -101,15 +101,14 @@ TEST_F(TuningFixture, FailuresWhileEnteringCloseTheWindowOrLeaveItWithNoItem)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SimulatedRadio faulty;
-        PrepareTuningRadio(faulty);
-        faulty.AddFault(c.fault);
-        SimulatedPort line(faulty);
-        RecordingTuningUi window;
-        TuningSession s(line, window);
+        TuningBench b;
+        b.radio.AddFault(c.fault);
+        SimulatedRadio& faulty = b.radio;
+        RecordingTuningUi& window = b.ui;
+        TuningSession& s = b.session;
         EXPECT_EQ(s.Enter(), c.result);
         EXPECT_EQ(window.messages, std::vector<int>{c.text}); // one message, nothing else
-        EXPECT_FALSE(line.IsOpen());
+        EXPECT_FALSE(b.port.IsOpen());
         EXPECT_EQ(window.view.item, -1); // no item is shown
         EXPECT_FALSE(s.Entered());
         EXPECT_FALSE(window.waitCursor);
@@ -146,18 +145,14 @@ TEST_F(TuningFixture, EscapeWhileBrowsingLeavesTheTuningModeEvenFromASilentRadio
     EXPECT_EQ(PortTransceive(port, AskFrame(0), reply, 4, 50), LINK_TIMEOUT);
 
     // The same with a radio that has gone silent: CLOS is tried, and the window closes regardless.
-    SimulatedRadio silent;
-    PrepareTuningRadio(silent);
-    SimulatedPort line(silent);
-    RecordingTuningUi window;
-    TuningSession s(line, window);
-    ASSERT_EQ(s.Enter(), TuningSession::EnterResult::Entered);
-    silent.ClearFrames();
-    silent.AddFault(TuningFault(SimFault::Kind::NoAnswer, ""));
-    EXPECT_TRUE(s.KeyEscape());
-    EXPECT_EQ(silent.Frames(), std::vector<std::string>(3, FRAME_CLOS));
-    EXPECT_FALSE(line.IsOpen());
-    EXPECT_EQ(window.messages, std::vector<int>{3009});
+    TuningBench silent;
+    ASSERT_EQ(silent.session.Enter(), TuningSession::EnterResult::Entered);
+    silent.radio.ClearFrames();
+    silent.radio.AddFault(TuningFault(SimFault::Kind::NoAnswer, ""));
+    EXPECT_TRUE(silent.session.KeyEscape());
+    EXPECT_EQ(silent.radio.Frames(), std::vector<std::string>(3, FRAME_CLOS));
+    EXPECT_FALSE(silent.port.IsOpen());
+    EXPECT_EQ(silent.ui.messages, std::vector<int>{3009});
 }
 
 TEST_F(TuningFixture, CloseBoxRestoresTheSelectedItemThenLeaves)
@@ -169,29 +164,21 @@ TEST_F(TuningFixture, CloseBoxRestoresTheSelectedItemThenLeaves)
     EXPECT_FALSE(port.IsOpen());
 
     // While the live item polls: the poll stops, item 0 gets its stored value back.
-    SimulatedRadio second;
-    PrepareTuningRadio(second);
-    SimulatedPort line(second);
-    RecordingTuningUi window;
-    TuningSession s(line, window);
-    ASSERT_EQ(s.Enter(), TuningSession::EnterResult::Entered);
-    s.StartEditing();
-    s.PollTick();
-    second.ClearFrames();
-    s.CloseBox();
-    EXPECT_FALSE(s.Polling());
-    EXPECT_GE(window.pollStops, 1);
-    EXPECT_EQ(second.Frames(), (std::vector<std::string>{TfFrame(0, 0x60), FRAME_CLOS}));
+    TuningBench polling;
+    ASSERT_EQ(polling.session.Enter(), TuningSession::EnterResult::Entered);
+    polling.session.StartEditing();
+    polling.session.PollTick();
+    polling.radio.ClearFrames();
+    polling.session.CloseBox();
+    EXPECT_FALSE(polling.session.Polling());
+    EXPECT_GE(polling.ui.pollStops, 1);
+    EXPECT_EQ(polling.radio.Frames(), (std::vector<std::string>{TfFrame(0, 0x60), FRAME_CLOS}));
 
     // With no item after a failed service code the port is closed already: nothing is sent.
-    SimulatedRadio refusing;
-    PrepareTuningRadio(refusing);
-    refusing.AddFault(TuningFault(SimFault::Kind::WrongByte, "53"));
-    SimulatedPort line3(refusing);
-    RecordingTuningUi window3;
-    TuningSession s3(line3, window3);
-    ASSERT_EQ(s3.Enter(), TuningSession::EnterResult::NoItem);
-    refusing.ClearFrames();
-    s3.CloseBox();
-    EXPECT_TRUE(refusing.Frames().empty());
+    TuningBench refusing;
+    refusing.radio.AddFault(TuningFault(SimFault::Kind::WrongByte, "53"));
+    ASSERT_EQ(refusing.session.Enter(), TuningSession::EnterResult::NoItem);
+    refusing.radio.ClearFrames();
+    refusing.session.CloseBox();
+    EXPECT_TRUE(refusing.radio.Frames().empty());
 }

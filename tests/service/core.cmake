@@ -2,6 +2,7 @@
 vpx_core_test(tuning_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TuningTestSupport.cpp
+    ${CMAKE_SOURCE_DIR}/tests/link/LinkTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TuningSessionTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TuningEditTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TuningItemsTest.cpp
