@@ -27,6 +27,7 @@
 #include "app/LangText.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainMenu.h"
+#include "app/MsgBox.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "codeplug/Document.h"
@@ -41,6 +42,7 @@
 #include "link/TestPasswordDialog.h"
 #include "link/WriteDialog.h"
 #include "print/qt/ReportPrinting.h"
+#include "service/qt/TuningDialog.h"
 
 // Resources of a static library must be registered by name from the global namespace.
 static void InitProgramResources() { Q_INIT_RESOURCE(vpxds); }
@@ -381,8 +383,14 @@ void CMainFrame::OnCommand(int id)
         break;
     }
     case cmd::kTestMode:
-        // For this model the command opens the tuning window, which comes with the service
-        // functions; until then the key has no effect.
+        // The family's models open the tuning window at once, whatever the service flags say; the
+        // test window of other models needs the service functions and a code plug read from a radio.
+        if (IsFamilyCode(g_strModel)) {
+            TuningDialog dialog(this);
+            dialog.exec();
+        } else if (g_bTestEnabled && !g_doc.fromRadio) {
+            ShowTextMessage(6801);
+        }
         break;
     case cmd::kBatchWriteTest:
         // Runs only while the service functions are unlocked; the alignment data window that it then

@@ -16,6 +16,7 @@ trap 'rm -f "$OUT"' EXIT
 runs=(
     "--op read" "--op read --paced" "--op read --paced --twice" "--op read --pty --paced"
     "--op write" "--op write --paced" "--op write --pty --paced"
+    "--op tune" "--op tune --paced"
 )
 start=$(date +%s)
 for run in "${runs[@]}"; do

@@ -123,3 +123,22 @@ TEST(FaultSweep, ReadTwiceCatchesAWrongDataByte)
     EXPECT_TRUE(checked.unchanged);
     EXPECT_TRUE(checked.trustworthy);
 }
+
+TEST(FaultSweep, TuningModeShowsTheRadiosAlignmentBlockOrNoItem)
+{
+    LinkAppDir dir;
+    ASSERT_EQ(SweepFrameCount(SweepOp::Tune), 22);
+    // Handshake, access query, service code, the first and last blocks with their 06, TEST.
+    for (int position : {1, 2, 3, 4, 5, 6, 7, 20, 21, 22})
+        for (const char* fault : {"no-answer", "extra:1", "extra:7", "drop"}) {
+            const SweepCase c = Case(SweepOp::Tune, fault, position, false);
+            const SweepResult r = RunSweepCase(c);
+            SCOPED_TRACE(SweepResultLine(c, r));
+            EXPECT_TRUE(r.trustworthy);
+        }
+    // Paced: surplus or late answers to PROGRAM once shifted the identity, which then read as another
+    // model (3023); surplus bytes after the last block's 06 once made TEST fail.
+    for (const auto& [fault, position] : std::vector<std::pair<std::string, int>>{
+             {"extra:1", 1}, {"extra:20", 1}, {"late:300", 1}, {"late:500", 1}, {"extra:10", 21}})
+        ExpectExactSuccess(Case(SweepOp::Tune, fault, position, true));
+}

@@ -17,6 +17,7 @@
 #include "link/ReadSession.h"
 #include "link/SimulatedPort.h"
 #include "link/WriteSession.h"
+#include "service/TuningSession.h"
 
 namespace {
 
@@ -94,9 +95,52 @@ bool RightWriteFailure(const SimFault& fault, const std::string& frameAtFault, i
     }
 }
 
+// The tuning window as the sweep sees it: the last message and the item on screen.
+class SweepTuningUi : public TuningUi {
+public:
+    void ShowTuning(const TuningView& view) override { item = view.item; }
+    void StartPollTimer(int) override {}
+    void StopPollTimer() override {}
+    void ShowLog(const std::string&) override {}
+    void ReportMessage(int textNumber, const std::string&) override { last = textNumber; }
+    void SetWaitCursor(bool) override {}
+    int last = 0;
+    int item = -1;
+};
+
+SweepResult RunTuningCase(const SweepCase& c, SimulatedRadio& radio, SimulatedRadio& inProcess,
+                          PtyRadioServer* server)
+{
+    SweepResult result;
+    radio.SetModelText("R736");
+    radio.LoadSampleAlignment();
+    radio.AddFault(c.fault);
+    const std::string block = radio.MemoryHex().substr(2 * TuningBlock::kAddress, 2 * TuningBlock::kBytes);
+    SweepTuningUi ui;
+    RunOnLine(c, inProcess, server, [&](SerialPort& port) {
+        port.SetLineSettings(kServiceLineSettings);
+        TuningSession session(port, ui);
+        result.succeeded = session.Enter() == TuningSession::EnterResult::Entered;
+        result.exact = result.succeeded && session.Block().Hex() == block && ui.item == 0;
+        session.Leave();
+    });
+    result.textNumber = ui.last;
+    result.frameAtFault = FrameAt(radio, c.fault.frame);
+    result.faultOnBlockData =
+        c.fault.kind == SimFault::Kind::WrongByte && result.frameAtFault.compare(0, 2, "52") == 0;
+    const int deserved = c.fault.kind == SimFault::Kind::Drop ? 3006 : 3009;
+    result.trustworthy = result.succeeded ? result.exact : ui.item < 0 && result.textNumber == deserved;
+    return result;
+}
+
 } // namespace
 
-int SweepFrameCount(SweepOp op) { return op == SweepOp::Read ? 3 + 2 * ReadSession::kBlocks : 3 + 49; }
+int SweepFrameCount(SweepOp op)
+{
+    if (op == SweepOp::Tune)
+        return 3 + 2 + 2 * TuningBlock::kReads + 1;
+    return op == SweepOp::Read ? 3 + 2 * ReadSession::kBlocks : 3 + 49;
+}
 
 std::vector<SimFault> SweepFaultsAt(int position)
 {
@@ -149,6 +193,8 @@ SweepResult RunSweepCase(const SweepCase& c)
     }
     LastMessageUi ui;
 
+    if (c.op == SweepOp::Tune)
+        return RunTuningCase(c, radio, inProcess, &server);
     if (c.op == SweepOp::Read) {
         radio.SetMemoryHex(PatternImage());
         radio.AddFault(c.fault);
@@ -197,11 +243,13 @@ SweepResult RunSweepCase(const SweepCase& c)
 std::string SweepResultLine(const SweepCase& c, const SweepResult& r)
 {
     std::ostringstream line;
-    line << (c.op == SweepOp::Read ? "read" : "write") << ' ' << (c.line == SweepLine::Pty ? "pty" : "inproc")
-         << ' ' << (c.paced ? "paced" : "unpaced") << ' ' << (c.twice ? "twice" : "once") << ' '
-         << SweepFaultName(c.fault) << ' ' << c.fault.frame << ' ' << (r.succeeded ? "ok" : "failed") << ' '
-         << r.textNumber << ' ' << (r.trustworthy ? "trusted" : "VIOLATION") << ' '
-         << (r.faultOnBlockData ? "data-byte" : "-") << ' '
-         << (r.frameAtFault.empty() ? "-" : r.frameAtFault.substr(0, 8));
+    line << (c.op == SweepOp::Read    ? "read"
+             : c.op == SweepOp::Write ? "write"
+                                      : "tune")
+         << ' ' << (c.line == SweepLine::Pty ? "pty" : "inproc") << ' ' << (c.paced ? "paced" : "unpaced")
+         << ' ' << (c.twice ? "twice" : "once") << ' ' << SweepFaultName(c.fault) << ' ' << c.fault.frame
+         << ' ' << (r.succeeded ? "ok" : "failed") << ' ' << r.textNumber << ' '
+         << (r.trustworthy ? "trusted" : "VIOLATION") << ' ' << (r.faultOnBlockData ? "data-byte" : "-")
+         << ' ' << (r.frameAtFault.empty() ? "-" : r.frameAtFault.substr(0, 8));
     return line.str();
 }

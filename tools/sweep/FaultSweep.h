@@ -2,7 +2,8 @@
 // injected fault at one frame position, judged by what a user must be able to trust: a read that
 // reports success holds exactly the radio's bytes, a failed one changes nothing, and a write ends with
 // the message its fault deserves (never a model or band refusal, or a refused block, that a stray byte
-// made up).
+// made up); entering the tuning mode that shows the items holds exactly the radio's alignment block,
+// and one that fails shows no item and the message of its fault.
 #pragma once
 
 #include <string>
@@ -10,8 +11,8 @@
 
 #include "link/SimulatedRadio.h"
 
-enum class SweepOp { Read, Write };
-enum class SweepLine { InProcess, Pty }; // simulated port, or a pseudo-terminal through the termios port
+enum class SweepOp { Read, Write, Tune }; // Tune: entering the tuning mode
+enum class SweepLine { InProcess, Pty };  // simulated port, or a pseudo-terminal through the termios port
 
 struct SweepCase {
     SweepOp op = SweepOp::Read;
@@ -31,7 +32,8 @@ struct SweepResult {
     std::string frameAtFault;      // the frame the radio got at the fault's position ("" if fewer frames)
 };
 
-// Frames a fault-free transfer sends: read 35 (handshake 3 + 16 blocks with their 06), write 52.
+// Frames a fault-free transfer sends: read 35 (handshake 3 + 16 blocks with their 06), write 52,
+// entering the tuning mode 22 (handshake 3, access query and service code, 8 blocks with their 06, TEST).
 int SweepFrameCount(SweepOp op);
 
 // Every fault the simulated radio offers, at one position: no answer, late answers of 150, 300, 500 and
