@@ -17,6 +17,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "app/AppState.h"
 #include "codeplug/Document.h"
 #include "link/LinkUi.h"
@@ -47,6 +49,11 @@ constexpr LineBudget kReadBudget{kHandshakeBytes + ReadSession::kBlocks * ((4 + 
 constexpr LineBudget kWriteBudget{kHandshakeBytes + 49 * (20 + 1), 100 + 20 + 20 + 49 * 5};
 // Read twice: two whole reads, the port opened (and waited for) again for the second.
 constexpr LineBudget kReadTwiceBudget{2 * kReadBudget.bytes, 2 * kReadBudget.sleepMs};
+// A write with the backup before it or the read-back after it: one whole read more; with both, two.
+constexpr LineBudget kGuardedWriteBudget{kWriteBudget.bytes + kReadBudget.bytes,
+                                         kWriteBudget.sleepMs + kReadBudget.sleepMs};
+constexpr LineBudget kBothGuardsBudget{kWriteBudget.bytes + 2 * kReadBudget.bytes,
+                                       kWriteBudget.sleepMs + 2 * kReadBudget.sleepMs};
 
 double CpuSeconds()
 {
@@ -77,7 +84,7 @@ void Print(const char* what, const Figures& f, const LineBudget& budget)
 {
     const double line = budget.Seconds();
     std::printf(
-        "%-10s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
+        "%-12s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
         "of wall)\n",
         what, f.ok ? "ok  " : "FAIL", f.wall, line, budget.bytes, budget.sleepMs, f.wall / line, f.cpu,
         100.0 * f.cpu / f.wall);
@@ -125,6 +132,16 @@ int main(int argc, char** argv)
                 device.c_str(), kByteSeconds * 1000);
     ReadSession twiceReader(*port, ui);
     twiceReader.SetReadTwice(true);
+    // The backups of the guarded writes go to a folder of their own, removed at the end.
+    char dataHome[] = "/tmp/vpxds-bench-XXXXXX";
+    if (::mkdtemp(dataHome) != nullptr)
+        ::setenv("XDG_DATA_HOME", dataHome, 1);
+    WriteSession backupWriter(*port, ui, g_doc.image);
+    backupWriter.SetOptions({true, false});
+    WriteSession verifyWriter(*port, ui, g_doc.image);
+    verifyWriter.SetOptions({false, true});
+    WriteSession guardedWriter(*port, ui, g_doc.image);
+    guardedWriter.SetOptions({true, true});
     struct Transfer {
         const char* name;
         LineBudget budget;
@@ -135,6 +152,9 @@ int main(int argc, char** argv)
         {"read", kReadBudget, [&] { return reader.Run().Succeeded(); }, {}},
         {"write", kWriteBudget, [&] { return writer.Run().Succeeded(); }, {}},
         {"read twice", kReadTwiceBudget, [&] { return twiceReader.Run().Succeeded(); }, {}},
+        {"write+backup", kGuardedWriteBudget, [&] { return backupWriter.Run().Succeeded(); }, {}},
+        {"write+verify", kGuardedWriteBudget, [&] { return verifyWriter.Run().Succeeded(); }, {}},
+        {"write+both", kBothGuardsBudget, [&] { return guardedWriter.Run().Succeeded(); }, {}},
     };
     bool allOk = true;
     for (int i = 0; i < rounds; ++i) {
@@ -154,6 +174,8 @@ int main(int argc, char** argv)
         Print(t.name, t.sum, t.budget);
     }
 
+    std::error_code ec;
+    std::filesystem::remove_all(dataHome, ec);
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);

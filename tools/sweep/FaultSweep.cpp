@@ -7,6 +7,7 @@
 
 #include "codeplug/AddressMap.h"
 #include "codeplug/CodePlug.h"
+#include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
@@ -17,6 +18,7 @@
 #include "link/ReadSession.h"
 #include "link/SimulatedPort.h"
 #include "link/WriteSession.h"
+#include "tests/support/DataHome.h" // the backups of guarded writes go to a folder of their own
 
 namespace {
 
@@ -94,9 +96,33 @@ bool RightWriteFailure(const SimFault& fault, const std::string& frameAtFault, i
     }
 }
 
+// How a write with the backup and the verification may end without success: a failed backup has
+// written nothing; "written but not read back" holds for a radio that has the image; "the radio does
+// not hold it" is true, or comes from a byte changed in a read-back reply; other endings as a write's.
+bool RightGuardedFailure(const SweepCase& c, const SweepResult& r, const std::string& before,
+                         const SimulatedRadio& radio, bool holdsImage)
+{
+    switch (r.textNumber) {
+    case 9552:
+    case 9553:
+        return radio.MemoryHex() == before;
+    case 9551:
+        return holdsImage;
+    case 9550:
+        return !holdsImage || r.faultOnBlockData;
+    default:
+        return RightWriteFailure(c.fault, r.frameAtFault, r.textNumber);
+    }
+}
+
 } // namespace
 
-int SweepFrameCount(SweepOp op) { return op == SweepOp::Read ? 3 + 2 * ReadSession::kBlocks : 3 + 49; }
+int SweepFrameCount(SweepOp op)
+{
+    const int read = 3 + 2 * ReadSession::kBlocks;
+    const int write = 3 + 49;
+    return op == SweepOp::Read ? read : op == SweepOp::Write ? write : read + write + read;
+}
 
 std::vector<SimFault> SweepFaultsAt(int position)
 {
@@ -174,6 +200,9 @@ SweepResult RunSweepCase(const SweepCase& c)
         return result;
     }
 
+    const bool guarded = c.op == SweepOp::GuardedWrite;
+    const DataHome dataHome;
+    const std::string before = radio.MemoryHex();
     radio.AddFault(c.fault);
     CodePlug image(PatternImage());
     WriteSession::NormaliseImage(image);
@@ -183,25 +212,42 @@ SweepResult RunSweepCase(const SweepCase& c)
             expected.Write((n - 1) * 16, image.Read((n - 1) * 16, 16));
     RunOnLine(c, inProcess, &server, [&](SerialPort& port) {
         WriteSession session(port, ui, image);
+        session.SetOptions({guarded, guarded});
         const TransferResult r = session.Run();
         result.succeeded = r.Succeeded();
         result.textNumber = r.textNumber;
+        result.backupPath = session.BackupPath();
     });
     result.frameAtFault = FrameAt(radio, c.fault.frame);
-    result.exact = result.succeeded && radio.MemoryHex() == expected.Text();
+    const bool holdsImage = radio.MemoryHex() == expected.Text();
+    result.exact = result.succeeded && holdsImage;
+    if (!guarded) {
+        result.trustworthy = result.succeeded
+                                 ? result.exact
+                                 : RightWriteFailure(c.fault, result.frameAtFault, result.textNumber);
+        return result;
+    }
+    // A byte changed inside a block reply of the backup or the read-back: no single read can tell.
+    result.faultOnBlockData =
+        c.fault.kind == SimFault::Kind::WrongByte && result.frameAtFault.compare(0, 2, "52") == 0;
+    std::string backup;
+    const bool backupExact = LoadDataFile(result.backupPath, backup) == 0 && backup == before;
+    result.exact = result.exact && backupExact;
     result.trustworthy =
-        result.succeeded ? result.exact : RightWriteFailure(c.fault, result.frameAtFault, result.textNumber);
+        result.succeeded ? result.exact : RightGuardedFailure(c, result, before, radio, holdsImage);
     return result;
 }
 
 std::string SweepResultLine(const SweepCase& c, const SweepResult& r)
 {
     std::ostringstream line;
-    line << (c.op == SweepOp::Read ? "read" : "write") << ' ' << (c.line == SweepLine::Pty ? "pty" : "inproc")
-         << ' ' << (c.paced ? "paced" : "unpaced") << ' ' << (c.twice ? "twice" : "once") << ' '
-         << SweepFaultName(c.fault) << ' ' << c.fault.frame << ' ' << (r.succeeded ? "ok" : "failed") << ' '
-         << r.textNumber << ' ' << (r.trustworthy ? "trusted" : "VIOLATION") << ' '
-         << (r.faultOnBlockData ? "data-byte" : "-") << ' '
-         << (r.frameAtFault.empty() ? "-" : r.frameAtFault.substr(0, 8));
+    line << (c.op == SweepOp::Read    ? "read"
+             : c.op == SweepOp::Write ? "write"
+                                      : "guarded")
+         << ' ' << (c.line == SweepLine::Pty ? "pty" : "inproc") << ' ' << (c.paced ? "paced" : "unpaced")
+         << ' ' << (c.twice ? "twice" : "once") << ' ' << SweepFaultName(c.fault) << ' ' << c.fault.frame
+         << ' ' << (r.succeeded ? "ok" : "failed") << ' ' << r.textNumber << ' '
+         << (r.trustworthy ? "trusted" : "VIOLATION") << ' ' << (r.faultOnBlockData ? "data-byte" : "-")
+         << ' ' << (r.frameAtFault.empty() ? "-" : r.frameAtFault.substr(0, 8));
     return line.str();
 }

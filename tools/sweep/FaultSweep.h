@@ -2,7 +2,9 @@
 // injected fault at one frame position, judged by what a user must be able to trust: a read that
 // reports success holds exactly the radio's bytes, a failed one changes nothing, and a write ends with
 // the message its fault deserves (never a model or band refusal, or a refused block, that a stray byte
-// made up).
+// made up). A write with the backup and the verification must, when it reports success, have left
+// exactly the image in the radio and the radio's previous memory in the backup; when its backup fails
+// it must have written nothing.
 #pragma once
 
 #include <string>
@@ -10,7 +12,7 @@
 
 #include "link/SimulatedRadio.h"
 
-enum class SweepOp { Read, Write };
+enum class SweepOp { Read, Write, GuardedWrite }; // GuardedWrite: write --backup --verify
 enum class SweepLine { InProcess, Pty }; // simulated port, or a pseudo-terminal through the termios port
 
 struct SweepCase {
@@ -25,13 +27,16 @@ struct SweepResult {
     bool succeeded = false;
     int textNumber = 0;            // the message the transfer ended with
     bool exact = false;            // success: the document (read) or the radio (write) holds the right bytes
+                                   // (guarded write: and the backup holds the radio's previous bytes)
     bool unchanged = false;        // failure of a read: the document is as it was
     bool faultOnBlockData = false; // the fault changed a data byte of a block reply (no checksum)
     bool trustworthy = false;      // the invariant holds for this case
     std::string frameAtFault;      // the frame the radio got at the fault's position ("" if fewer frames)
+    std::string backupPath;        // guarded write: the backup it made
 };
 
-// Frames a fault-free transfer sends: read 35 (handshake 3 + 16 blocks with their 06), write 52.
+// Frames a fault-free transfer sends: read 35 (handshake 3 + 16 blocks with their 06), write 52,
+// guarded write 122 (a read, the write, a read).
 int SweepFrameCount(SweepOp op);
 
 // Every fault the simulated radio offers, at one position: no answer, late answers of 150, 300, 500 and
