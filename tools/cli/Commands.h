@@ -10,13 +10,16 @@ int CmdNew(const CliArgs& args);       // new [--band CODE] FILE
 int CmdShow(const CliArgs& args);      // show FILE [--json]
 int CmdConvert(const CliArgs& args);   // convert IN OUT
 int CmdRead(const CliArgs& args);      // read --port PORT FILE [--log]
-int CmdWrite(const CliArgs& args);     // write FILE --port PORT [--log]
+int CmdWrite(const CliArgs& args);     // write FILE --port PORT [--log] [--backup] [--verify]
 int CmdSim(const CliArgs& args);       // sim [options]: simulated radio on a pseudo-terminal
 int CmdPasswords(const CliArgs& args); // passwords FILE [--read TEXT|--clear-read] [--write ...]
 
 // Channel lists: export-csv FILE OUT.csv; import-csv FILE IN.csv [OUT.dat] [--partial].
 int CmdExportCsv(const CliArgs& args);
 int CmdImportCsv(const CliArgs& args);
+
+int CmdDiff(const CliArgs& args);    // diff A B [--json]: 0 equal, 1 different, 2 usage or file error
+int CmdBackups(const CliArgs& args); // backups: the backup folder, newest first
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());
