@@ -37,7 +37,7 @@ constexpr int kTextVerifyFailed = 9550;     // the radio does not hold what was 
 constexpr int kTextVerifyReadFailed = 9551; // written, but not read back
 constexpr int kTextBackupReadFailed = 9552; // nothing written
 constexpr int kTextRestoreFrom = 9554;      // "... saved in %1 ..."
-constexpr int kTextBackupSaved = 9557;      // "Backup of the radio: %1"
+constexpr int kTextBackupSaved = 9557;      // "... was backed up to %1."
 constexpr int kTextVerified = 9558;
 // Differences named in the message of a failed verification; the rest are counted.
 constexpr std::size_t kDifferencesShown = 6;
