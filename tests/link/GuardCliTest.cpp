@@ -76,15 +76,22 @@ private:
     FILE* m_out = nullptr;
 };
 
+// An application directory in English and vpxds-cli to run on it.
+struct EnglishCli {
+    EnglishCli() { dir.WriteFile("system.ini", "[language]\nlanguage=200000\n"); }
+    LinkAppDir dir;
+    CliRunner cli{dir};
+};
+
 } // namespace
 
 TEST(GuardCli, DiffTellsEqualDifferentAndErrorsApart)
 {
-    LinkAppDir dir;
-    CliRunner cli(dir);
-    if (!cli.Available())
+    EnglishCli c;
+    if (!c.cli.Available())
         GTEST_SKIP() << "vpxds-cli not built";
-    dir.WriteFile("system.ini", "[language]\nlanguage=200000\n");
+    const LinkAppDir& dir = c.dir;
+    const CliRunner& cli = c.cli;
     CodePlug a(BuildBandImage("33"));
     CodePlug b = a;
     b.WriteByte(Addr::kSquelch, 7);
@@ -129,12 +136,12 @@ TEST(GuardCli, DiffTellsEqualDifferentAndErrorsApart)
 
 TEST(GuardCli, WriteWithBackupAndVerifyThenListTheBackups)
 {
-    LinkAppDir dir;
     DataHome home;
-    CliRunner cli(dir);
-    if (!cli.Available())
+    EnglishCli c;
+    if (!c.cli.Available())
         GTEST_SKIP() << "vpxds-cli not built";
-    dir.WriteFile("system.ini", "[language]\nlanguage=200000\n");
+    const LinkAppDir& dir = c.dir;
+    const CliRunner& cli = c.cli;
     CodePlug plug(BuildBandImage("33"));
     plug.WriteByte(Addr::kSquelch, 6);
     dir.WriteFile("plug.dat", plug.Text());
@@ -171,12 +178,12 @@ TEST(GuardCli, WriteWithBackupAndVerifyThenListTheBackups)
 
 TEST(GuardCli, SimulatedRadioThatIgnoresAWriteFailsTheVerification)
 {
-    LinkAppDir dir;
     DataHome home;
-    CliRunner cli(dir);
-    if (!cli.Available())
+    EnglishCli c;
+    if (!c.cli.Available())
         GTEST_SKIP() << "vpxds-cli not built";
-    dir.WriteFile("system.ini", "[language]\nlanguage=200000\n");
+    const LinkAppDir& dir = c.dir;
+    const CliRunner& cli = c.cli;
     const std::string program = std::string(VPX_BIN_DIR) + "/vpxds-cli";
     SimProcess sim(program, dir.Dir(), {"--ignore-write", "0030"});
     ASSERT_FALSE(sim.device.empty());
