@@ -1,4 +1,4 @@
-// Options dialog with the interface lock box.
+// Options dialog with the interface lock box and the write's backup and verification boxes.
 #include "app/COptionsDlg.h"
 
 #include <QCheckBox>
@@ -10,6 +10,7 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
+#include "link/WriteSession.h"
 
 namespace {
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
@@ -20,10 +21,15 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle(Text(7801));
     m_lock = new QCheckBox(Text(7802), this);
     m_lock->setChecked(g_bLockInterface);
+    const WriteOptions write = WriteOptionsFromSettings();
+    m_backup = new QCheckBox(Text(9555), this);
+    m_backup->setChecked(write.backup);
+    m_verify = new QCheckBox(Text(9556), this);
+    m_verify->setChecked(write.verify);
     m_ok = new QPushButton(Text(90000), this);
     m_cancel = new QPushButton(Text(90001), this);
     m_ok->setDefault(true);
-    UseAppFont({m_ok, m_cancel, m_lock});
+    UseAppFont({m_ok, m_cancel, m_lock, m_backup, m_verify});
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -31,6 +37,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_lock);
+    layout->addWidget(m_backup);
+    layout->addWidget(m_verify);
     layout->addSpacing(12);
     layout->addLayout(buttons);
 
@@ -42,5 +50,7 @@ void COptionsDlg::accept()
 {
     g_bLockInterface = m_lock->isChecked();
     WriteSetting("option", "lock_interface", g_bLockInterface ? "yes" : "no");
+    WriteSetting("option", "backup_before_write", m_backup->isChecked() ? "yes" : "no");
+    WriteSetting("option", "verify_after_write", m_verify->isChecked() ? "yes" : "no");
     QDialog::accept();
 }

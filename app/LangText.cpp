@@ -54,4 +54,21 @@ std::string GetLangTextIn(int number, int languageBase)
 
 std::string GetLangText(int number) { return GetLangTextIn(number, g_nLanguage); }
 
+std::string GetLangTextWith(int number, const std::vector<std::string>& args)
+{
+    const std::string text = GetLangText(number);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t arg =
+            i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : args.size();
+        if (text[i] == '%' && arg < args.size() && arg < 9) {
+            out += args[arg];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 void ResetLangTextCache() { Cache() = TextCache(); }

@@ -2,9 +2,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The text for number + g_nLanguage; empty when the file or the key is missing. At most 511 characters.
 std::string GetLangText(int number);
+
+// The text for number with %1, %2, ... replaced by args[0], args[1], ... (a placeholder without an
+// argument stays as it is).
+std::string GetLangTextWith(int number, const std::vector<std::string>& args);
 
 // The text in a given language base, whatever g_nLanguage holds.
 std::string GetLangTextIn(int number, int languageBase);

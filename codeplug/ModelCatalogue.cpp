@@ -158,24 +158,30 @@ std::string VersionText(const std::string& hex)
     return text;
 }
 
+BandState BandStateOf(const CodePlug& image, const BandState& fallback)
+{
+    BandState band = fallback;
+    band.code = BandCodeOf(image.Text());
+    if (band.code == "FF") {
+        band.lower = FreqFieldMHz(image.Read(Addr::kCustomLower, 4));
+        band.upper = FreqFieldMHz(image.Read(Addr::kCustomUpper, 4));
+        return band;
+    }
+    for (const BandLimits& b : kBandLimits) {
+        if (band.code == b.code) {
+            band.lower = b.lower;
+            band.upper = b.upper;
+        }
+    }
+    return band;
+}
+
 void ApplyBand(const std::string& imageText, bool fromRadio)
 {
     if (!CodePlug::IsValidImageText(imageText))
         return; // nothing to take the band from; the previous state stays
     const CodePlug image(imageText);
-    const std::string code = BandCodeOf(image.Text());
-    g_band.code = code;
-    if (code == "FF") {
-        g_band.lower = FreqFieldMHz(image.Read(Addr::kCustomLower, 4));
-        g_band.upper = FreqFieldMHz(image.Read(Addr::kCustomUpper, 4));
-    } else {
-        for (const BandLimits& b : kBandLimits) {
-            if (code == b.code) {
-                g_band.lower = b.lower;
-                g_band.upper = b.upper;
-            }
-        }
-    }
+    g_band = BandStateOf(image, g_band);
     g_modelInfo.serialNumber = HexToText(image.Read(Addr::kSerialNumber, 15));
     g_modelInfo.hardwareVersion = HexToText(image.Read(Addr::kHardwareVersion, 8));
     g_modelInfo.pcVersion = VersionText(image.Read(Addr::kPcVersion, 3));

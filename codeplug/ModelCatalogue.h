@@ -27,6 +27,9 @@ extern ModelInfoTexts g_modelInfo;
 std::string GetModelHead(int number, int order);     // "5451393531", order 2: "3135395154"
 std::string BuildDefaultImage();                     // base default image, 2048 characters
 std::string BuildBandImage(const std::string& code); // default image of a band code
+// The band an image names: its band code with that band's limits (for "FF" the limits stored at
+// 0x0350); a code without limits of its own keeps those of fallback.
+BandState BandStateOf(const CodePlug& image, const BandState& fallback);
 // Sets g_band and g_modelInfo from the image; the MCU version only when fromRadio is false.
 void ApplyBand(const std::string& image, bool fromRadio = false);
 std::string ApplyPresetRange(const std::string& image, const std::string& code, const std::string& range);

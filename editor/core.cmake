@@ -17,3 +17,7 @@ target_sources(vpx_editorcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ChannelCsv.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChannelCsvImport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowSelection.cpp)
+# Field-by-field differences of two code plugs (vpxds-cli diff, the verification after a write).
+target_sources(vpx_editorcore PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CodePlugDiff.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiffText.cpp)

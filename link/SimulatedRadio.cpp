@@ -64,6 +64,8 @@ void SimulatedRadio::Reset()
     m_faults.clear();
     m_faultCounts.clear();
     m_frames.clear();
+    m_ignoredWrites.clear();
+    m_corruptedBytes.clear();
 }
 
 void SimulatedRadio::SetModelText(const std::string& text) { m_modelText = text.substr(0, 5); }
@@ -205,10 +207,7 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
         break;
     case 0x57:
         if (ready) {
-            const int address = (f[1] << 8) | f[2];
-            for (int i = 0; i < f[3]; ++i)
-                m_memory[static_cast<std::size_t>((address + i) & 0x3FF)] =
-                    f[static_cast<std::size_t>(4 + i)];
+            StoreBlock((f[1] << 8) | f[2], f);
             r.bytes = Bytes({0x06});
         }
         break;
@@ -304,6 +303,19 @@ void SimulatedRadio::ApplyFaults(const std::string& frameHex, const std::vector<
         default:
             break;
         }
+    }
+}
+
+void SimulatedRadio::StoreBlock(int address, const std::vector<std::uint8_t>& f)
+{
+    if (std::find(m_ignoredWrites.begin(), m_ignoredWrites.end(), address) != m_ignoredWrites.end())
+        return;
+    for (int i = 0; i < f[3]; ++i) {
+        const int at = (address + i) & 0x3FF;
+        std::uint8_t value = f[static_cast<std::size_t>(4 + i)];
+        if (std::find(m_corruptedBytes.begin(), m_corruptedBytes.end(), at) != m_corruptedBytes.end())
+            value ^= 0x01;
+        m_memory[static_cast<std::size_t>(at)] = value;
     }
 }
 

@@ -73,6 +73,12 @@ public:
     // item k at byte 40 + k, after the five test points).
     int ItemValue(int item) const;
 
+    // Writes the radio gets wrong without saying so (every block write is still answered 06): the
+    // 16 bytes of a block write to address are not stored; the byte at address is stored with its
+    // lowest bit flipped.
+    void SetIgnoreWrite(int address) { m_ignoredWrites.push_back(address); }
+    void SetCorruptWrite(int address) { m_corruptedBytes.push_back(address); }
+
     void AddFault(const SimFault& fault) { m_faults.push_back(fault); }
     void ClearFaults() { m_faults.clear(); }
 
@@ -112,6 +118,11 @@ private:
     std::vector<SimFault> m_faults;
     std::vector<int> m_faultCounts;
     std::vector<std::string> m_frames;
+    std::vector<int> m_ignoredWrites;
+    std::vector<int> m_corruptedBytes;
+
+    // Stores the data of a block write frame at address, as the write faults allow.
+    void StoreBlock(int address, const std::vector<std::uint8_t>& frame);
 };
 
 // The simulated radio behind the port name "simulator" in this process (kept across port openings).

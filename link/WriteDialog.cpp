@@ -17,6 +17,7 @@ bool WriteDialog::BandCheck() const { return m_session->BandCheck(); }
 
 void WriteDialog::StartTransfer()
 {
+    m_session->SetOptions(WriteOptionsFromSettings()); // as the Options window left them
     m_lastResult = m_session->Run();
     if (m_lastResult.Succeeded())
         FinishSucceeded();

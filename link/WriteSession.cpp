@@ -1,13 +1,22 @@
-// Writing the image into a radio, with the model and band checks, and the dry run.
+// Writing the image into a radio, with the model and band checks, the backup before and the
+// verification after, and the dry run.
 #include "link/WriteSession.h"
 
+#include <ctime>
+
 #include "app/AppState.h"
+#include "app/LangText.h"
 #include "app/Settings.h"
 #include "codeplug/AddressMap.h"
+#include "codeplug/BackupFolder.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
+#include "editor/CodePlugDiff.h"
+#include "editor/DiffText.h"
 #include "link/LinkUi.h"
+#include "link/NestedReadUi.h"
 #include "link/Protocol.h"
+#include "link/ReadSession.h"
 #include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/TransferSteps.h"
@@ -23,7 +32,30 @@ bool ChecksModelNumber(const std::string& model)
 
 bool SkippedBlock(int address) { return address == 0x0180 || address == 0x0190 || address == 0x01A0; }
 
+constexpr int kWriteDoneText = 3014;
+constexpr int kTextVerifyFailed = 9550;     // the radio does not hold what was written
+constexpr int kTextVerifyReadFailed = 9551; // written, but not read back
+constexpr int kTextBackupReadFailed = 9552; // nothing written
+constexpr int kTextRestoreFrom = 9554;      // "... saved in %1 ..."
+constexpr int kTextBackupSaved = 9557;      // "... was backed up to %1."
+constexpr int kTextVerified = 9558;
+// Differences named in the message of a failed verification; the rest are counted.
+constexpr std::size_t kDifferencesShown = 6;
+
+std::string Paragraphs(const std::string& a, const std::string& b)
+{
+    return a.empty() ? b : b.empty() ? a : a + "\n\n" + b;
+}
+
 } // namespace
+
+WriteOptions WriteOptionsFromSettings()
+{
+    WriteOptions o;
+    o.backup = ReadSetting("option", "backup_before_write") == "yes";
+    o.verify = ReadSetting("option", "verify_after_write") == "yes";
+    return o;
+}
 
 WriteSession::WriteSession(SerialPort& port, LinkUi& ui, CodePlug& image)
     : m_port(port), m_ui(ui), m_image(image), m_log(&ui)
@@ -45,9 +77,48 @@ std::string WriteSession::BlockFrame(const CodePlug& image, int n)
     return WriteRequestFrame(address, kBlockBytes, image.Read(address, kBlockBytes));
 }
 
+CodePlug WriteSession::AsWrittenInRadio(const CodePlug& written, const CodePlug& radio)
+{
+    CodePlug seen = written;
+    for (int n = 1; n <= kBlocks; ++n) {
+        const int address = (n - 1) * kBlockBytes;
+        if (!BlockFrame(written, n).empty())
+            seen.Write(address, radio.Read(address, kBlockBytes));
+    }
+    return seen;
+}
+
 TransferResult WriteSession::Run()
 {
     WaitCursor cursor(m_ui);
+    m_backupPath.clear();
+    const int reads = (m_options.backup ? 1 : 0) + (m_options.verify ? 1 : 0);
+    const int total = kBlocks + reads * ReadSession::kBlocks;
+    int first = 1;
+    if (m_options.backup) {
+        if (auto failed = BackUpRadio(total))
+            return *failed;
+        first += ReadSession::kBlocks;
+    }
+    const TransferResult written = WriteConversation(first, total);
+    if (!written.Succeeded())
+        return written;
+
+    std::string detail;
+    if (m_options.verify) {
+        if (auto failed = VerifyRadio(m_image, first + kBlocks, total))
+            return *failed;
+        m_ui.SetButtonEnabled(true);
+        detail = GetLangText(kTextVerified);
+    }
+    if (!m_backupPath.empty())
+        detail = Paragraphs(detail, GetLangTextWith(kTextBackupSaved, {m_backupPath}));
+    m_ui.ReportMessage(kWriteDoneText, detail);
+    return {TransferStatus::Success, kWriteDoneText};
+}
+
+TransferResult WriteSession::WriteConversation(int first, int total)
+{
     const bool crossBandAllowed = MarkerPresent(kMarkerCrossBandWrite);
 
     NormaliseImage(m_image);
@@ -72,7 +143,7 @@ TransferResult WriteSession::Run()
         }
         // The user's consent holds for exactly one run: the whole write again, without this check.
         m_bBandCheck = false;
-        const TransferResult nested = Run();
+        const TransferResult nested = WriteConversation(first, total);
         m_bBandCheck = true;
         return nested;
     }
@@ -80,11 +151,11 @@ TransferResult WriteSession::Run()
     if (auto failed = AcknowledgeConversation(m_port, m_ui, m_log, kWriteHandshake))
         return *failed;
 
-    m_ui.SetProgressRange(1, kBlocks);
+    m_ui.SetProgressRange(1, total);
     m_ui.SetButtonEnabled(false);
     BlockWriteAck ackCheck;
     for (int n = 1; n <= kBlocks; ++n) {
-        m_ui.SetProgressPos(n);
+        m_ui.SetProgressPos(first + n - 1);
         const std::string frame = BlockFrame(data, n);
         if (frame.empty())
             continue;
@@ -102,7 +173,59 @@ TransferResult WriteSession::Run()
     m_port.Close();
     m_ui.SetButtonEnabled(true);
     m_bBandCheck = true;
-    return ReportTransferEnd(m_ui, TransferStatus::Success, 3014);
+    return {TransferStatus::Success, 0};
+}
+
+bool WriteSession::ReadRadio(std::string& image, int first, int total, std::string& message)
+{
+    NestedReadUi ui(m_ui, m_log);
+    ReadSession reader(m_port, ui);
+    RadioIdentity identity;
+    const bool read = !reader.ReadImage(image, identity, first, total);
+    m_log.Add(reader.Log().Text()); // the window's log goes on after the read's lines
+    message = ui.Message();
+    return read;
+}
+
+std::optional<TransferResult> WriteSession::BackUpRadio(int total)
+{
+    std::string image;
+    std::string readMessage;
+    if (!ReadRadio(image, 1, total, readMessage)) {
+        m_ui.ReportMessage(kTextBackupReadFailed, readMessage);
+        return TransferResult{TransferStatus::BackupFailed, kTextBackupReadFailed};
+    }
+    std::string path;
+    const int saved = SaveBackup(CodePlug(image), std::time(nullptr), path);
+    if (saved != 0) {
+        m_ui.SetButtonEnabled(true);
+        m_ui.ReportMessage(saved, path);
+        return TransferResult{TransferStatus::BackupFailed, saved};
+    }
+    m_backupPath = path;
+    return std::nullopt;
+}
+
+std::optional<TransferResult> WriteSession::VerifyRadio(const CodePlug& written, int first, int total)
+{
+    std::string image;
+    std::string readMessage;
+    if (!ReadRadio(image, first, total, readMessage)) {
+        m_ui.ReportMessage(kTextVerifyReadFailed, Paragraphs(readMessage, RestoreHint()));
+        return TransferResult{TransferStatus::VerifyReadFailed, kTextVerifyReadFailed};
+    }
+    const CodePlug inRadio = AsWrittenInRadio(written, CodePlug(image));
+    if (inRadio == written)
+        return std::nullopt;
+    m_ui.SetButtonEnabled(true);
+    const CodePlugDiff diff = DiffCodePlugs(written, inRadio);
+    m_ui.ReportMessage(kTextVerifyFailed, Paragraphs(DiffSummary(diff, kDifferencesShown), RestoreHint()));
+    return TransferResult{TransferStatus::VerifyFailed, kTextVerifyFailed};
+}
+
+std::string WriteSession::RestoreHint() const
+{
+    return m_backupPath.empty() ? std::string() : GetLangTextWith(kTextRestoreFrom, {m_backupPath});
 }
 
 TransferResult WriteSession::DryRun()

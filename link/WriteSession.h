@@ -1,6 +1,11 @@
 // Writing the image into a radio: model and band checks (cross-band only with the marker file and
 // the user's consent), 49 blocks of 16 bytes with retries; and the dry run that only logs the frames.
+// Two choices guard the radio's code plug: a backup of the radio read before the write, and a read-back
+// after it that compares every written byte.
 #pragma once
+
+#include <optional>
+#include <string>
 
 #include "codeplug/CodePlug.h"
 #include "codeplug/Document.h"
@@ -9,6 +14,15 @@
 
 class LinkUi;
 class SerialPort;
+
+// Both off: the write sends exactly the handshake and the 49 block frames, nothing else.
+struct WriteOptions {
+    bool backup = false; // first read the whole radio and keep its code plug in the backup folder
+    bool verify = false; // afterwards read the radio back and compare every written byte
+};
+
+// [option] backup_before_write and verify_after_write of system.ini: "yes" switches each on.
+WriteOptions WriteOptionsFromSettings();
 
 class WriteSession {
 public:
@@ -20,13 +34,20 @@ public:
     // Keep one session per write window: the band-check flag lives as long as the window.
     WriteSession(SerialPort& port, LinkUi& ui, CodePlug& image = g_doc.image);
 
+    void SetOptions(const WriteOptions& options) { m_options = options; }
+    const WriteOptions& Options() const { return m_options; }
+
     // One write (the Write button), including the nested run after a Yes to the band question.
-    // Changes the image only by the 0x03C4 normalisation.
+    // Changes the image only by the 0x03C4 normalisation. With the backup, a whole read of the radio
+    // comes first (a failed one writes nothing); with the verification, a whole read after the 49
+    // frames. The progress range covers every part (16 + 52 + 16 with both).
     TransferResult Run();
     // The Test button: logs the 123 frames of 8 bytes a write would send, without port traffic.
     TransferResult DryRun();
 
     bool BandCheck() const { return m_bBandCheck; }
+    // The backup file of the last run (empty when it made none).
+    const std::string& BackupPath() const { return m_backupPath; }
     ExchangeLog& Log() { return m_log; }
 
     // In the byte at 0x03C4 a two-bit field 3 (bits 5 and 4) becomes 1; other values stay.
@@ -34,11 +55,26 @@ public:
     // The frame of block n (1-based) of a write: "57" + address + "10" + 16 data bytes; empty for
     // the three blocks that are never written (0x0180, 0x0190, 0x01A0).
     static std::string BlockFrame(const CodePlug& image, int n);
+    // The image written, with every byte the write sends taken from the radio's memory instead: equal
+    // to written exactly when the radio holds what was written.
+    static CodePlug AsWrittenInRadio(const CodePlug& written, const CodePlug& radio);
 
 private:
+    // The handshake, the checks and the 49 frames: what the consent to a cross-band write runs again;
+    // progress positions from first on in the range 1..total. Reports failures only.
+    TransferResult WriteConversation(int first, int total);
+    // A whole read of the radio for a backup or the read-back; its failure message is kept in message.
+    bool ReadRadio(std::string& image, int first, int total, std::string& message);
+    std::optional<TransferResult> BackUpRadio(int total);
+    std::optional<TransferResult> VerifyRadio(const CodePlug& written, int first, int total);
+    // The sentence that names the backup file, for a failure message ("" without a backup).
+    std::string RestoreHint() const;
+
     SerialPort& m_port;
     LinkUi& m_ui;
     CodePlug& m_image;
     ExchangeLog m_log;
     bool m_bBandCheck = true;
+    WriteOptions m_options;
+    std::string m_backupPath;
 };

@@ -21,3 +21,6 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PasswordField.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PasswordForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ServiceAccess.cpp)
+# The write's backup before and verification after: reads inside a write.
+target_sources(vpx_link PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/NestedReadUi.cpp)

@@ -57,6 +57,7 @@ std::vector<int> NumbersInUse()
     for (int i : {4101, 4102, 4103, 4104, 4107, 4108, 4109, 4110, 4111, 4112, 4113}) // channel editor
         n.push_back(i);
     range(4301, 4304);                                 // band limits
+    range(9550, 9564);                                 // backup, verification, differences
     range(4403, 4413);                                 // key functions
     range(4429, 4433);                                 // scan options, embedded message
     for (int i : {5001, 5002, 5003, 5201, 5202, 5203}) // test frequencies, test password

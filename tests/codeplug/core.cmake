@@ -17,3 +17,7 @@ target_include_directories(codeplug_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 if(TARGET vpxds-cli)
   add_dependencies(codeplug_tests vpxds-cli)
 endif()
+# Backups of radios taken before a write: the folder, names, listing and pruning.
+vpx_core_test(backup_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/BackupFolderTest.cpp
+  LIBS vpx_codeplug vpx_appcore)

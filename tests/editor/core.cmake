@@ -14,3 +14,7 @@ vpx_core_test(csv_core_test
 if(TARGET vpxds-cli)
   add_dependencies(csv_core_test vpxds-cli)
 endif()
+# Differences of two code plugs, field by field.
+vpx_core_test(diff_core_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/diff_CodePlugDiffTest.cpp
+  LIBS vpx_editorcore vpx_codeplug vpx_appcore)

@@ -33,7 +33,7 @@ void ExpectTrustworthy(const SweepCase& c)
 {
     const SweepResult r = RunSweepCase(c);
     SCOPED_TRACE(SweepResultLine(c, r));
-    if (c.op == SweepOp::Read && r.faultOnBlockData && !c.twice)
+    if (c.op != SweepOp::Write && r.faultOnBlockData && !c.twice)
         return;
     EXPECT_TRUE(r.trustworthy);
 }
@@ -141,4 +141,26 @@ TEST(FaultSweep, TuningModeShowsTheRadiosAlignmentBlockOrNoItem)
     for (const auto& [fault, position] : std::vector<std::pair<std::string, int>>{
              {"extra:1", 1}, {"extra:20", 1}, {"late:300", 1}, {"late:500", 1}, {"extra:10", 21}})
         ExpectExactSuccess(Case(SweepOp::Tune, fault, position, true));
+}
+
+TEST(FaultSweep, GuardedWriteIsExactWritesNothingWithoutABackupAndNeverHidesADifference)
+{
+    LinkAppDir dir;
+    ASSERT_EQ(SweepFrameCount(SweepOp::GuardedWrite), 122);
+    // Positions in the backup read (1-35), the write (36-87) and the read-back (88-122).
+    for (int position : {2, 6, 36, 40, 88, 95, 122})
+        for (const char* fault : {"wrong-byte", "extra:4", "drop"})
+            ExpectTrustworthy(Case(SweepOp::GuardedWrite, fault, position, false));
+    for (int position : {6, 95})
+        ExpectTrustworthy(Case(SweepOp::GuardedWrite, "no-answer", position, false));
+
+    // The line dropped during the backup: nothing was written, and the user is told so.
+    const SweepResult dropped = RunSweepCase(Case(SweepOp::GuardedWrite, "drop", 6, false));
+    EXPECT_FALSE(dropped.succeeded);
+    EXPECT_EQ(dropped.textNumber, 9552);
+    EXPECT_TRUE(dropped.trustworthy);
+    // A byte changed in a read-back reply is taken for a difference, never for success.
+    const SweepResult changed = RunSweepCase(Case(SweepOp::GuardedWrite, "wrong-byte", 95, false));
+    EXPECT_TRUE(changed.faultOnBlockData);
+    EXPECT_EQ(changed.textNumber, 9550);
 }

@@ -16,3 +16,14 @@ target_include_directories(link_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 if(TARGET vpxds-cli)
   add_dependencies(link_tests vpxds-cli)
 endif()
+# The write's backup before and verification after, in process and over a pseudo-terminal.
+vpx_core_test(write_guard_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LinkTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WriteGuardTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GuardCliTest.cpp
+  LIBS vpx_link vpx_editorcore vpx_codeplug vpx_appcore)
+target_include_directories(write_guard_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+if(TARGET vpxds-cli)
+  add_dependencies(write_guard_tests vpxds-cli)
+endif()

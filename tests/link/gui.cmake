@@ -16,3 +16,13 @@ endif()
 add_executable(password_screenshot ${CMAKE_CURRENT_LIST_DIR}/password_screenshot.cpp)
 target_link_libraries(password_screenshot PRIVATE vpx_gui Qt6::Test)
 target_compile_definitions(password_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# The write's backup and verification in the Options and write windows.
+vpx_gui_test(link_write_guard_window_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/WindowWriteGuardTest.cpp
+  LIBS vpx_gui)
+# Pictures of the Options window and a failed verification for the README (run by hand under an X
+# server: guard_screenshot).
+add_executable(guard_screenshot ${CMAKE_CURRENT_LIST_DIR}/guard_screenshot.cpp)
+target_link_libraries(guard_screenshot PRIVATE vpx_gui Qt6::Test)
+target_compile_definitions(guard_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

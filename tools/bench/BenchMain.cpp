@@ -17,6 +17,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "app/AppState.h"
 #include "codeplug/Document.h"
 #include "link/LinkUi.h"
@@ -81,6 +83,11 @@ pid_t ServeInChild(PtyRadioServer& server)
     }
     return child < 0 ? 0 : child;
 }
+// A write with the backup before it or the read-back after it: one whole read more; with both, two.
+constexpr LineBudget kGuardedWriteBudget{kWriteBudget.bytes + kReadBudget.bytes,
+                                         kWriteBudget.sleepMs + kReadBudget.sleepMs};
+constexpr LineBudget kBothGuardsBudget{kWriteBudget.bytes + 2 * kReadBudget.bytes,
+                                       kWriteBudget.sleepMs + 2 * kReadBudget.sleepMs};
 
 double CpuSeconds()
 {
@@ -111,7 +118,7 @@ void Print(const char* what, const Figures& f, const LineBudget& budget)
 {
     const double line = budget.Seconds();
     std::printf(
-        "%-10s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
+        "%-12s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
         "of wall)\n",
         what, f.ok ? "ok  " : "FAIL", f.wall, line, budget.bytes, budget.sleepMs, f.wall / line, f.cpu,
         100.0 * f.cpu / f.wall);
@@ -169,6 +176,16 @@ int main(int argc, char** argv)
                 tuningServer.DevicePath().c_str());
     ReadSession twiceReader(*port, ui);
     twiceReader.SetReadTwice(true);
+    // The backups of the guarded writes go to a folder of their own, removed at the end.
+    char dataHome[] = "/tmp/vpxds-bench-XXXXXX";
+    if (::mkdtemp(dataHome) != nullptr)
+        ::setenv("XDG_DATA_HOME", dataHome, 1);
+    WriteSession backupWriter(*port, ui, g_doc.image);
+    backupWriter.SetOptions({true, false});
+    WriteSession verifyWriter(*port, ui, g_doc.image);
+    verifyWriter.SetOptions({false, true});
+    WriteSession guardedWriter(*port, ui, g_doc.image);
+    guardedWriter.SetOptions({true, true});
     struct Transfer {
         const char* name;
         LineBudget budget;
@@ -179,6 +196,9 @@ int main(int argc, char** argv)
         {"read", kReadBudget, [&] { return reader.Run().Succeeded(); }, {}},
         {"write", kWriteBudget, [&] { return writer.Run().Succeeded(); }, {}},
         {"read twice", kReadTwiceBudget, [&] { return twiceReader.Run().Succeeded(); }, {}},
+        {"write+backup", kGuardedWriteBudget, [&] { return backupWriter.Run().Succeeded(); }, {}},
+        {"write+verify", kGuardedWriteBudget, [&] { return verifyWriter.Run().Succeeded(); }, {}},
+        {"write+both", kBothGuardsBudget, [&] { return guardedWriter.Run().Succeeded(); }, {}},
     };
 
     std::unique_ptr<SerialPort> tuningPort = CreateRadioPort();
@@ -224,6 +244,8 @@ int main(int argc, char** argv)
         Print(t.name, t.sum, t.budget);
     }
 
+    std::error_code ec;
+    std::filesystem::remove_all(dataHome, ec);
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);

@@ -20,6 +20,8 @@ struct RadioArgs {
     bool log = false;
     bool twice = false;
     bool crossBand = false;
+    bool backup = false;
+    bool verify = false;
     bool help = false;
     std::string error;
 };
@@ -35,6 +37,10 @@ RadioArgs ParseRadioArgs(const CliArgs& args, bool forWrite)
             r.log = true;
         else if (a == "--yes-cross-band" && forWrite)
             r.crossBand = true;
+        else if (a == "--backup" && forWrite)
+            r.backup = true;
+        else if (a == "--verify" && forWrite)
+            r.verify = true;
         else if (a == "--twice" && !forWrite)
             r.twice = true;
         else if (a == "--port" && i + 1 < args.size())
@@ -60,6 +66,17 @@ const char* kPortHelp =
     "Exit code 0 only when the transfer succeeded; failures print 'error N: text'.\n";
 
 std::unique_ptr<SerialPort> MakeDevicePort() { return std::make_unique<PosixSerialPort>(); }
+
+// A failure whose detail runs over several lines (the differences a verification found) prints the
+// detail below the message; a short one stays in parentheses on the message's line.
+int FailWithDetail(int textNumber, const std::string& detail)
+{
+    if (detail.find('\n') == std::string::npos)
+        return CliFail(textNumber, detail);
+    CliFail(textNumber);
+    std::cerr << detail << "\n";
+    return 1;
+}
 
 int Usage(const RadioArgs& a, const char* usage)
 {
@@ -105,10 +122,15 @@ int CmdRead(const CliArgs& args)
 int CmdWrite(const CliArgs& args)
 {
     static const char* usage =
-        "usage: vpxds-cli write FILE --port PORT [--log] [--yes-cross-band]\n"
+        "usage: vpxds-cli write FILE --port PORT [--log] [--yes-cross-band] [--backup] [--verify]\n"
         "Writes the data file FILE into the radio on PORT. When the radio's band differs from the\n"
         "file's and the cross-band marker file is present, the write asks on the terminal; without a\n"
-        "terminal it answers No unless --yes-cross-band is given.\n";
+        "terminal it answers No unless --yes-cross-band is given.\n"
+        "--backup first reads the whole radio and keeps its code plug in the backup folder\n"
+        "($XDG_DATA_HOME/vpxds/backups, see 'vpxds-cli backups'); nothing is written when that fails.\n"
+        "--verify reads the radio back afterwards and fails, naming the differences, unless it holds\n"
+        "every written byte. Each is also on when system.ini says [option] backup_before_write=yes or\n"
+        "verify_after_write=yes.\n";
     const RadioArgs a = ParseRadioArgs(args, true);
     if (a.help || !a.error.empty())
         return Usage(a, usage);
@@ -122,13 +144,19 @@ int CmdWrite(const CliArgs& args)
     RadioPort port(&MakeDevicePort);
     ConfigureRadioPort(port, a.port, kCodePlugLineSettings);
     WriteSession session(port, ui, g_doc.image);
+    WriteOptions options = WriteOptionsFromSettings();
+    options.backup = options.backup || a.backup;
+    options.verify = options.verify || a.verify;
+    session.SetOptions(options);
     const TransferResult result = session.Run();
     ui.FinishProgress();
     if (!result.Succeeded()) {
         if (result.textNumber == 0)
             return 1; // the user declined the cross-band write
-        return CliFail(result.textNumber, ui.LastDetail());
+        return FailWithDetail(result.textNumber, ui.LastDetail());
     }
     std::cerr << GetLangText(3014) << "\n";
+    if (!ui.LastDetail().empty())
+        std::cerr << ui.LastDetail() << "\n"; // verified, and where the backup is
     return 0;
 }

@@ -30,13 +30,24 @@ const char* kSimUsage =
     "  --no-tuning-echo  tuning frames answered with 06 06 06 and the value instead of their echo\n"
     "  --no-answer N     no reply to the N-th frame      --late N:MS   reply to frame N MS late\n"
     "  --wrong-byte N    last reply byte of frame N wrong --extra N     two extra bytes after frame N\n"
-    "  --drop N          drop the connection at frame N\n";
+    "  --drop N          drop the connection at frame N\n"
+    "  --ignore-write ADDR   acknowledge the block write to ADDR (4 hex digits) but keep the old bytes\n"
+    "  --corrupt-write ADDR  store the byte at ADDR with its lowest bit flipped whenever it is written\n";
 
 bool ParseHexByte(const std::string& text, std::uint8_t& out)
 {
     if (text.size() != 2 || !IsHexText(text))
         return false;
     out = static_cast<std::uint8_t>(HexToInt(text));
+    return true;
+}
+
+// A radio address as 4 hex digits, 0000 to 03FF.
+bool ParseAddress(const std::string& text, int& address)
+{
+    if (text.size() != 4 || !IsHexText(text) || HexToInt(text) > 0x03FF)
+        return false;
+    address = static_cast<int>(HexToInt(text));
     return true;
 }
 
@@ -99,6 +110,17 @@ int CmdSim(const CliArgs& args)
                 return 2;
             }
             radio.SetFirmware(major, minor);
+            ++i;
+        } else if ((a == "--ignore-write" || a == "--corrupt-write") && hasValue) {
+            int address = 0;
+            if (!ParseAddress(value, address)) {
+                std::cerr << "vpxds-cli sim: " << a << " needs an address of four hex digits (0000-03FF)\n";
+                return 2;
+            }
+            if (a == "--ignore-write")
+                radio.SetIgnoreWrite(address);
+            else
+                radio.SetCorruptWrite(address);
             ++i;
         } else if (a == "--image" && hasValue) {
             std::string image;

@@ -10,7 +10,7 @@ int CmdNew(const CliArgs& args);       // new [--band CODE] FILE
 int CmdShow(const CliArgs& args);      // show FILE [--json]
 int CmdConvert(const CliArgs& args);   // convert IN OUT
 int CmdRead(const CliArgs& args);      // read --port PORT FILE [--log]
-int CmdWrite(const CliArgs& args);     // write FILE --port PORT [--log]
+int CmdWrite(const CliArgs& args);     // write FILE --port PORT [--log] [--backup] [--verify]
 int CmdSim(const CliArgs& args);       // sim [options]: simulated radio on a pseudo-terminal
 int CmdPasswords(const CliArgs& args); // passwords FILE [--read TEXT|--clear-read] [--write ...]
 
@@ -18,6 +18,9 @@ int CmdPasswords(const CliArgs& args); // passwords FILE [--read TEXT|--clear-re
 int CmdExportCsv(const CliArgs& args);
 int CmdImportCsv(const CliArgs& args);
 int CmdReport(const CliArgs& args);    // report FILE OUT.pdf [--lang en|zh]
+
+int CmdDiff(const CliArgs& args);    // diff A B [--json]: 0 equal, 1 different, 2 usage or file error
+int CmdBackups(const CliArgs& args); // backups: the backup folder, newest first
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

@@ -30,12 +30,15 @@ void PrintUsage(std::ostream& out)
            "  convert IN OUT              load a data file of either form, save it as an image file\n"
            "  read --port PORT FILE       read the code plug from a radio into FILE\n"
            "  write FILE --port PORT      write FILE into a radio\n"
+           "        [--backup] [--verify] (back the radio up first, read it back afterwards)\n"
            "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
            "  passwords FILE [OPTIONS]    set or clear the read and write passwords of FILE\n"
            "  export-csv FILE OUT.csv     write the channels to a channel-list file (CSV)\n"
            "  import-csv FILE IN.csv [OUT.dat] [--partial]\n"
            "                              replace the channels by those of a channel-list file\n"
            "  report FILE OUT.pdf         write the code-plug report as a PDF file\n"
+           "  diff A B [--json]           the differences of two data files, field by field\n"
+           "  backups                     list the backups made before writes, newest first\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -84,6 +87,8 @@ int main(int argc, char** argv)
         {"export-csv", CmdExportCsv},
         {"import-csv", CmdImportCsv},
         {"report", CmdReport}, // the one command that brings up Qt Gui (offscreen) for its PDF
+        {"diff", CmdDiff},
+        {"backups", CmdBackups},
     };
     // clang-format on
     auto it = commands.find(args[0]);

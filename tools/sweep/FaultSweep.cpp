@@ -7,6 +7,7 @@
 
 #include "codeplug/AddressMap.h"
 #include "codeplug/CodePlug.h"
+#include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
@@ -18,6 +19,7 @@
 #include "link/SimulatedPort.h"
 #include "link/WriteSession.h"
 #include "service/TuningSession.h"
+#include "tests/support/DataHome.h" // the backups of guarded writes go to a folder of their own
 
 namespace {
 
@@ -133,13 +135,42 @@ SweepResult RunTuningCase(const SweepCase& c, SimulatedRadio& radio, SimulatedRa
     return result;
 }
 
+// How a write with the backup and the verification may end without success: a failed backup has
+// written nothing; "written but not read back" holds for a radio that has the image; "the radio does
+// not hold it" is true, or comes from a byte changed in a read-back reply; other endings as a write's.
+bool RightGuardedFailure(const SweepCase& c, const SweepResult& r, const std::string& before,
+                         const SimulatedRadio& radio, bool holdsImage)
+{
+    switch (r.textNumber) {
+    case 9552:
+    case 9553:
+        return radio.MemoryHex() == before;
+    case 9551:
+        return holdsImage;
+    case 9550:
+        return !holdsImage || r.faultOnBlockData;
+    default:
+        return RightWriteFailure(c.fault, r.frameAtFault, r.textNumber);
+    }
+}
+
 } // namespace
 
 int SweepFrameCount(SweepOp op)
 {
-    if (op == SweepOp::Tune)
+    const int read = 3 + 2 * ReadSession::kBlocks;
+    const int write = 3 + 49;
+    switch (op) {
+    case SweepOp::Read:
+        return read;
+    case SweepOp::Write:
+        return write;
+    case SweepOp::Tune:
         return 3 + 2 + 2 * TuningBlock::kReads + 1;
-    return op == SweepOp::Read ? 3 + 2 * ReadSession::kBlocks : 3 + 49;
+    case SweepOp::GuardedWrite:
+        return read + write + read;
+    }
+    return 0;
 }
 
 std::vector<SimFault> SweepFaultsAt(int position)
@@ -220,6 +251,9 @@ SweepResult RunSweepCase(const SweepCase& c)
         return result;
     }
 
+    const bool guarded = c.op == SweepOp::GuardedWrite;
+    const DataHome dataHome;
+    const std::string before = radio.MemoryHex();
     radio.AddFault(c.fault);
     CodePlug image(PatternImage());
     WriteSession::NormaliseImage(image);
@@ -229,14 +263,29 @@ SweepResult RunSweepCase(const SweepCase& c)
             expected.Write((n - 1) * 16, image.Read((n - 1) * 16, 16));
     RunOnLine(c, inProcess, &server, [&](SerialPort& port) {
         WriteSession session(port, ui, image);
+        session.SetOptions({guarded, guarded});
         const TransferResult r = session.Run();
         result.succeeded = r.Succeeded();
         result.textNumber = r.textNumber;
+        result.backupPath = session.BackupPath();
     });
     result.frameAtFault = FrameAt(radio, c.fault.frame);
-    result.exact = result.succeeded && radio.MemoryHex() == expected.Text();
+    const bool holdsImage = radio.MemoryHex() == expected.Text();
+    result.exact = result.succeeded && holdsImage;
+    if (!guarded) {
+        result.trustworthy = result.succeeded
+                                 ? result.exact
+                                 : RightWriteFailure(c.fault, result.frameAtFault, result.textNumber);
+        return result;
+    }
+    // A byte changed inside a block reply of the backup or the read-back: no single read can tell.
+    result.faultOnBlockData =
+        c.fault.kind == SimFault::Kind::WrongByte && result.frameAtFault.compare(0, 2, "52") == 0;
+    std::string backup;
+    const bool backupExact = LoadDataFile(result.backupPath, backup) == 0 && backup == before;
+    result.exact = result.exact && backupExact;
     result.trustworthy =
-        result.succeeded ? result.exact : RightWriteFailure(c.fault, result.frameAtFault, result.textNumber);
+        result.succeeded ? result.exact : RightGuardedFailure(c, result, before, radio, holdsImage);
     return result;
 }
 
@@ -245,7 +294,8 @@ std::string SweepResultLine(const SweepCase& c, const SweepResult& r)
     std::ostringstream line;
     line << (c.op == SweepOp::Read    ? "read"
              : c.op == SweepOp::Write ? "write"
-                                      : "tune")
+             : c.op == SweepOp::Tune  ? "tune"
+                                      : "guarded")
          << ' ' << (c.line == SweepLine::Pty ? "pty" : "inproc") << ' ' << (c.paced ? "paced" : "unpaced")
          << ' ' << (c.twice ? "twice" : "once") << ' ' << SweepFaultName(c.fault) << ' ' << c.fault.frame
          << ' ' << (r.succeeded ? "ok" : "failed") << ' ' << r.textNumber << ' '

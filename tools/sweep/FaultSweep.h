@@ -3,7 +3,9 @@
 // reports success holds exactly the radio's bytes, a failed one changes nothing, and a write ends with
 // the message its fault deserves (never a model or band refusal, or a refused block, that a stray byte
 // made up); entering the tuning mode that shows the items holds exactly the radio's alignment block,
-// and one that fails shows no item and the message of its fault.
+// and one that fails shows no item and the message of its fault. A write with the backup and the verification must,
+// when it reports success, have left exactly the image in the radio and the radio's previous memory
+// in the backup; when its backup fails it must have written nothing.
 #pragma once
 
 #include <string>
@@ -11,8 +13,9 @@
 
 #include "link/SimulatedRadio.h"
 
-enum class SweepOp { Read, Write, Tune }; // Tune: entering the tuning mode
-enum class SweepLine { InProcess, Pty };  // simulated port, or a pseudo-terminal through the termios port
+enum class SweepOp { Read, Write, Tune, GuardedWrite }; // Tune: entering the tuning mode; GuardedWrite:
+                                                       // write --backup --verify
+enum class SweepLine { InProcess, Pty }; // simulated port, or a pseudo-terminal through the termios port
 
 struct SweepCase {
     SweepOp op = SweepOp::Read;
@@ -26,14 +29,17 @@ struct SweepResult {
     bool succeeded = false;
     int textNumber = 0;            // the message the transfer ended with
     bool exact = false;            // success: the document (read) or the radio (write) holds the right bytes
+                                   // (guarded write: and the backup holds the radio's previous bytes)
     bool unchanged = false;        // failure of a read: the document is as it was
     bool faultOnBlockData = false; // the fault changed a data byte of a block reply (no checksum)
     bool trustworthy = false;      // the invariant holds for this case
     std::string frameAtFault;      // the frame the radio got at the fault's position ("" if fewer frames)
+    std::string backupPath;        // guarded write: the backup it made
 };
 
 // Frames a fault-free transfer sends: read 35 (handshake 3 + 16 blocks with their 06), write 52,
 // entering the tuning mode 22 (handshake 3, access query and service code, 8 blocks with their 06, TEST).
+// guarded write 122 (a read, the write, a read).
 int SweepFrameCount(SweepOp op);
 
 // Every fault the simulated radio offers, at one position: no answer, late answers of 150, 300, 500 and

@@ -1,6 +1,6 @@
 // vpxds-faultsweep: every fault of the simulated radio at every frame position of a code-plug read or
 // write, one result line per case, and a summary of what the user would have been told.
-//   vpxds-faultsweep [--op read|write] [--paced] [--pty] [--twice] [--positions A-B] [--slice I/N]
+//   vpxds-faultsweep [--op read|write|guarded] [--paced] [--pty] [--twice] [--positions A-B] [--slice I/N]
 //   vpxds-faultsweep --summary < lines
 #include <cstdio>
 #include <iostream>
@@ -43,7 +43,7 @@ bool ParseRange(const std::string& text, int& a, int& b, char separator)
 int Usage()
 {
     std::cerr
-        << "usage: vpxds-faultsweep [--op read|write|tune] [--paced] [--pty] [--twice] [--positions A-B]\n"
+        << "usage: vpxds-faultsweep [--op read|write|tune|guarded] [--paced] [--pty] [--twice] [--positions A-B]\n"
            "                        [--slice I/N]\n"
            "       vpxds-faultsweep --summary < result-lines\n";
     return 2;
@@ -105,8 +105,11 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const std::string value = i + 1 < argc ? argv[i + 1] : "";
-        if (a == "--op" && (value == "read" || value == "write" || value == "tune")) {
-            o.ops = {value == "read" ? SweepOp::Read : value == "write" ? SweepOp::Write : SweepOp::Tune};
+        if (a == "--op" && (value == "read" || value == "write" || value == "tune" || value == "guarded")) {
+            o.ops = {value == "read"    ? SweepOp::Read
+                     : value == "write" ? SweepOp::Write
+                     : value == "tune"  ? SweepOp::Tune
+                                        : SweepOp::GuardedWrite};
             ++i;
         } else if (a == "--paced")
             o.paced = true;
