@@ -14,6 +14,7 @@
 #include "editor/PanelReport.h"
 #include "link/PasswordField.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/JsonText.h"
 
 namespace {
 
@@ -24,37 +25,6 @@ void PrintShowUsage(std::ostream& out)
            "  16-channel table of a data file (*.dat, either form), with the page's texts in the\n"
            "  language chosen in system.ini, then the model information and whether the read and\n"
            "  write passwords are set. --json prints one JSON object instead.\n";
-}
-
-std::string JsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    return out + "\"";
 }
 
 std::string Limit(double mhz)

@@ -6,6 +6,9 @@
 #include "codeplug/DataFile.h"
 #include "codeplug/HexText.h"
 #include "link/PtyRadioServer.h"
+#include "codeplug/AddressMap.h"
+#include "codeplug/CodePlug.h"
+#include "service/AlignmentFile.h"
 #include "tools/cli/Commands.h"
 
 namespace {
@@ -28,7 +31,10 @@ const char* kSimUsage =
     "  --no-echo         block read replies start with A5 A5 A5 A5 instead of the request's echo\n"
     "  --no-answer N     no reply to the N-th frame      --late N:MS   reply to frame N MS late\n"
     "  --wrong-byte N    last reply byte of frame N wrong --extra N     two extra bytes after frame N\n"
-    "  --drop N          drop the connection at frame N\n";
+    "  --drop N          drop the connection at frame N\n"
+    "  --alignment FILE  start with the alignment block of a .dts file at 0x02A0\n"
+    "  --needs-wake-up   give no answer to QUINTAR until a 02 has woken the radio\n"
+    "  --no-service-code answer 00 to the access queries (no service code asked for)\n";
 
 bool ParseHexByte(const std::string& text, std::uint8_t& out)
 {
@@ -47,6 +53,18 @@ bool ParseFrame(const std::string& text, int& n)
     } catch (...) {
         return false;
     }
+}
+
+// Puts the alignment block of a .dts file into the radio's memory at 0x02A0.
+bool LoadSimAlignment(SimulatedRadio& radio, const std::string& path)
+{
+    std::string data;
+    if (LoadAlignmentFile(path, data) != 0)
+        return false;
+    CodePlug memory(radio.MemoryHex());
+    memory.Write(Addr::kAlignment, data);
+    radio.SetMemoryHex(memory.Text());
+    return true;
 }
 
 } // namespace
@@ -70,6 +88,15 @@ int CmdSim(const CliArgs& args)
             radio.SetWriteAccessReply(0x07);
         } else if (a == "--no-echo") {
             radio.SetEchoHeader(false);
+        } else if (a == "--needs-wake-up") {
+            radio.SetNeedsWakeUp(true);
+        } else if (a == "--no-service-code") {
+            radio.SetReadAccessReply(0x00);
+            radio.SetWriteAccessReply(0x00);
+        } else if (a == "--alignment" && hasValue) {
+            if (!LoadSimAlignment(radio, value))
+                return CliFail(2011, value);
+            ++i;
         } else if (a == "--model" && hasValue && !value.empty() && value.size() <= 5) {
             radio.SetModelText(value);
             ++i;

@@ -18,5 +18,8 @@ int CmdPasswords(const CliArgs& args); // passwords FILE [--read TEXT|--clear-re
 int CmdExportCsv(const CliArgs& args);
 int CmdImportCsv(const CliArgs& args);
 
+// Alignment data: align read|write|show|export (see its --help).
+int CmdAlign(const CliArgs& args);
+
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

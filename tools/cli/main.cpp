@@ -35,6 +35,8 @@ void PrintUsage(std::ostream& out)
            "  export-csv FILE OUT.csv     write the channels to a channel-list file (CSV)\n"
            "  import-csv FILE IN.csv [OUT.dat] [--partial]\n"
            "                              replace the channels by those of a channel-list file\n"
+           "  align read|write|show|export ...\n"
+           "                              the radio's alignment data and its .dts files\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -82,6 +84,7 @@ int main(int argc, char** argv)
         {"passwords", CmdPasswords},
         {"export-csv", CmdExportCsv},
         {"import-csv", CmdImportCsv},
+        {"align", CmdAlign},
     };
     // clang-format on
     auto it = commands.find(args[0]);

@@ -1,0 +1,5 @@
+# Alignment-data window of the window program.
+target_sources(vpx_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/qt/AlignmentGrid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt/AlignmentDialog.cpp)
+target_link_libraries(vpx_gui PUBLIC vpx_service)

@@ -1,0 +1,4 @@
+# Pictures of the alignment-data window for the README (run by hand under an X server).
+add_executable(alignment_screenshot ${CMAKE_CURRENT_LIST_DIR}/alignment_screenshot.cpp)
+target_link_libraries(alignment_screenshot PRIVATE vpx_gui)
+target_compile_definitions(alignment_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
