@@ -3,6 +3,7 @@
 set -euo pipefail
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-serialport-dev
           qt6-translations-l10n libxlsxwriter-dev xvfb xauth fonts-noto-cjk)
+PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back with it
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole fault sweep of the radio link: every fault of the simulated radio at every frame position of
-# a code-plug read and write, in process and over a pseudo-terminal, paced like a 9600-baud line and not,
-# and the read with --twice. Runs the cases in parallel (most of their time is waiting on the line) and
+# a code-plug read and write (and of the alignment-data read and write), in process and over a
+# pseudo-terminal, paced like a 9600-baud line and not, and the read with --twice. Runs the cases in parallel (most of their time is waiting on the line) and
 # prints one summary table; exits 1 when any case broke the rules.
 #   tools/fault-sweep.sh [BUILD_DIR] [JOBS]        (default: build, 16)
 set -euo pipefail
@@ -16,6 +16,7 @@ trap 'rm -f "$OUT"' EXIT
 runs=(
     "--op read" "--op read --paced" "--op read --paced --twice" "--op read --pty --paced"
     "--op write" "--op write --paced" "--op write --pty --paced"
+    "--op align-read --paced" "--op align-read --pty --paced" "--op align-write --paced" "--op align-write --pty --paced"
 )
 start=$(date +%s)
 for run in "${runs[@]}"; do

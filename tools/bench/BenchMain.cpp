@@ -1,5 +1,5 @@
-// vpxds-bench: how close a code-plug read and write come to the time the serial line itself needs,
-// and how much processor time they use while waiting for the radio.
+// vpxds-bench: how close a code-plug read and write (and the alignment-data read and write) come to the
+// time the serial line itself needs, and how much processor time they use while waiting for the radio.
 //
 // The simulated radio runs in a child process on a pseudo-terminal and paces its bytes like a
 // 9600-baud line with 2 stop bits; this process talks to it through the Qt SerialPort adapter.
@@ -25,6 +25,7 @@
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
+#include "service/AlignmentSession.h"
 
 namespace {
 
@@ -47,6 +48,26 @@ constexpr LineBudget kReadBudget{kHandshakeBytes + ReadSession::kBlocks * ((4 + 
 constexpr LineBudget kWriteBudget{kHandshakeBytes + 49 * (20 + 1), 100 + 20 + 20 + 49 * 5};
 // Read twice: two whole reads, the port opened (and waited for) again for the second.
 constexpr LineBudget kReadTwiceBudget{2 * kReadBudget.bytes, 2 * kReadBudget.sleepMs};
+// Alignment data: QUINTAR (7) + 06, 02 + identity, 06 + 06, access query + reply, service code (11) +
+// 06; read: 8 x (request 4 + reply 12, 06 + 06) with 5 ms before and after each acknowledge; write:
+// 8 x (frame 12 + 06) with 5 ms after each. 100 ms after opening, 2 x 20 ms.
+constexpr int kAlignOpeningBytes = 7 + 1 + 1 + 8 + 1 + 1 + 1 + 1 + 11 + 1;
+constexpr LineBudget kAlignReadBudget{kAlignOpeningBytes + 8 * (4 + 12 + 1 + 1), 100 + 20 + 20 + 8 * 10};
+constexpr LineBudget kAlignWriteBudget{kAlignOpeningBytes + 8 * (12 + 1), 100 + 20 + 20 + 8 * 5};
+
+// The alignment functions need a service radio ("R736"), which refuses code-plug writes: it gets a
+// pseudo-terminal and a child process of its own.
+pid_t ServeInChild(PtyRadioServer& server)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+        std::signal(SIGTERM, StopServer);
+        server.Serve(g_stopServer);
+        _exit(0);
+    }
+    return child;
+}
 
 double CpuSeconds()
 {
@@ -77,7 +98,7 @@ void Print(const char* what, const Figures& f, const LineBudget& budget)
 {
     const double line = budget.Seconds();
     std::printf(
-        "%-10s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
+        "%-11s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
         "of wall)\n",
         what, f.ok ? "ok  " : "FAIL", f.wall, line, budget.bytes, budget.sleepMs, f.wall / line, f.cpu,
         100.0 * f.cpu / f.wall);
@@ -112,6 +133,15 @@ int main(int argc, char** argv)
         _exit(0);
     }
 
+    PtyRadioServer serviceServer;
+    serviceServer.SetPaced(true);
+    serviceServer.Radio().SetModelText("R736");
+    if (!serviceServer.Open(error)) {
+        std::fprintf(stderr, "vpxds-bench: %s\n", error.c_str());
+        return 1;
+    }
+    const pid_t serviceChild = ServeInChild(serviceServer);
+
     QCoreApplication app(argc, argv);
     g_bServiceView = false;
     NullLinkUi ui;
@@ -123,6 +153,10 @@ int main(int argc, char** argv)
 
     std::printf("code-plug transfers over %s, radio paced at 9600 baud 8N2 (%.3f ms a byte)\n",
                 device.c_str(), kByteSeconds * 1000);
+    std::unique_ptr<SerialPort> servicePort = CreateRadioPort();
+    ConfigureRadioPort(*servicePort, serviceServer.DevicePath(), kServiceLineSettings);
+    AlignmentSession aligner(*servicePort, ui);
+    std::string alignment(128, '5');
     ReadSession twiceReader(*port, ui);
     twiceReader.SetReadTwice(true);
     struct Transfer {
@@ -135,6 +169,8 @@ int main(int argc, char** argv)
         {"read", kReadBudget, [&] { return reader.Run().Succeeded(); }, {}},
         {"write", kWriteBudget, [&] { return writer.Run().Succeeded(); }, {}},
         {"read twice", kReadTwiceBudget, [&] { return twiceReader.Run().Succeeded(); }, {}},
+        {"align read", kAlignReadBudget, [&] { return aligner.Read(alignment).Succeeded(); }, {}},
+        {"align write", kAlignWriteBudget, [&] { return aligner.Write(alignment).Succeeded(); }, {}},
     };
     bool allOk = true;
     for (int i = 0; i < rounds; ++i) {
@@ -157,5 +193,7 @@ int main(int argc, char** argv)
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
+    kill(serviceChild, SIGTERM);
+    waitpid(serviceChild, &status, 0);
     return allOk ? 0 : 1;
 }

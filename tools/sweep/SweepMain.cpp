@@ -1,6 +1,7 @@
 // vpxds-faultsweep: every fault of the simulated radio at every frame position of a code-plug read or
 // write, one result line per case, and a summary of what the user would have been told.
-//   vpxds-faultsweep [--op read|write] [--paced] [--pty] [--twice] [--positions A-B] [--slice I/N]
+//   vpxds-faultsweep [--op read|write|align-read|align-write] [--paced] [--pty] [--twice]
+//                    [--positions A-B] [--slice I/N]
 //   vpxds-faultsweep --summary < lines
 #include <cstdio>
 #include <iostream>
@@ -42,9 +43,10 @@ bool ParseRange(const std::string& text, int& a, int& b, char separator)
 
 int Usage()
 {
-    std::cerr << "usage: vpxds-faultsweep [--op read|write] [--paced] [--pty] [--twice] [--positions A-B]\n"
-                 "                        [--slice I/N]\n"
-                 "       vpxds-faultsweep --summary < result-lines\n";
+    std::cerr
+        << "usage: vpxds-faultsweep [--op read|write|align-read|align-write] [--paced] [--pty] [--twice]\n"
+           "                        [--positions A-B] [--slice I/N]\n"
+           "       vpxds-faultsweep --summary < result-lines\n";
     return 2;
 }
 
@@ -106,6 +108,9 @@ int main(int argc, char** argv)
         const std::string value = i + 1 < argc ? argv[i + 1] : "";
         if (a == "--op" && (value == "read" || value == "write")) {
             o.ops = {value == "read" ? SweepOp::Read : SweepOp::Write};
+            ++i;
+        } else if (a == "--op" && (value == "align-read" || value == "align-write")) {
+            o.ops = {value == "align-read" ? SweepOp::AlignRead : SweepOp::AlignWrite};
             ++i;
         } else if (a == "--paced")
             o.paced = true;

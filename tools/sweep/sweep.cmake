@@ -2,5 +2,6 @@
 # vpxds-faultsweep, which runs every case and summarises them (tools/fault-sweep.sh runs it in parallel).
 add_library(vpx_faultsweep STATIC ${CMAKE_CURRENT_LIST_DIR}/FaultSweep.cpp)
 target_link_libraries(vpx_faultsweep PUBLIC vpx_link vpx_codeplug vpx_appcore)
+target_link_libraries(vpx_faultsweep PUBLIC vpx_service) # alignment read and write
 add_executable(vpxds-faultsweep ${CMAKE_CURRENT_LIST_DIR}/SweepMain.cpp)
 target_link_libraries(vpxds-faultsweep PRIVATE vpx_faultsweep)

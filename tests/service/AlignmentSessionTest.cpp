@@ -1,0 +1,283 @@
+// The alignment-data conversation against the simulated radio: the frames the radio receives, in
+// order, for reads and writes (woken or not, with and without the service code), refusals and
+// failures that hand back nothing, and replies disturbed on the line.
+#include <gtest/gtest.h>
+
+#include "LinkTestSupport.h"
+#include "app/AppState.h"
+#include "codeplug/HexText.h"
+#include "link/Protocol.h"
+#include "service/AlignmentSession.h"
+#include "tests/service/AlignmentSample.h"
+
+namespace {
+
+using Frames = std::vector<std::string>;
+
+const std::string kReadAddresses[8] = {"02A0", "02A8", "02B0", "02B8", "02C0", "02C8", "02D0", "02D8"};
+
+// A service radio ("R736") holding the sample block, on a closed port that the session opens.
+struct AlignBench : SimBench {
+    AlignBench()
+    {
+        radio.SetModelText("R736");
+        radio.SetMemoryHex(MemoryWithAlignment(SampleAlignmentBlock()));
+        port.Close();
+    }
+    std::string Block() const { return radio.MemoryHex().substr(2 * Addr::kAlignment, 128); }
+};
+
+Frames ReadBlockFrames()
+{
+    Frames f;
+    for (const std::string& address : kReadAddresses) {
+        f.push_back("52" + address + "08");
+        f.push_back("06");
+    }
+    return f;
+}
+
+Frames WriteBlockFrames(const std::string& block)
+{
+    Frames f;
+    for (int k = 0; k < 8; ++k)
+        f.push_back("57" + kReadAddresses[k] + "08" + block.substr(16 * static_cast<std::size_t>(k), 16));
+    return f;
+}
+
+Frames Concat(Frames a, const Frames& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A block unlike the sample in every byte.
+std::string OtherBlock()
+{
+    std::string block;
+    for (int i = 0; i < 64; ++i)
+        block += IntToHex((0xA0 + 3 * i) & 0xFF, 1);
+    return block;
+}
+
+} // namespace
+
+TEST(AlignmentSession, ReadsTheBlockOverQuintar)
+{
+    LinkAppDir dir;
+    AlignBench b;
+    RecordingUi ui;
+    AlignmentSession session(b.port, ui);
+    std::string data = "untouched";
+    const AlignmentResult r = session.Read(data);
+    EXPECT_TRUE(r.Succeeded());
+    EXPECT_EQ(data, SampleAlignmentBlock());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(b.port.IsOpen());
+    EXPECT_FALSE(ui.waitCursor);
+    EXPECT_EQ(ui.high, 8);
+    EXPECT_EQ(ui.positions, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_TRUE(b.radio.ServiceCodeAccepted());
+    const Frames opening = {FRAME_QUINTAR, "02", "06", "10", ServiceCodeFrame()};
+    EXPECT_EQ(b.radio.Frames(), Concat(opening, ReadBlockFrames()));
+    EXPECT_EQ(b.Block(), SampleAlignmentBlock()); // reading changes nothing in the radio
+
+    // A radio that does not ask for the service code: the blocks follow the query at once.
+    AlignBench quiet;
+    quiet.radio.SetReadAccessReply(0x00);
+    AlignmentSession second(quiet.port, ui);
+    ASSERT_TRUE(second.Read(data).Succeeded());
+    EXPECT_EQ(quiet.radio.Frames(), Concat({FRAME_QUINTAR, "02", "06", "10"}, ReadBlockFrames()));
+}
+
+TEST(AlignmentSession, ReadFailuresHandBackNothing)
+{
+    LinkAppDir dir;
+    { // Another radio model: 3023 after the identity, port closed.
+        AlignBench b;
+        b.radio.SetModelText("TQ951");
+        RecordingUi ui;
+        std::string data = "untouched";
+        const AlignmentResult r = AlignmentSession(b.port, ui).Read(data);
+        EXPECT_EQ(r.status, AlignmentStatus::ModelRejected);
+        EXPECT_EQ(ui.messages, std::vector<int>{3023});
+        EXPECT_EQ(b.radio.Frames(), (Frames{FRAME_QUINTAR, "02"}));
+        EXPECT_FALSE(b.port.IsOpen());
+        EXPECT_EQ(data, "untouched");
+    }
+    { // Builds of other model codes take any radio.
+        g_strModel = "vpxj";
+        AlignBench b;
+        b.radio.SetModelText("TQ951");
+        RecordingUi ui;
+        std::string data;
+        EXPECT_TRUE(AlignmentSession(b.port, ui).Read(data).Succeeded());
+        g_strModel = kBuildModelCode;
+    }
+    { // The radio stops answering at the sixth block: 3009 once, port closed, nothing handed back.
+        AlignBench b;
+        b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "5202C8", 1, 0));
+        RecordingUi ui;
+        std::string data = "untouched";
+        const AlignmentResult r = AlignmentSession(b.port, ui).Read(data);
+        EXPECT_EQ(r.status, AlignmentStatus::RadioStopped);
+        EXPECT_EQ(ui.messages, std::vector<int>{3009});
+        EXPECT_FALSE(b.port.IsOpen());
+        EXPECT_EQ(data, "untouched");
+        EXPECT_EQ(std::count(b.radio.Frames().begin(), b.radio.Frames().end(), "5202C808"), 3);
+    }
+    { // No radio: the mode string goes unanswered three times.
+        AlignBench b;
+        b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "", 1, 0));
+        RecordingUi ui;
+        std::string data;
+        EXPECT_EQ(AlignmentSession(b.port, ui).Read(data).textNumber, 3009);
+        EXPECT_EQ(b.radio.Frames(), (Frames{FRAME_QUINTAR, FRAME_QUINTAR, FRAME_QUINTAR}));
+    }
+    { // The port fails under the transfer: 3012, port closed.
+        AlignBench b;
+        b.port.FailAfterBytes(30);
+        RecordingUi ui;
+        std::string data = "untouched";
+        const AlignmentResult r = AlignmentSession(b.port, ui).Read(data);
+        EXPECT_EQ(r.status, AlignmentStatus::PortFault);
+        EXPECT_EQ(ui.messages, std::vector<int>{3012});
+        EXPECT_FALSE(b.port.IsOpen());
+        EXPECT_EQ(data, "untouched");
+    }
+    { // The port cannot be opened: 3012 with the reason.
+        AlignBench b;
+        b.port.FailOpen("/dev/ttyUSB0: permission denied");
+        RecordingUi ui;
+        std::string data;
+        EXPECT_EQ(AlignmentSession(b.port, ui).Read(data).status, AlignmentStatus::PortOpenFailed);
+        EXPECT_EQ(ui.details, std::vector<std::string>{"/dev/ttyUSB0: permission denied"});
+        EXPECT_TRUE(b.radio.Frames().empty());
+    }
+}
+
+TEST(AlignmentSession, DisturbedRepliesStillGiveTheRadiosBytes)
+{
+    LinkAppDir dir;
+    // Surplus bytes after the third block's reply, a first reply that comes too late: each block is
+    // asked for again, and the read holds exactly the radio's bytes.
+    SimFault extra = Fault(SimFault::Kind::ExtraBytes, "5202B0", 1);
+    extra.bytes = {0x06, 0x52};
+    SimFault late = Fault(SimFault::Kind::LateAnswer, "5202A0", 1);
+    late.delayMs = 400;
+    for (const SimFault& fault : {extra, late}) {
+        AlignBench b;
+        b.radio.AddFault(fault);
+        RecordingUi ui;
+        std::string data;
+        EXPECT_TRUE(AlignmentSession(b.port, ui).Read(data).Succeeded());
+        EXPECT_EQ(data, SampleAlignmentBlock());
+        EXPECT_TRUE(ui.messages.empty());
+    }
+    { // A radio whose block replies do not echo the request is read all the same.
+        AlignBench b;
+        b.radio.SetEchoHeader(false);
+        RecordingUi ui;
+        std::string data;
+        ASSERT_TRUE(AlignmentSession(b.port, ui).Read(data).Succeeded());
+        EXPECT_EQ(data, SampleAlignmentBlock());
+    }
+}
+
+TEST(AlignmentSession, WritesTheBlockWithAndWithoutWakingTheRadio)
+{
+    LinkAppDir dir;
+    const std::string block = OtherBlock();
+    { // An awake radio answers QUINTAR: identity, acknowledge, "15", the service code, eight writes.
+        AlignBench b;
+        RecordingUi ui;
+        const AlignmentResult r = AlignmentSession(b.port, ui).Write(block);
+        EXPECT_TRUE(r.Succeeded());
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(b.radio.Frames(),
+                  Concat({FRAME_QUINTAR, "02", "06", "15", ServiceCodeFrame()}, WriteBlockFrames(block)));
+        EXPECT_EQ(b.Block(), block);
+        EXPECT_FALSE(b.port.IsOpen());
+        // Nothing outside the block was touched.
+        const std::string before = MemoryWithAlignment(SampleAlignmentBlock());
+        EXPECT_EQ(b.radio.MemoryHex().substr(0, 2 * Addr::kAlignment),
+                  before.substr(0, 2 * Addr::kAlignment));
+        EXPECT_EQ(b.radio.MemoryHex().substr(2 * Addr::kAlignment + 128),
+                  before.substr(2 * Addr::kAlignment + 128));
+    }
+    { // A sleeping radio: QUINTAR three times unanswered, "02" wakes it, then PROGRAM.
+        AlignBench b;
+        b.radio.SetNeedsWakeUp(true);
+        RecordingUi ui;
+        ASSERT_TRUE(AlignmentSession(b.port, ui).Write(block).Succeeded());
+        const Frames opening = {FRAME_QUINTAR, FRAME_QUINTAR, FRAME_QUINTAR,     "02", FRAME_PROGRAM, "02",
+                                "06",          "15",          ServiceCodeFrame()};
+        EXPECT_EQ(b.radio.Frames(), Concat(opening, WriteBlockFrames(block)));
+        EXPECT_EQ(b.Block(), block);
+        EXPECT_TRUE(ui.messages.empty());
+    }
+    { // No service code asked for.
+        AlignBench b;
+        b.radio.SetWriteAccessReply(0x00);
+        RecordingUi ui;
+        ASSERT_TRUE(AlignmentSession(b.port, ui).Write(block).Succeeded());
+        EXPECT_EQ(b.radio.Frames(), Concat({FRAME_QUINTAR, "02", "06", "15"}, WriteBlockFrames(block)));
+    }
+    { // A block answered with 15 once is sent again, then the write goes on.
+        AlignBench b;
+        b.radio.AddFault(Fault(SimFault::Kind::WrongByte, "5702B8", 1));
+        RecordingUi ui;
+        ASSERT_TRUE(AlignmentSession(b.port, ui).Write(block).Succeeded());
+        EXPECT_EQ(b.Block(), block);
+        EXPECT_EQ(std::count(b.radio.Frames().begin(), b.radio.Frames().end(), WriteBlockFrames(block)[3]),
+                  2);
+    }
+}
+
+TEST(AlignmentSession, RefusedOrFailedWritesSayWhatHappened)
+{
+    LinkAppDir dir;
+    const std::string block = OtherBlock();
+    { // 07 to the write access query: nothing more is sent, the radio keeps its block, the user is told.
+        AlignBench b;
+        b.radio.SetWriteAccessReply(0x07);
+        RecordingUi ui;
+        const AlignmentResult r = AlignmentSession(b.port, ui).Write(block);
+        EXPECT_EQ(r.status, AlignmentStatus::WriteRefused);
+        EXPECT_EQ(ui.messages, std::vector<int>{9532});
+        EXPECT_EQ(b.radio.Frames(), (Frames{FRAME_QUINTAR, "02", "06", "15"}));
+        EXPECT_EQ(b.Block(), SampleAlignmentBlock());
+        EXPECT_FALSE(b.port.IsOpen());
+    }
+    { // Another model: 3023 before anything is written.
+        AlignBench b;
+        b.radio.SetModelText("TQ951");
+        RecordingUi ui;
+        EXPECT_EQ(AlignmentSession(b.port, ui).Write(block).textNumber, 3023);
+        EXPECT_EQ(b.Block(), SampleAlignmentBlock());
+        EXPECT_FALSE(b.port.IsOpen());
+    }
+    { // The service code is refused: 3009, nothing written.
+        AlignBench b;
+        b.radio.AddFault(Fault(SimFault::Kind::WrongByte, "53", 1, 0));
+        RecordingUi ui;
+        EXPECT_EQ(AlignmentSession(b.port, ui).Write(block).status, AlignmentStatus::RadioStopped);
+        EXPECT_EQ(ui.messages, std::vector<int>{3009});
+        EXPECT_EQ(b.Block(), SampleAlignmentBlock());
+    }
+    { // A block the radio never takes: 3009 after three attempts, the port closed.
+        AlignBench b;
+        b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "5702C0", 1, 0));
+        RecordingUi ui;
+        EXPECT_EQ(AlignmentSession(b.port, ui).Write(block).status, AlignmentStatus::RadioStopped);
+        EXPECT_EQ(ui.messages, std::vector<int>{3009});
+        EXPECT_FALSE(b.port.IsOpen());
+    }
+    { // No data: 7022, not a frame sent.
+        AlignBench b;
+        RecordingUi ui;
+        EXPECT_EQ(AlignmentSession(b.port, ui).Write("").status, AlignmentStatus::NothingToWrite);
+        EXPECT_EQ(ui.messages, std::vector<int>{7022});
+        EXPECT_TRUE(b.radio.Frames().empty());
+    }
+}
