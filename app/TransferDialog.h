@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/BusyCursor.h"
 #include "link/LinkUi.h"
 #include "link/SerialPort.h"
 
@@ -62,5 +63,5 @@ private:
     QCheckBox* m_autoClose;
     QPlainTextEdit* m_log;
     QPushButton* m_test;
-    bool m_waitCursor = false;
+    BusyCursor m_cursor;
 };

@@ -14,6 +14,7 @@ target_sources(vpx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/LanguageSwitch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransferDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BusyCursor.cpp
   ${CMAKE_SOURCE_DIR}/res/vpxds.qrc)
 
 add_executable(vpxds ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

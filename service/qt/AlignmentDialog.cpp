@@ -32,7 +32,7 @@ QString Text(int number) { return number == 0 ? QString() : QString::fromStdStri
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr int kLogWidth = 300;
-constexpr int kButtonWidth = 170;
+constexpr int kButtonWidth = 160;
 
 } // namespace
 
@@ -148,6 +148,7 @@ void AlignmentDialog::LayOut()
 
     auto* top = new QHBoxLayout(this);
     top->addLayout(tables);
+    top->addSpacing(10);
     top->addStretch();
     top->addLayout(buttons);
     top->addSpacing(12);
@@ -340,25 +341,10 @@ void AlignmentDialog::ShowLog(const std::string& text)
 
 void AlignmentDialog::ReportMessage(int textNumber, const std::string& detail)
 {
-    QString message = Text(textNumber);
-    if (!detail.empty())
-        message += QStringLiteral("\n\n") + Q(detail);
-    const bool wait = m_waitCursor;
-    SetWaitCursor(false);
-    ShowMessage(message);
-    SetWaitCursor(wait);
+    m_cursor.ShowLinkMessage(textNumber, detail);
 }
 
-void AlignmentDialog::SetWaitCursor(bool on)
-{
-    if (on == m_waitCursor)
-        return;
-    m_waitCursor = on;
-    if (on)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-}
+void AlignmentDialog::SetWaitCursor(bool on) { m_cursor.Set(on); }
 
 void RunBatchWriteTest(QWidget* parent)
 {

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/BusyCursor.h"
 #include "link/LinkUi.h"
 #include "link/SerialPort.h"
 #include "service/AlignmentEditor.h"
@@ -97,7 +98,7 @@ private:
     QPushButton* m_write = nullptr;
     QPushButton* m_close = nullptr;
     int m_nHeadingRow = 0;
-    bool m_waitCursor = false;
+    BusyCursor m_cursor;
 };
 
 // Batch write test data (command 32780): nothing unless the service functions are unlocked; for the

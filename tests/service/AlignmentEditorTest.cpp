@@ -2,31 +2,16 @@
 // writing back exactly what the tables show, unsaved data, and the window title.
 #include <gtest/gtest.h>
 
-#include "LinkTestSupport.h"
+#include "tests/service/AlignmentTestBench.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
 #include "service/AlignmentEditor.h"
 #include "service/AlignmentFile.h"
-#include "tests/service/AlignmentSample.h"
-
-namespace {
-
-struct RadioBench : SimBench {
-    RadioBench()
-    {
-        radio.SetModelText("R736");
-        radio.SetMemoryHex(MemoryWithAlignment(SampleAlignmentBlock()));
-        port.Close();
-    }
-    std::string Block() const { return radio.MemoryHex().substr(2 * Addr::kAlignment, 128); }
-};
-
-} // namespace
 
 TEST(AlignmentEditor, NothingIsLostOnTheWayThroughRadioFileAndBack)
 {
     LinkAppDir dir;
-    RadioBench b;
+    AlignBench b;
     RecordingUi ui;
     AlignmentSession session(b.port, ui);
     AlignmentEditor editor;
@@ -70,7 +55,7 @@ TEST(AlignmentEditor, FailedReadOrWriteChangesNothingHeld)
     ASSERT_TRUE(editor.Tables().CommitParam(1, 1, "7"));
     const std::string shown = editor.Current();
 
-    RadioBench b;
+    AlignBench b;
     b.radio.SetModelText("TQ951"); // refused: 3023
     RecordingUi ui;
     AlignmentSession session(b.port, ui);

@@ -3,29 +3,19 @@
 // failures that hand back nothing, and replies disturbed on the line.
 #include <gtest/gtest.h>
 
-#include "LinkTestSupport.h"
+#include <functional>
+
+#include "tests/service/AlignmentTestBench.h"
 #include "app/AppState.h"
 #include "codeplug/HexText.h"
 #include "link/Protocol.h"
 #include "service/AlignmentSession.h"
-#include "tests/service/AlignmentSample.h"
 
 namespace {
 
 using Frames = std::vector<std::string>;
 
 const std::string kReadAddresses[8] = {"02A0", "02A8", "02B0", "02B8", "02C0", "02C8", "02D0", "02D8"};
-
-// A service radio ("R736") holding the sample block, on a closed port that the session opens.
-struct AlignBench : SimBench {
-    AlignBench()
-    {
-        radio.SetModelText("R736");
-        radio.SetMemoryHex(MemoryWithAlignment(SampleAlignmentBlock()));
-        port.Close();
-    }
-    std::string Block() const { return radio.MemoryHex().substr(2 * Addr::kAlignment, 128); }
-};
 
 Frames ReadBlockFrames()
 {
@@ -93,67 +83,68 @@ TEST(AlignmentSession, ReadsTheBlockOverQuintar)
 TEST(AlignmentSession, ReadFailuresHandBackNothing)
 {
     LinkAppDir dir;
-    { // Another radio model: 3023 after the identity, port closed.
+    struct Case {
+        const char* what;
+        std::function<void(AlignBench&)> prepare;
+        AlignmentStatus status;
+        int text;
+        Frames frames; // what the radio received (empty: not compared)
+    };
+    const std::vector<Case> cases = {
+        {"another radio model: refused after the identity",
+         [](AlignBench& b) { b.radio.SetModelText("TQ951"); },
+         AlignmentStatus::ModelRejected,
+         3023,
+         {FRAME_QUINTAR, "02"}},
+        {"the radio stops answering at the sixth block",
+         [](AlignBench& b) { b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "5202C8", 1, 0)); },
+         AlignmentStatus::RadioStopped,
+         3009,
+         {}},
+        {"no radio: the mode string goes unanswered three times",
+         [](AlignBench& b) { b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "", 1, 0)); },
+         AlignmentStatus::RadioStopped,
+         3009,
+         {FRAME_QUINTAR, FRAME_QUINTAR, FRAME_QUINTAR}},
+        {"the port fails under the transfer",
+         [](AlignBench& b) { b.port.FailAfterBytes(30); },
+         AlignmentStatus::PortFault,
+         3012,
+         {}},
+        {"the port cannot be opened",
+         [](AlignBench& b) { b.port.FailOpen("/dev/ttyUSB0: permission denied"); },
+         AlignmentStatus::PortOpenFailed,
+         3012,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         AlignBench b;
-        b.radio.SetModelText("TQ951");
+        c.prepare(b);
         RecordingUi ui;
         std::string data = "untouched";
         const AlignmentResult r = AlignmentSession(b.port, ui).Read(data);
-        EXPECT_EQ(r.status, AlignmentStatus::ModelRejected);
-        EXPECT_EQ(ui.messages, std::vector<int>{3023});
-        EXPECT_EQ(b.radio.Frames(), (Frames{FRAME_QUINTAR, "02"}));
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(ui.messages, std::vector<int>{c.text}); // one message, never a second
         EXPECT_FALSE(b.port.IsOpen());
         EXPECT_EQ(data, "untouched");
+        if (!c.frames.empty()) {
+            EXPECT_EQ(b.radio.Frames(), c.frames);
+        }
+        if (c.status == AlignmentStatus::RadioStopped && c.frames.empty()) {
+            EXPECT_EQ(std::count(b.radio.Frames().begin(), b.radio.Frames().end(), "5202C808"), 3);
+        }
+        if (c.status == AlignmentStatus::PortOpenFailed) {
+            EXPECT_EQ(ui.details, std::vector<std::string>{"/dev/ttyUSB0: permission denied"});
+        }
     }
-    { // Builds of other model codes take any radio.
-        g_strModel = "vpxj";
-        AlignBench b;
-        b.radio.SetModelText("TQ951");
-        RecordingUi ui;
-        std::string data;
-        EXPECT_TRUE(AlignmentSession(b.port, ui).Read(data).Succeeded());
-        g_strModel = kBuildModelCode;
-    }
-    { // The radio stops answering at the sixth block: 3009 once, port closed, nothing handed back.
-        AlignBench b;
-        b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "5202C8", 1, 0));
-        RecordingUi ui;
-        std::string data = "untouched";
-        const AlignmentResult r = AlignmentSession(b.port, ui).Read(data);
-        EXPECT_EQ(r.status, AlignmentStatus::RadioStopped);
-        EXPECT_EQ(ui.messages, std::vector<int>{3009});
-        EXPECT_FALSE(b.port.IsOpen());
-        EXPECT_EQ(data, "untouched");
-        EXPECT_EQ(std::count(b.radio.Frames().begin(), b.radio.Frames().end(), "5202C808"), 3);
-    }
-    { // No radio: the mode string goes unanswered three times.
-        AlignBench b;
-        b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "", 1, 0));
-        RecordingUi ui;
-        std::string data;
-        EXPECT_EQ(AlignmentSession(b.port, ui).Read(data).textNumber, 3009);
-        EXPECT_EQ(b.radio.Frames(), (Frames{FRAME_QUINTAR, FRAME_QUINTAR, FRAME_QUINTAR}));
-    }
-    { // The port fails under the transfer: 3012, port closed.
-        AlignBench b;
-        b.port.FailAfterBytes(30);
-        RecordingUi ui;
-        std::string data = "untouched";
-        const AlignmentResult r = AlignmentSession(b.port, ui).Read(data);
-        EXPECT_EQ(r.status, AlignmentStatus::PortFault);
-        EXPECT_EQ(ui.messages, std::vector<int>{3012});
-        EXPECT_FALSE(b.port.IsOpen());
-        EXPECT_EQ(data, "untouched");
-    }
-    { // The port cannot be opened: 3012 with the reason.
-        AlignBench b;
-        b.port.FailOpen("/dev/ttyUSB0: permission denied");
-        RecordingUi ui;
-        std::string data;
-        EXPECT_EQ(AlignmentSession(b.port, ui).Read(data).status, AlignmentStatus::PortOpenFailed);
-        EXPECT_EQ(ui.details, std::vector<std::string>{"/dev/ttyUSB0: permission denied"});
-        EXPECT_TRUE(b.radio.Frames().empty());
-    }
+    // Builds of other model codes take any radio.
+    g_strModel = "vpxj";
+    AlignBench b;
+    b.radio.SetModelText("TQ951");
+    RecordingUi ui;
+    std::string data;
+    EXPECT_TRUE(AlignmentSession(b.port, ui).Read(data).Succeeded());
 }
 
 TEST(AlignmentSession, DisturbedRepliesStillGiveTheRadiosBytes)

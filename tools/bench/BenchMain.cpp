@@ -55,8 +55,8 @@ constexpr int kAlignOpeningBytes = 7 + 1 + 1 + 8 + 1 + 1 + 1 + 1 + 11 + 1;
 constexpr LineBudget kAlignReadBudget{kAlignOpeningBytes + 8 * (4 + 12 + 1 + 1), 100 + 20 + 20 + 8 * 10};
 constexpr LineBudget kAlignWriteBudget{kAlignOpeningBytes + 8 * (12 + 1), 100 + 20 + 20 + 8 * 5};
 
-// The alignment functions need a service radio ("R736"), which refuses code-plug writes: it gets a
-// pseudo-terminal and a child process of its own.
+// Serves the radio in a child process until SIGTERM. The radio stands in for hardware with its own
+// clock: its timers fire without slack.
 pid_t ServeInChild(PtyRadioServer& server)
 {
     const pid_t child = fork();
@@ -119,20 +119,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vpxds-bench: %s\n", error.c_str());
         return 1;
     }
-    const std::string device = server.DevicePath();
-    const pid_t child = fork();
-    if (child < 0) {
-        std::perror("vpxds-bench: fork");
-        return 1;
-    }
-    if (child == 0) {
-        // The radio stands in for hardware with its own clock: its timers fire without slack.
-        prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-        std::signal(SIGTERM, StopServer);
-        server.Serve(g_stopServer);
-        _exit(0);
-    }
-
+    // The alignment functions need a service radio ("R736"), which refuses code-plug writes: it gets
+    // a pseudo-terminal and a child process of its own.
     PtyRadioServer serviceServer;
     serviceServer.SetPaced(true);
     serviceServer.Radio().SetModelText("R736");
@@ -140,7 +128,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vpxds-bench: %s\n", error.c_str());
         return 1;
     }
+    const std::string device = server.DevicePath();
+    const pid_t child = ServeInChild(server);
+    if (child < 0) {
+        std::perror("vpxds-bench: fork");
+        return 1;
+    }
+
     const pid_t serviceChild = ServeInChild(serviceServer);
+    if (serviceChild < 0) {
+        std::perror("vpxds-bench: fork");
+        kill(child, SIGTERM);
+        return 1;
+    }
 
     QCoreApplication app(argc, argv);
     g_bServiceView = false;

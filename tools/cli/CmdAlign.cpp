@@ -159,15 +159,24 @@ void PrintTablesJson(const std::string& path, const std::string& data, const Ali
     std::cout << out.str();
 }
 
-int AlignShow(const AlignArgs& a)
+// Shows the file IN.dts (the first of files files) in tables: 0, or the exit code of the failure.
+int LoadTables(const AlignArgs& a, std::size_t files, const char* usage, std::string& data,
+               AlignmentTables& tables)
 {
-    if (a.files.size() != 1)
-        return AlignUsageError("show needs one IN.dts");
-    std::string data;
+    if (a.files.size() != files)
+        return AlignUsageError(usage);
     if (const int rc = LoadAlignmentFile(a.files[0], data); rc != 0)
         return CliFail(rc, a.files[0]);
-    AlignmentTables tables;
     tables.Fill(data);
+    return 0;
+}
+
+int AlignShow(const AlignArgs& a)
+{
+    std::string data;
+    AlignmentTables tables;
+    if (const int rc = LoadTables(a, 1, "show needs one IN.dts", data, tables); rc != 0)
+        return rc;
     if (a.json)
         PrintTablesJson(a.files[0], data, tables);
     else
@@ -177,13 +186,10 @@ int AlignShow(const AlignArgs& a)
 
 int AlignExport(const AlignArgs& a)
 {
-    if (a.files.size() != 2)
-        return AlignUsageError("export needs IN.dts and OUT.xlsx");
     std::string data;
-    if (const int rc = LoadAlignmentFile(a.files[0], data); rc != 0)
-        return CliFail(rc, a.files[0]);
     AlignmentTables tables;
-    tables.Fill(data);
+    if (const int rc = LoadTables(a, 2, "export needs IN.dts and OUT.xlsx", data, tables); rc != 0)
+        return rc;
     if (!ExportAlignmentSheet(a.files[1], tables))
         return CliFail(7025, a.files[1]);
     std::cerr << Text(7024) << "!\n";
