@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/HexText.h"
+#include "link/LineDiscipline.h"
 #include "link/LinkUi.h"
 #include "link/Protocol.h"
 #include "link/ReplyCheck.h"
@@ -57,8 +58,27 @@ bool AlignmentSession::OpenPort(AlignmentResult& failure)
     return false;
 }
 
-bool AlignmentSession::CheckIdentity(const std::string& reply, AlignmentResult& failure)
+bool AlignmentSession::TagAccepted(const std::string& reply) const
 {
+    const RadioIdentity identity(reply);
+    return identity.IsValid() && (!ChecksServiceModelTag(g_strModel) || identity.ModelTag() == "R736");
+}
+
+bool AlignmentSession::CheckIdentity(std::string reply, AlignmentResult& failure)
+{
+    if (!TagAccepted(reply)) {
+        // A reply of the mode string that came late (and twice, once the frame was sent again) can slip
+        // in front of the identity and push its last byte out of the same read. Before the radio is
+        // refused, it is asked once more on a line that has fallen quiet: a radio of another model
+        // answers the same again.
+        SettleLine(m_port, kLineQuietMs, kBlockLimitMs);
+        IdentityAlone alone(kIdentityPauseMs);
+        if (!PortExchange(m_port, FRAME_IDENTITY, reply, 8, kAlignmentHandshake.identityMs, std::string(),
+                          m_log, true, nullptr, &alone)) {
+            failure = ExchangeFailed();
+            return false;
+        }
+    }
     // The identity exchange only accepts 8 bytes; the length rule stays for a radio whose reply
     // could not be read as one.
     const RadioIdentity identity(reply);
@@ -66,7 +86,7 @@ bool AlignmentSession::CheckIdentity(const std::string& reply, AlignmentResult& 
         failure = Fail(AlignmentStatus::ShortIdentity, 3006);
         return false;
     }
-    if (ChecksServiceModelTag(g_strModel) && identity.ModelTag() != "R736") {
+    if (!TagAccepted(reply)) {
         failure = Fail(AlignmentStatus::ModelRejected, 3023);
         return false;
     }
@@ -98,8 +118,19 @@ bool AlignmentSession::Access(bool forWriting, AlignmentResult& failure)
     return false;
 }
 
+void AlignmentSession::QuietLine()
+{
+    // The blocks start on a line that has fallen quiet. An answer of the opening that came late and
+    // then a second time (its frame was sent again) would otherwise be taken as the answer to the next
+    // frame, and the one after it would slip in front of the first block reply: read as a radio that
+    // does not echo its requests, every byte of the block would move by one. A port fault shows in the
+    // next exchange.
+    SettleLine(m_port, kLineQuietMs, kBlockLimitMs);
+}
+
 bool AlignmentSession::ReadBlocks(std::string& block, AlignmentResult& failure)
 {
+    QuietLine();
     BlockEcho echo; // one conversation: the first block reply decides how the others are checked
     m_ui.SetProgressRange(1, kAlignmentBlocks);
     for (int k = 0; k < kAlignmentBlocks; ++k) {
@@ -124,6 +155,7 @@ bool AlignmentSession::ReadBlocks(std::string& block, AlignmentResult& failure)
 
 bool AlignmentSession::WriteBlocks(const std::string& data, AlignmentResult& failure)
 {
+    QuietLine(); // a stray 06 must not stand for the first block's answer
     m_ui.SetProgressRange(1, kAlignmentBlocks);
     for (int k = 0; k < kAlignmentBlocks; ++k) {
         m_ui.SetProgressPos(k + 1);

@@ -45,9 +45,11 @@ public:
 
 private:
     bool OpenPort(AlignmentResult& failure);
-    bool CheckIdentity(const std::string& reply, AlignmentResult& failure);
+    bool TagAccepted(const std::string& reply) const;
+    bool CheckIdentity(std::string reply, AlignmentResult& failure);
     bool Acknowledge(AlignmentResult& failure);
     bool Access(bool forWriting, AlignmentResult& failure);
+    void QuietLine();
     bool ReadBlocks(std::string& block, AlignmentResult& failure);
     bool WriteBlocks(const std::string& data, AlignmentResult& failure);
     // The end of an operation after a failed exchange with report-failure.

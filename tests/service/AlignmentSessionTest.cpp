@@ -3,6 +3,8 @@
 // failures that hand back nothing, and replies disturbed on the line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
 
 #include "tests/service/AlignmentTestBench.h"
@@ -50,6 +52,73 @@ std::string OtherBlock()
     return block;
 }
 
+// A line that once delivers a stray 06 (a late second answer to the mode string) just in front of
+// the identity, in the same read: the identity's last byte is pushed out and nothing follows it.
+class StrayBeforeIdentityPort : public SimulatedPort {
+public:
+    using SimulatedPort::SimulatedPort;
+    bool Write(const std::vector<std::uint8_t>& bytes) override
+    {
+        const bool ok = SimulatedPort::Write(bytes);
+        if (ok && bytes == std::vector<std::uint8_t>{0x02} && !m_done) {
+            InjectInput({0x06});
+            m_done = true;
+        }
+        return ok;
+    }
+
+private:
+    bool m_done = false;
+};
+
+// A line on which a second, late 06 (the radio answering a repeated frame of the opening) arrives a
+// few milliseconds after the service code was answered, still on its way when the first block request
+// goes out.
+class LateSecondAnswerPort : public SimulatedPort {
+public:
+    using SimulatedPort::SimulatedPort;
+    bool Write(const std::vector<std::uint8_t>& bytes) override
+    {
+        if (!bytes.empty() && bytes[0] == 0x53 && !m_armed) {
+            m_armed = true;
+            m_at = Clock::now() + std::chrono::milliseconds(3);
+        }
+        return SimulatedPort::Write(bytes);
+    }
+    int BytesWaiting() override
+    {
+        Arrive();
+        return SimulatedPort::BytesWaiting();
+    }
+    std::vector<std::uint8_t> ReadAll() override
+    {
+        Arrive();
+        return SimulatedPort::ReadAll();
+    }
+    bool WaitForInput(int milliseconds) override
+    {
+        if (m_armed && !m_arrived) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_at - Clock::now()).count();
+            milliseconds = std::max<int>(0, std::min<int>(milliseconds, static_cast<int>(left)));
+        }
+        const bool ok = SimulatedPort::WaitForInput(milliseconds);
+        Arrive();
+        return ok;
+    }
+
+private:
+    void Arrive()
+    {
+        if (m_armed && !m_arrived && Clock::now() >= m_at) {
+            m_arrived = true;
+            InjectInput({0x06});
+        }
+    }
+    bool m_armed = false;
+    bool m_arrived = false;
+    Clock::time_point m_at;
+};
+
 } // namespace
 
 TEST(AlignmentSession, ReadsTheBlockOverQuintar)
@@ -91,11 +160,11 @@ TEST(AlignmentSession, ReadFailuresHandBackNothing)
         Frames frames; // what the radio received (empty: not compared)
     };
     const std::vector<Case> cases = {
-        {"another radio model: refused after the identity",
+        {"another radio model: refused when its identity says so twice",
          [](AlignBench& b) { b.radio.SetModelText("TQ951"); },
          AlignmentStatus::ModelRejected,
          3023,
-         {FRAME_QUINTAR, "02"}},
+         {FRAME_QUINTAR, "02", "02"}},
         {"the radio stops answering at the sixth block",
          [](AlignBench& b) { b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "5202C8", 1, 0)); },
          AlignmentStatus::RadioStopped,
@@ -164,6 +233,30 @@ TEST(AlignmentSession, DisturbedRepliesStillGiveTheRadiosBytes)
         EXPECT_TRUE(AlignmentSession(b.port, ui).Read(data).Succeeded());
         EXPECT_EQ(data, SampleAlignmentBlock());
         EXPECT_TRUE(ui.messages.empty());
+    }
+    { // A stray byte in front of the identity never makes the radio "another model".
+        AlignBench b;
+        StrayBeforeIdentityPort port(b.radio);
+        RecordingUi ui;
+        std::string data;
+        ASSERT_TRUE(AlignmentSession(port, ui).Read(data).Succeeded()) << ui.messages.size();
+        EXPECT_EQ(data, SampleAlignmentBlock());
+        EXPECT_EQ(std::count(b.radio.Frames().begin(), b.radio.Frames().end(), "02"), 2);
+        StrayBeforeIdentityPort writePort(b.radio);
+        EXPECT_TRUE(AlignmentSession(writePort, ui).Write(OtherBlock()).Succeeded());
+        EXPECT_TRUE(ui.messages.empty());
+    }
+    { // A late second answer of the opening never moves the block's bytes, even when the first block
+      // reply then comes in one piece (its last byte pushed out of the read, the line quiet after it).
+        AlignBench b;
+        SimFault slowBlock = Fault(SimFault::Kind::LateAnswer, "5202A0", 1);
+        slowBlock.delayMs = 6;
+        b.radio.AddFault(slowBlock);
+        LateSecondAnswerPort port(b.radio);
+        RecordingUi ui;
+        std::string data;
+        ASSERT_TRUE(AlignmentSession(port, ui).Read(data).Succeeded());
+        EXPECT_EQ(data, SampleAlignmentBlock());
     }
     { // A radio whose block replies do not echo the request is read all the same.
         AlignBench b;

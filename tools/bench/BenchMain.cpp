@@ -50,10 +50,11 @@ constexpr LineBudget kWriteBudget{kHandshakeBytes + 49 * (20 + 1), 100 + 20 + 20
 constexpr LineBudget kReadTwiceBudget{2 * kReadBudget.bytes, 2 * kReadBudget.sleepMs};
 // Alignment data: QUINTAR (7) + 06, 02 + identity, 06 + 06, access query + reply, service code (11) +
 // 06; read: 8 x (request 4 + reply 12, 06 + 06) with 5 ms before and after each acknowledge; write:
-// 8 x (frame 12 + 06) with 5 ms after each. 100 ms after opening, 2 x 20 ms.
+// 8 x (frame 12 + 06) with 5 ms after each. 100 ms after opening, 2 x 20 ms, and 20 ms of quiet line
+// before the blocks.
 constexpr int kAlignOpeningBytes = 7 + 1 + 1 + 8 + 1 + 1 + 1 + 1 + 11 + 1;
-constexpr LineBudget kAlignReadBudget{kAlignOpeningBytes + 8 * (4 + 12 + 1 + 1), 100 + 20 + 20 + 8 * 10};
-constexpr LineBudget kAlignWriteBudget{kAlignOpeningBytes + 8 * (12 + 1), 100 + 20 + 20 + 8 * 5};
+constexpr LineBudget kAlignReadBudget{kAlignOpeningBytes + 8 * (4 + 12 + 1 + 1), 100 + 20 + 20 + 20 + 8 * 10};
+constexpr LineBudget kAlignWriteBudget{kAlignOpeningBytes + 8 * (12 + 1), 100 + 20 + 20 + 20 + 8 * 5};
 
 // Serves the radio in a child process until SIGTERM. The radio stands in for hardware with its own
 // clock: its timers fire without slack.
