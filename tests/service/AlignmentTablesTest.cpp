@@ -171,7 +171,7 @@ TEST(AlignmentTables, OnlyEditedCellsChangeTheBlock)
             EXPECT_EQ(built.substr(2 * expectedByte, 2), "03");
         }
     }
-    EXPECT_EQ(expectedByte, 61);
+    EXPECT_EQ(expectedByte, kFirstUnshownByte);
 
     // Typing back the value a cell showed changes nothing.
     AlignmentTables same = Filled();
