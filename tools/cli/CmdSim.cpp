@@ -73,6 +73,8 @@ int CmdSim(const CliArgs& args)
 {
     PtyRadioServer server;
     SimulatedRadio& radio = server.Radio();
+    bool refuseWrite = false;
+    bool noServiceCode = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -86,13 +88,13 @@ int CmdSim(const CliArgs& args)
             server.SetPaced(true);
         } else if (a == "--refuse-write") {
             radio.SetWriteAccessReply(0x07);
+            refuseWrite = true;
         } else if (a == "--no-echo") {
             radio.SetEchoHeader(false);
         } else if (a == "--needs-wake-up") {
             radio.SetNeedsWakeUp(true);
         } else if (a == "--no-service-code") {
-            radio.SetReadAccessReply(0x00);
-            radio.SetWriteAccessReply(0x00);
+            noServiceCode = true;
         } else if (a == "--alignment" && hasValue) {
             if (!LoadSimAlignment(radio, value))
                 return CliFail(2011, value);
@@ -154,6 +156,12 @@ int CmdSim(const CliArgs& args)
             std::cerr << "vpxds-cli sim: bad option " << a << "\n" << kSimUsage;
             return 2;
         }
+    }
+
+    if (noServiceCode) { // a refused write stays refused
+        radio.SetReadAccessReply(0x00);
+        if (!refuseWrite)
+            radio.SetWriteAccessReply(0x00);
     }
 
     std::string error;
