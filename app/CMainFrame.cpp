@@ -43,6 +43,7 @@
 #include "link/WriteDialog.h"
 #include "print/qt/ReportPrinting.h"
 #include "service/qt/TuningDialog.h"
+#include "service/qt/AlignmentDialog.h"
 
 // Resources of a static library must be registered by name from the global namespace.
 static void InitProgramResources() { Q_INIT_RESOURCE(vpxds); }
@@ -393,8 +394,7 @@ void CMainFrame::OnCommand(int id)
         }
         break;
     case cmd::kBatchWriteTest:
-        // Runs only while the service functions are unlocked; the alignment data window that it then
-        // opens comes with the service functions, so for now the key has no effect either way.
+        RunBatchWriteTest(this); // the alignment-data window, while the service functions are unlocked
         break;
     case cmd::kHelpTopics:
         OpenHelp();

@@ -61,6 +61,11 @@ QString AskFileNameFor(QWidget* parent, bool forSave, const QString& filter, con
     return dialog.selectedFiles().constFirst();
 }
 
+QString AskFilePath(QWidget* parent, bool forSave, const QString& filter, const QString& suffix)
+{
+    return AskFileNameFor(parent, forSave, filter, suffix, QString());
+}
+
 namespace {
 
 // The name a code plug goes by in prompts: its file, or the word for "no file".

@@ -26,6 +26,8 @@ void UpdateMainTitle();
 // SetNextFileDialogResult.
 QString AskFileNameFor(QWidget* parent, bool forSave, const QString& filter, const QString& suffix,
                        const QString& suggested);
+// The same without a suggested name.
+QString AskFilePath(QWidget* parent, bool forSave, const QString& filter, const QString& suffix);
 
 // Test support: the path the next file dialog returns instead of being shown (empty = Cancel).
 void SetNextFileDialogResult(const QString& path);

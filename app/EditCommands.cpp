@@ -56,7 +56,7 @@ void UpdateEditActions(QAction* undo, QAction* redo)
 
 void ImportChannelsCommand(QWidget* parent)
 {
-    const QString chosen = AskFileNameFor(parent, false, ChannelListFilter(), QStringLiteral("csv"), QString());
+    const QString chosen = AskFilePath(parent, false, ChannelListFilter(), QStringLiteral("csv"));
     if (chosen.isEmpty())
         return;
     const QString path = QFileInfo(chosen).absoluteFilePath();
@@ -82,7 +82,7 @@ void ImportChannelsCommand(QWidget* parent)
 
 void ExportChannelsCommand(QWidget* parent)
 {
-    const QString chosen = AskFileNameFor(parent, true, ChannelListFilter(), QStringLiteral("csv"), QString());
+    const QString chosen = AskFilePath(parent, true, ChannelListFilter(), QStringLiteral("csv"));
     if (chosen.isEmpty())
         return;
     const QString path = QFileInfo(chosen).absoluteFilePath();

@@ -17,6 +17,10 @@ void InitAppState(const std::string& appDir);
 // depend on the model code ("vpxjrepair" lock, the four codes that read the language) be checked.
 void InitAppStateFor(const std::string& appDir, const std::string& modelCode);
 
+// The four family codes ("vpxds", "vpxc", "vpxb", "vpxa"): they read the language setting, have help
+// and program files, and their service functions check the radio's model tag.
+bool IsFamilyCode(const std::string& model);
+
 // The language base that a [language] language value selects for the four family codes: the
 // value read as a C decimal number (leading blanks, sign, digits up to the first other character)
 // gives English exactly when it is 200000, Chinese otherwise.

@@ -59,6 +59,7 @@ void SimulatedRadio::Reset()
     m_dropped = false;
     m_echoHeader = true;
     m_echoTuning = true;
+    m_asleep = false;
     m_mode = Mode::Idle;
     m_workValues.assign(256, -1);
     m_faults.clear();
@@ -179,6 +180,10 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
 {
     SimResponse r;
     const bool ready = m_mode == Mode::Ready;
+    if (m_asleep && f[0] == 0x51)
+        return r; // sleeping through QUINTAR
+    if (f[0] == 0x02)
+        m_asleep = false;
     switch (f[0]) {
     case 0x50:
     case 0x51:

@@ -68,6 +68,10 @@ public:
     // 470 MHz (receive, transmit) and item k's value 0x60 + 4k; bytes 61-63 FF.
     static std::string SampleAlignmentHex();
     void LoadSampleAlignment();
+    // A radio that sleeps through QUINTAR: it gives no answer to it until a "02" has woken it (the
+    // alignment data's wake-up before a write: QUINTAR, then 02, PROGRAM). Reset() wakes it.
+    void SetNeedsWakeUp(bool on) { m_asleep = on; }
+    bool Asleep() const { return m_asleep; }
 
     // Tuning items: the working value (TS) and the confirmed one (SV, kept in the alignment block,
     // item k at byte 40 + k, after the five test points).
@@ -111,6 +115,7 @@ private:
     bool m_awaitingCode = false;
     bool m_dropped = false;
     bool m_echoHeader = true;
+    bool m_asleep = false;
     Mode m_mode = Mode::Idle;
     std::vector<int> m_workValues;
     bool m_echoTuning = true;

@@ -5,6 +5,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-de
           qt6-translations-l10n libxlsxwriter-dev xvfb xauth fonts-noto-cjk)
 # The report: a Ming face for Chinese reports whose PDF text reads back as drawn; the PDF tools for its tests.
 PACKAGES+=(fonts-arphic-uming poppler-utils)
+PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back with it
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -27,6 +27,7 @@
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
+#include "service/AlignmentSession.h"
 #include "service/TuningSession.h"
 
 namespace {
@@ -58,6 +59,14 @@ constexpr LineBudget kTuningEnterBudget{kHandshakeBytes + 2 + 12 + 8 * (16 + 2) 
 // each) with their 4-byte replies.
 constexpr int kTuningSteps = 50;
 constexpr LineBudget kTuningStepsBudget{(kTuningSteps + 2) * 8, 0};
+
+// Alignment data: QUINTAR (7) + 06, 02 + identity, 06 + 06, access query + reply, service code (11) +
+// 06; read: 8 x (request 4 + reply 12, 06 + 06) with 5 ms before and after each acknowledge; write:
+// 8 x (frame 12 + 06) with 5 ms after each. 100 ms after opening, 2 x 20 ms, and 20 ms of quiet line
+// before the blocks.
+constexpr int kAlignOpeningBytes = 7 + 1 + 1 + 8 + 1 + 1 + 1 + 1 + 11 + 1;
+constexpr LineBudget kAlignReadBudget{kAlignOpeningBytes + 8 * (4 + 12 + 1 + 1), 100 + 20 + 20 + 20 + 8 * 10};
+constexpr LineBudget kAlignWriteBudget{kAlignOpeningBytes + 8 * (12 + 1), 100 + 20 + 20 + 20 + 8 * 5};
 
 // The window side of the tuning mode in the benchmark: nothing shown.
 class BenchTuningUi : public TuningUi {
@@ -145,7 +154,8 @@ int main(int argc, char** argv)
         std::perror("vpxds-bench: fork");
         return 1;
     }
-    // The tuning mode on a radio of the family (model tag R736), on its own terminal at 9600,n,8,1.
+    // The service functions (tuning mode, alignment data) on a radio of the family (model tag R736), on
+    // its own terminal at 9600,n,8,1.
     PtyRadioServer tuningServer;
     tuningServer.SetPaced(true);
     tuningServer.Radio().SetModelText("R736");
@@ -172,7 +182,7 @@ int main(int argc, char** argv)
 
     std::printf("code-plug transfers over %s, radio paced at 9600 baud 8N2 (%.3f ms a byte)\n",
                 device.c_str(), kByteSeconds * 1000);
-    std::printf("tuning over %s at 9600,n,8,1, the radio paced as above\n",
+    std::printf("tuning and alignment data over %s at 9600,n,8,1, the radio paced as above\n",
                 tuningServer.DevicePath().c_str());
     ReadSession twiceReader(*port, ui);
     twiceReader.SetReadTwice(true);
@@ -226,6 +236,12 @@ int main(int argc, char** argv)
                              return ok;
                          },
                          {}});
+    std::unique_ptr<SerialPort> alignPort = CreateRadioPort();
+    ConfigureRadioPort(*alignPort, tuningServer.DevicePath(), kServiceLineSettings);
+    AlignmentSession aligner(*alignPort, ui);
+    std::string alignment(128, '5');
+    transfers.push_back({"align read", kAlignReadBudget, [&] { return aligner.Read(alignment).Succeeded(); }, {}});
+    transfers.push_back({"align write", kAlignWriteBudget, [&] { return aligner.Write(alignment).Succeeded(); }, {}});
     bool allOk = true;
     for (int i = 0; i < rounds; ++i) {
         for (Transfer& t : transfers) {

@@ -15,6 +15,7 @@
 #include "link/PasswordField.h"
 #include "tools/cli/CliJson.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/JsonText.h"
 
 namespace {
 

@@ -6,6 +6,9 @@
 #include "codeplug/DataFile.h"
 #include "codeplug/HexText.h"
 #include "link/PtyRadioServer.h"
+#include "codeplug/AddressMap.h"
+#include "codeplug/CodePlug.h"
+#include "service/AlignmentFile.h"
 #include "tools/cli/Commands.h"
 
 namespace {
@@ -32,7 +35,10 @@ const char* kSimUsage =
     "  --wrong-byte N    last reply byte of frame N wrong --extra N     two extra bytes after frame N\n"
     "  --drop N          drop the connection at frame N\n"
     "  --ignore-write ADDR   acknowledge the block write to ADDR (4 hex digits) but keep the old bytes\n"
-    "  --corrupt-write ADDR  store the byte at ADDR with its lowest bit flipped whenever it is written\n";
+    "  --corrupt-write ADDR  store the byte at ADDR with its lowest bit flipped whenever it is written\n"
+    "  --alignment FILE  start with the alignment block of a .dts file at 0x02A0\n"
+    "  --needs-wake-up   give no answer to QUINTAR until a 02 has woken the radio\n"
+    "  --no-service-code answer 00 to the access queries (no service code asked for)\n";
 
 bool ParseHexByte(const std::string& text, std::uint8_t& out)
 {
@@ -62,12 +68,26 @@ bool ParseFrame(const std::string& text, int& n)
     }
 }
 
+// Puts the alignment block of a .dts file into the radio's memory at 0x02A0.
+bool LoadSimAlignment(SimulatedRadio& radio, const std::string& path)
+{
+    std::string data;
+    if (LoadAlignmentFile(path, data) != 0)
+        return false;
+    CodePlug memory(radio.MemoryHex());
+    memory.Write(Addr::kAlignment, data);
+    radio.SetMemoryHex(memory.Text());
+    return true;
+}
+
 } // namespace
 
 int CmdSim(const CliArgs& args)
 {
     PtyRadioServer server;
     SimulatedRadio& radio = server.Radio();
+    bool refuseWrite = false;
+    bool noServiceCode = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -81,12 +101,21 @@ int CmdSim(const CliArgs& args)
             server.SetPaced(true);
         } else if (a == "--refuse-write") {
             radio.SetWriteAccessReply(0x07);
+            refuseWrite = true;
         } else if (a == "--no-echo") {
             radio.SetEchoHeader(false);
         } else if (a == "--sample-alignment") {
             radio.LoadSampleAlignment();
         } else if (a == "--no-tuning-echo") {
             radio.SetEchoTuning(false);
+        } else if (a == "--needs-wake-up") {
+            radio.SetNeedsWakeUp(true);
+        } else if (a == "--no-service-code") {
+            noServiceCode = true;
+        } else if (a == "--alignment" && hasValue) {
+            if (!LoadSimAlignment(radio, value))
+                return CliFail(2011, value);
+            ++i;
         } else if (a == "--model" && hasValue && !value.empty() && value.size() <= 5) {
             radio.SetModelText(value);
             ++i;
@@ -155,6 +184,12 @@ int CmdSim(const CliArgs& args)
             std::cerr << "vpxds-cli sim: bad option " << a << "\n" << kSimUsage;
             return 2;
         }
+    }
+
+    if (noServiceCode) { // a refused write stays refused
+        radio.SetReadAccessReply(0x00);
+        if (!refuseWrite)
+            radio.SetWriteAccessReply(0x00);
     }
 
     std::string error;

@@ -22,5 +22,8 @@ int CmdReport(const CliArgs& args);    // report FILE OUT.pdf [--lang en|zh]
 int CmdDiff(const CliArgs& args);    // diff A B [--json]: 0 equal, 1 different, 2 usage or file error
 int CmdBackups(const CliArgs& args); // backups: the backup folder, newest first
 
+// Alignment data: align read|write|show|export (see its --help).
+int CmdAlign(const CliArgs& args);
+
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

@@ -9,3 +9,4 @@ if(VPX_GUI)
 else()
   target_sources(vpxds-cli PRIVATE ${CMAKE_SOURCE_DIR}/print/ReportPdfUnavailable.cpp)
 endif()
+target_link_libraries(vpxds-cli PRIVATE vpx_service) # vpxds-cli align

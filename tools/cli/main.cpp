@@ -39,6 +39,8 @@ void PrintUsage(std::ostream& out)
            "  report FILE OUT.pdf         write the code-plug report as a PDF file\n"
            "  diff A B [--json]           the differences of two data files, field by field\n"
            "  backups                     list the backups made before writes, newest first\n"
+           "  align read|write|show|export ...\n"
+           "                              the radio's alignment data and its .dts files\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -89,6 +91,7 @@ int main(int argc, char** argv)
         {"report", CmdReport}, // the one command that brings up Qt Gui (offscreen) for its PDF
         {"diff", CmdDiff},
         {"backups", CmdBackups},
+        {"align", CmdAlign},
     };
     // clang-format on
     auto it = commands.find(args[0]);

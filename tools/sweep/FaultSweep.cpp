@@ -18,6 +18,7 @@
 #include "link/ReadSession.h"
 #include "link/SimulatedPort.h"
 #include "link/WriteSession.h"
+#include "service/AlignmentSession.h"
 #include "service/TuningSession.h"
 #include "tests/support/DataHome.h" // the backups of guarded writes go to a folder of their own
 
@@ -55,7 +56,8 @@ std::vector<std::uint8_t> ExtraBytes(int n)
 
 // Runs the session on the line the case names; the radio is prepared by the caller.
 template <typename Session>
-void RunOnLine(const SweepCase& c, SimulatedRadio& inProcessRadio, PtyRadioServer* server, Session run)
+void RunOnLine(const SweepCase& c, SimulatedRadio& inProcessRadio, PtyRadioServer* server, Session run,
+               const char* lineSettings = kCodePlugLineSettings)
 {
     if (c.line == SweepLine::InProcess) {
         SimulatedPort port(inProcessRadio);
@@ -67,7 +69,7 @@ void RunOnLine(const SweepCase& c, SimulatedRadio& inProcessRadio, PtyRadioServe
     std::thread serving([&] { server->Serve(stop); });
     PosixSerialPort port;
     port.SetPortName(server->DevicePath());
-    port.SetLineSettings(kCodePlugLineSettings);
+    port.SetLineSettings(lineSettings);
     run(port);
     port.Close();
     stop = true;
@@ -154,6 +156,63 @@ bool RightGuardedFailure(const SweepCase& c, const SweepResult& r, const std::st
     }
 }
 
+// A block unlike the radio's: byte i = (i * 11 + 5) & 0xFF.
+std::string AlignmentPattern()
+{
+    std::vector<std::uint8_t> bytes(64);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 11 + 5) & 0xFF);
+    return BytesToHex(bytes);
+}
+
+std::string RadioAlignment(const SimulatedRadio& radio)
+{
+    return radio.MemoryHex().substr(2 * Addr::kAlignment, 128);
+}
+
+// A failed alignment write may blame the line (3009 radio stopped, 3012 port failed) but never the
+// radio's model or its refusal, which no fault of the line can make true.
+bool RightAlignmentWriteFailure(const SimFault& fault, int text)
+{
+    return fault.kind == SimFault::Kind::Drop ? text == 3012 : text == 3009;
+}
+
+SweepResult RunAlignmentCase(const SweepCase& c, SimulatedRadio& radio, SimulatedRadio& inProcess,
+                             PtyRadioServer& server)
+{
+    SweepResult result;
+    LastMessageUi ui;
+    radio.SetModelText("R736");
+    radio.SetMemoryHex(PatternImage());
+    const std::string before = RadioAlignment(radio);
+    radio.AddFault(c.fault);
+    std::string data = "untouched";
+    const std::string written = AlignmentPattern();
+    RunOnLine(
+        c, inProcess, &server,
+        [&](SerialPort& port) {
+            AlignmentSession session(port, ui);
+            const AlignmentResult r =
+                c.op == SweepOp::AlignRead ? session.Read(data) : session.Write(written);
+            result.succeeded = r.Succeeded();
+            result.textNumber = r.textNumber;
+        },
+        kServiceLineSettings);
+    result.frameAtFault = FrameAt(radio, c.fault.frame);
+    if (c.op == SweepOp::AlignRead) {
+        result.exact = result.succeeded && data == before;
+        result.unchanged = data == "untouched";
+        result.faultOnBlockData =
+            c.fault.kind == SimFault::Kind::WrongByte && result.frameAtFault.compare(0, 2, "52") == 0;
+        result.trustworthy = result.succeeded ? result.exact : result.unchanged;
+    } else {
+        result.exact = result.succeeded && RadioAlignment(radio) == written;
+        result.trustworthy =
+            result.succeeded ? result.exact : RightAlignmentWriteFailure(c.fault, result.textNumber);
+    }
+    return result;
+}
+
 } // namespace
 
 int SweepFrameCount(SweepOp op)
@@ -169,8 +228,31 @@ int SweepFrameCount(SweepOp op)
         return 3 + 2 + 2 * TuningBlock::kReads + 1;
     case SweepOp::GuardedWrite:
         return read + write + read;
+    case SweepOp::AlignRead:
+        return 5 + 2 * 8;
+    case SweepOp::AlignWrite:
+        return 5 + 8;
     }
     return 0;
+}
+
+std::string SweepOpName(SweepOp op)
+{
+    switch (op) {
+    case SweepOp::Read:
+        return "read";
+    case SweepOp::Write:
+        return "write";
+    case SweepOp::Tune:
+        return "tune";
+    case SweepOp::GuardedWrite:
+        return "guarded";
+    case SweepOp::AlignRead:
+        return "align-read";
+    case SweepOp::AlignWrite:
+        return "align-write";
+    }
+    return "?";
 }
 
 std::vector<SimFault> SweepFaultsAt(int position)
@@ -222,6 +304,8 @@ SweepResult RunSweepCase(const SweepCase& c)
         if (!server.Open(error))
             return result;
     }
+    if (c.op == SweepOp::AlignRead || c.op == SweepOp::AlignWrite)
+        return RunAlignmentCase(c, radio, inProcess, server);
     LastMessageUi ui;
 
     if (c.op == SweepOp::Tune)
@@ -292,14 +376,11 @@ SweepResult RunSweepCase(const SweepCase& c)
 std::string SweepResultLine(const SweepCase& c, const SweepResult& r)
 {
     std::ostringstream line;
-    line << (c.op == SweepOp::Read    ? "read"
-             : c.op == SweepOp::Write ? "write"
-             : c.op == SweepOp::Tune  ? "tune"
-                                      : "guarded")
-         << ' ' << (c.line == SweepLine::Pty ? "pty" : "inproc") << ' ' << (c.paced ? "paced" : "unpaced")
-         << ' ' << (c.twice ? "twice" : "once") << ' ' << SweepFaultName(c.fault) << ' ' << c.fault.frame
-         << ' ' << (r.succeeded ? "ok" : "failed") << ' ' << r.textNumber << ' '
-         << (r.trustworthy ? "trusted" : "VIOLATION") << ' ' << (r.faultOnBlockData ? "data-byte" : "-")
-         << ' ' << (r.frameAtFault.empty() ? "-" : r.frameAtFault.substr(0, 8));
+    line << SweepOpName(c.op) << ' ' << (c.line == SweepLine::Pty ? "pty" : "inproc") << ' '
+         << (c.paced ? "paced" : "unpaced") << ' ' << (c.twice ? "twice" : "once") << ' '
+         << SweepFaultName(c.fault) << ' ' << c.fault.frame << ' ' << (r.succeeded ? "ok" : "failed") << ' '
+         << r.textNumber << ' ' << (r.trustworthy ? "trusted" : "VIOLATION") << ' '
+         << (r.faultOnBlockData ? "data-byte" : "-") << ' '
+         << (r.frameAtFault.empty() ? "-" : r.frameAtFault.substr(0, 8));
     return line.str();
 }

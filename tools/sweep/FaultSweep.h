@@ -13,8 +13,14 @@
 
 #include "link/SimulatedRadio.h"
 
-enum class SweepOp { Read, Write, Tune, GuardedWrite }; // Tune: entering the tuning mode; GuardedWrite:
-                                                       // write --backup --verify
+enum class SweepOp {
+    Read,
+    Write,
+    Tune,         // entering the tuning mode
+    GuardedWrite, // write --backup --verify
+    AlignRead,    // the alignment block: a read must hand back exactly the radio's 64 bytes or nothing
+    AlignWrite,
+};
 enum class SweepLine { InProcess, Pty }; // simulated port, or a pseudo-terminal through the termios port
 
 struct SweepCase {
@@ -38,8 +44,9 @@ struct SweepResult {
 };
 
 // Frames a fault-free transfer sends: read 35 (handshake 3 + 16 blocks with their 06), write 52,
-// entering the tuning mode 22 (handshake 3, access query and service code, 8 blocks with their 06, TEST).
-// guarded write 122 (a read, the write, a read).
+// entering the tuning mode 22 (handshake 3, access query and service code, 8 blocks with their 06, TEST),
+// guarded write 122 (a read, the write, a read), alignment read 21 (QUINTAR, 02, 06, 10, service code
+// + 8 blocks with their 06), alignment write 13.
 int SweepFrameCount(SweepOp op);
 
 // Every fault the simulated radio offers, at one position: no answer, late answers of 150, 300, 500 and
@@ -50,6 +57,9 @@ std::vector<SimFault> SweepFaultsAt(int position);
 std::string SweepFaultName(const SimFault& fault);
 
 SweepResult RunSweepCase(const SweepCase& sweepCase);
+
+// The name of a transfer in result lines and on the command line ("read", "align-write").
+std::string SweepOpName(SweepOp op);
 
 // One line of the sweep's output and its reading back, for summaries over many processes.
 std::string SweepResultLine(const SweepCase& sweepCase, const SweepResult& result);

@@ -1,6 +1,7 @@
 // vpxds-faultsweep: every fault of the simulated radio at every frame position of a code-plug read or
 // write, one result line per case, and a summary of what the user would have been told.
-//   vpxds-faultsweep [--op read|write|guarded] [--paced] [--pty] [--twice] [--positions A-B] [--slice I/N]
+//   vpxds-faultsweep [--op read|write|tune|guarded|align-read|align-write] [--paced] [--pty] [--twice]
+//                    [--positions A-B] [--slice I/N]
 //   vpxds-faultsweep --summary < lines
 #include <cstdio>
 #include <iostream>
@@ -43,8 +44,8 @@ bool ParseRange(const std::string& text, int& a, int& b, char separator)
 int Usage()
 {
     std::cerr
-        << "usage: vpxds-faultsweep [--op read|write|tune|guarded] [--paced] [--pty] [--twice] [--positions A-B]\n"
-           "                        [--slice I/N]\n"
+        << "usage: vpxds-faultsweep [--op read|write|tune|guarded|align-read|align-write] [--paced] [--pty]\n"
+           "                        [--twice] [--positions A-B] [--slice I/N]\n"
            "       vpxds-faultsweep --summary < result-lines\n";
     return 2;
 }
@@ -110,6 +111,9 @@ int main(int argc, char** argv)
                      : value == "write" ? SweepOp::Write
                      : value == "tune"  ? SweepOp::Tune
                                         : SweepOp::GuardedWrite};
+            ++i;
+        } else if (a == "--op" && (value == "align-read" || value == "align-write")) {
+            o.ops = {value == "align-read" ? SweepOp::AlignRead : SweepOp::AlignWrite};
             ++i;
         } else if (a == "--paced")
             o.paced = true;

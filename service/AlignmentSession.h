@@ -1,0 +1,65 @@
+// Reading and writing the radio's 64-byte alignment block: the QUINTAR opening (woken with PROGRAM
+// before a write when the radio does not answer), the model check, the access query with the service
+// code, and eight 8-byte block reads or writes at 0x02A0. A failed read hands back nothing.
+#pragma once
+
+#include <string>
+
+#include "link/ExchangeLog.h"
+
+class LinkUi;
+class SerialPort;
+
+enum class AlignmentStatus {
+    Success,
+    PortOpenFailed, // 3012 with the device and the system's reason
+    RadioStopped,   // an exchange got no acceptable reply in 3 attempts: 3009, port closed
+    PortFault,      // the port failed while sending or receiving: 3012, port closed
+    ShortIdentity,  // the identity holds fewer than 6 bytes: 3006, port closed
+    ModelRejected,  // identity model tag other than "R736": 3023, port closed
+    WriteRefused,   // the radio answered 07 to the write access query: 9532, port closed
+    NothingToWrite, // no alignment data to write: 7022, nothing sent
+};
+
+struct AlignmentResult {
+    AlignmentStatus status = AlignmentStatus::Success;
+    int textNumber = 0; // the interface text shown (0: none)
+
+    bool Succeeded() const { return status == AlignmentStatus::Success; }
+};
+
+class AlignmentSession {
+public:
+    // port: set up by the caller with the service line settings ("9600,n,8,1"); opened when closed
+    // and closed at the end of every operation.
+    AlignmentSession(SerialPort& port, LinkUi& ui);
+
+    // On success data receives the block's 128 hex digits; on failure it is left as it was. Progress
+    // runs over the eight blocks; a failure's message has been shown through the LinkUi.
+    AlignmentResult Read(std::string& data);
+    // Writes 128 hex digits of alignment data into the radio.
+    AlignmentResult Write(const std::string& data);
+
+    ExchangeLog& Log() { return m_log; }
+    LinkUi& Ui() { return m_ui; }
+
+private:
+    bool OpenPort(AlignmentResult& failure);
+    bool TagAccepted(const std::string& reply) const;
+    bool CheckIdentity(std::string reply, AlignmentResult& failure);
+    bool Acknowledge(AlignmentResult& failure);
+    bool Access(bool forWriting, AlignmentResult& failure);
+    void QuietLine();
+    bool ReadBlocks(std::string& block, AlignmentResult& failure);
+    bool WriteBlocks(const std::string& data, AlignmentResult& failure);
+    // The end of an operation after a failed exchange with report-failure.
+    AlignmentResult ExchangeFailed();
+    AlignmentResult Fail(AlignmentStatus status, int textNumber);
+
+    SerialPort& m_port;
+    LinkUi& m_ui;
+    ExchangeLog m_log;
+};
+
+// The build models whose radios must identify as "R736" for the service functions.
+bool ChecksServiceModelTag(const std::string& model);

@@ -1,0 +1,222 @@
+// vpxds-cli align: the alignment-data window on the terminal. Reads the radio's alignment block into a
+// .dts file, writes a file into the radio, shows a file's two tables and exports its parameters.
+#include <iostream>
+#include <sstream>
+
+#include "app/AppState.h"
+#include "app/LangText.h"
+#include "codeplug/HexText.h"
+#include "link/PortNames.h"
+#include "link/PosixSerialPort.h"
+#include "link/RadioPort.h"
+#include "service/AlignmentExport.h"
+#include "service/AlignmentFile.h"
+#include "service/AlignmentSession.h"
+#include "service/AlignmentTables.h"
+#include "tools/cli/CliLinkUi.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/JsonText.h"
+
+namespace {
+
+const char* kAlignUsage =
+    "usage: vpxds-cli align read --port PORT OUT.dts [--log]\n"
+    "       vpxds-cli align write IN.dts --port PORT [--log]\n"
+    "       vpxds-cli align show IN.dts [--json]\n"
+    "       vpxds-cli align export IN.dts OUT.xlsx\n"
+    "The radio's 64-byte alignment block (service functions): read saves it as an alignment data\n"
+    "file (OUT.dts is left untouched when the read fails); write sends a file's block to the radio\n"
+    "exactly as the file holds it; show prints the frequency and parameter tables as the alignment\n"
+    "data window shows them; export writes the parameters to a workbook with the sheet AdjustData.\n"
+    "PORT as for read and write (a device path, com1..com16 or 'simulator'); the line runs at\n"
+    "9600,n,8,1. --log prints the exchange log. Exit code 0 only on success; failures print\n"
+    "'error N: text'.\n";
+
+struct AlignArgs {
+    std::string port;
+    std::vector<std::string> files;
+    bool log = false;
+    bool json = false;
+    bool help = false;
+    std::string error;
+};
+
+AlignArgs ParseAlignArgs(const CliArgs& args)
+{
+    AlignArgs a;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h")
+            a.help = true;
+        else if (arg == "--log")
+            a.log = true;
+        else if (arg == "--json")
+            a.json = true;
+        else if (arg == "--port" && i + 1 < args.size())
+            a.port = args[++i];
+        else if (arg.rfind("--port=", 0) == 0)
+            a.port = arg.substr(7);
+        else if (!arg.empty() && arg[0] == '-')
+            a.error = "unknown option " + arg;
+        else
+            a.files.push_back(arg);
+    }
+    return a;
+}
+
+int AlignUsageError(const std::string& why)
+{
+    std::cerr << "vpxds-cli align: " << why << "\n" << kAlignUsage;
+    return 2;
+}
+
+std::string Text(int number) { return GetLangText(number); }
+
+// A session on the named port with the service line settings; the result's message is kept by ui.
+template <typename Run> AlignmentResult RunOnPort(const AlignArgs& a, CliLinkUi& ui, Run run)
+{
+    if (a.log)
+        g_bServiceView = true;
+    RadioPort port([] { return std::unique_ptr<SerialPort>(std::make_unique<PosixSerialPort>()); });
+    ConfigureRadioPort(port, a.port, kServiceLineSettings);
+    AlignmentSession session(port, ui);
+    const AlignmentResult result = run(session);
+    ui.FinishProgress();
+    return result;
+}
+
+int AlignRead(const AlignArgs& a)
+{
+    if (a.port.empty() || a.files.size() != 1)
+        return AlignUsageError("read needs --port PORT and one OUT.dts");
+    CliLinkUi ui(a.log, false);
+    std::string data;
+    const AlignmentResult result = RunOnPort(a, ui, [&](AlignmentSession& s) { return s.Read(data); });
+    if (!result.Succeeded())
+        return CliFail(result.textNumber, ui.LastDetail());
+    if (const int rc = SaveAlignmentFile(a.files[0], data); rc != 0)
+        return CliFail(rc, a.files[0]);
+    std::cerr << Text(9530) << "\n";
+    return 0;
+}
+
+int AlignWrite(const AlignArgs& a)
+{
+    if (a.port.empty() || a.files.size() != 1)
+        return AlignUsageError("write needs one IN.dts and --port PORT");
+    std::string data;
+    if (const int rc = LoadAlignmentFile(a.files[0], data); rc != 0)
+        return CliFail(rc, a.files[0]);
+    CliLinkUi ui(a.log, false);
+    const AlignmentResult result = RunOnPort(a, ui, [&](AlignmentSession& s) { return s.Write(data); });
+    if (!result.Succeeded())
+        return CliFail(result.textNumber, ui.LastDetail());
+    std::cerr << Text(9531) << "\n";
+    return 0;
+}
+
+void PrintTablesText(const AlignmentTables& t)
+{
+    std::ostringstream out;
+    out << Text(6844) << "\n" << Text(FreqRowLabel(0)) << "\t" << Text(5002) << "\t" << Text(5003) << "\n";
+    for (int row = 1; row <= kFreqRows; ++row)
+        out << Text(FreqRowLabel(row)) << "\t" << TrimBlanks(t.FreqText(row, 1)) << "\t"
+            << TrimBlanks(t.FreqText(row, 2)) << "\n";
+    out << "\n" << Text(ParamRowLabel(0)) << "\n";
+    for (int row = 1; row <= kParamRows; ++row) {
+        const auto headings = ParamHeadings(LayoutForRow(row));
+        out << Text(ParamRowLabel(row));
+        for (int col = 1; col <= ParamRowColumns(row); ++col)
+            out << "\t" << Text(headings[static_cast<std::size_t>(col - 1)]) << "=" << t.ParamText(row, col);
+        out << "\n";
+    }
+    std::cout << out.str();
+}
+
+void PrintTablesJson(const std::string& path, const std::string& data, const AlignmentTables& t)
+{
+    std::ostringstream out;
+    out << "{\n  \"file\": " << JsonString(path) << ",\n  \"data\": " << JsonString(data) << ",\n";
+    out << "  \"frequencies\": [\n";
+    for (int row = 1; row <= kFreqRows; ++row)
+        out << "    {\"row\": " << JsonString(Text(FreqRowLabel(row)))
+            << ", \"rx\": " << JsonString(TrimBlanks(t.FreqText(row, 1)))
+            << ", \"tx\": " << JsonString(TrimBlanks(t.FreqText(row, 2))) << "}"
+            << (row < kFreqRows ? ",\n" : "\n");
+    out << "  ],\n  \"parameters\": [\n";
+    for (int row = 1; row <= kParamRows; ++row) {
+        const auto headings = ParamHeadings(LayoutForRow(row));
+        std::string names;
+        std::string values;
+        for (int col = 1; col <= ParamRowColumns(row); ++col) {
+            names += (col > 1 ? ", " : "") + JsonString(Text(headings[static_cast<std::size_t>(col - 1)]));
+            values += (col > 1 ? ", " : "") + t.ParamText(row, col);
+        }
+        out << "    {\"row\": " << JsonString(Text(ParamRowLabel(row))) << ", \"headings\": [" << names
+            << "], \"values\": [" << values << "]}" << (row < kParamRows ? ",\n" : "\n");
+    }
+    out << "  ]\n}\n";
+    std::cout << out.str();
+}
+
+// Shows the file IN.dts (the first of files files) in tables: 0, or the exit code of the failure.
+int LoadTables(const AlignArgs& a, std::size_t files, const char* usage, std::string& data,
+               AlignmentTables& tables)
+{
+    if (a.files.size() != files)
+        return AlignUsageError(usage);
+    if (const int rc = LoadAlignmentFile(a.files[0], data); rc != 0)
+        return CliFail(rc, a.files[0]);
+    tables.Fill(data);
+    return 0;
+}
+
+int AlignShow(const AlignArgs& a)
+{
+    std::string data;
+    AlignmentTables tables;
+    if (const int rc = LoadTables(a, 1, "show needs one IN.dts", data, tables); rc != 0)
+        return rc;
+    if (a.json)
+        PrintTablesJson(a.files[0], data, tables);
+    else
+        PrintTablesText(tables);
+    return 0;
+}
+
+int AlignExport(const AlignArgs& a)
+{
+    std::string data;
+    AlignmentTables tables;
+    if (const int rc = LoadTables(a, 2, "export needs IN.dts and OUT.xlsx", data, tables); rc != 0)
+        return rc;
+    if (!ExportAlignmentSheet(a.files[1], tables))
+        return CliFail(7025, a.files[1]);
+    std::cerr << Text(7024) << "!\n";
+    return 0;
+}
+
+} // namespace
+
+int CmdAlign(const CliArgs& args)
+{
+    if (args.empty())
+        return AlignUsageError("no sub-command given");
+    const std::string what = args[0];
+    const AlignArgs a = ParseAlignArgs(CliArgs(args.begin() + 1, args.end()));
+    if (what == "--help" || what == "-h" || a.help) {
+        std::cout << kAlignUsage;
+        return 0;
+    }
+    if (!a.error.empty())
+        return AlignUsageError(a.error);
+    if (what == "read")
+        return AlignRead(a);
+    if (what == "write")
+        return AlignWrite(a);
+    if (what == "show")
+        return AlignShow(a);
+    if (what == "export")
+        return AlignExport(a);
+    return AlignUsageError("unknown sub-command '" + what + "'");
+}
