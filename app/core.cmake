@@ -4,4 +4,5 @@ target_sources(vpx_appcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LangText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AppLocation.cpp)

@@ -1,10 +1,11 @@
-// vpxds-cli: the code-plug tools without a window. Finds the application directory (the program's
-// own directory, or --appdir DIR), loads the state from system.ini and runs one sub-command.
+// vpxds-cli: the code-plug tools without a window. Finds the application directory as the window
+// program does (or takes --appdir DIR), loads the state from system.ini and runs one sub-command.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <map>
 
+#include "app/AppLocation.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Startup.h"
@@ -47,12 +48,12 @@ int CliFail(int textNumber, const std::string& detail)
 
 int main(int argc, char** argv)
 {
-    std::string appDir = ProgramDirectory(argv[0]);
+    std::string appDirOverride;
     CliArgs args;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--appdir" && i + 1 < argc)
-            appDir = argv[++i];
+            appDirOverride = argv[++i];
         else
             args.push_back(a);
     }
@@ -64,7 +65,9 @@ int main(int argc, char** argv)
         PrintUsage(std::cout);
         return 0;
     }
-    InitAppState(appDir);
+    const AppLocation where = ResolveAppLocation(ProgramDirectory(argv[0]), appDirOverride);
+    g_strDataDir = where.dataDir;
+    InitAppState(where.appDir);
 
     const std::map<std::string, int (*)(const CliArgs&)> commands = {
         {"new", CmdNew},   {"show", CmdShow},   {"convert", CmdConvert},
