@@ -25,7 +25,7 @@ public:
         for (const std::string& u : m_usable)
             if (u == m_name)
                 return m_open = true;
-        error = PortOpenFailureText(m_name, "Device or resource busy", false);
+        error = PortOpenFailureText(m_name, "Device or resource busy", PortFailure::Other);
         return false;
     }
     void Close() override { m_open = false; }
@@ -126,11 +126,13 @@ TEST(PortNames, ProbeAndOpenFailures)
     EXPECT_EQ(probe[2].device, "simulator");
     EXPECT_EQ(probe[15].number, 16);
 
-    const std::string denied = PortOpenFailureText("/dev/ttyUSB0", "Permission denied", true);
-    EXPECT_NE(denied.find("/dev/ttyUSB0"), std::string::npos);
+    const std::string denied =
+        PortOpenFailureText("/dev/vpx-no-such-node", "Permission denied", PortFailure::PermissionDenied);
+    EXPECT_NE(denied.find("/dev/vpx-no-such-node"), std::string::npos);
     EXPECT_NE(denied.find("Permission denied"), std::string::npos);
-    EXPECT_NE(denied.find("dialout"), std::string::npos);
-    EXPECT_EQ(PortOpenFailureText("/dev/ttyS0", "busy", false).find("dialout"), std::string::npos);
+    EXPECT_NE(denied.find("dialout"), std::string::npos); // a node it cannot examine: the usual group
+    EXPECT_EQ(PortOpenFailureText("/dev/ttyS0", "busy", PortFailure::Other).find("dialout"),
+              std::string::npos);
 
     // The port of a radio window: "simulator" reaches the shared simulated radio.
     RadioPort port([] { return std::make_unique<FakeDevicePort>(std::vector<std::string>{}); });
