@@ -1,5 +1,6 @@
 // A child window of the main window's document area: holds one page (the editor page or an auxiliary
-// editor) at the page's own size. The editor page's window cannot be closed by the user.
+// editor) at the page's own size and gives the page the keyboard focus whenever the window becomes
+// active. The editor page's window cannot be closed by the user.
 #pragma once
 
 #include <QMdiSubWindow>
@@ -12,10 +13,16 @@ public:
 
     QWidget* Page() const { return m_page; }
 
+    // Puts the keyboard focus into the page: on the control that had it last, else the first control
+    // that takes the focus. Done whenever the window opens or becomes the active child window.
+    void FocusPage();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void OnStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+
     QWidget* m_page;
     bool m_closable;
 };

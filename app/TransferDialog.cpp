@@ -101,7 +101,15 @@ void TransferDialog::ReportMessage(int textNumber, const std::string& detail)
     // The box needs the normal cursor while it waits for the user.
     const bool wait = m_waitCursor;
     SetWaitCursor(false);
-    ShowMessage(message);
+    ShowErrorMessage(message);
+    SetWaitCursor(wait);
+}
+
+void TransferDialog::ReportSuccess(int textNumber)
+{
+    const bool wait = m_waitCursor;
+    SetWaitCursor(false);
+    ShowTextMessage(textNumber);
     SetWaitCursor(wait);
 }
 
@@ -135,6 +143,8 @@ void TransferDialog::FinishSucceeded()
     if (m_autoClose->isChecked())
         done(QDialog::Accepted); // closing by itself does not store the box
 }
+
+void TransferDialog::FinishFailed() { m_progress->reset(); }
 
 void TransferDialog::keyPressEvent(QKeyEvent* event)
 {

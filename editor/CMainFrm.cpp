@@ -139,15 +139,17 @@ void CMainFrm::BuildPanel()
     addLabel(g, 3);
     m_spnScanBackB = newSpin(StepScanBackText, 4);
     g->addWidget(m_spnScanBackB, 3, 1);
+    // The revert-channel entries are the page's longest texts: the list takes the group's whole
+    // width on the line below its caption.
     addLabel(g, 4);
     m_cmbRevert = new QComboBox;
-    g->addWidget(m_cmbRevert, 4, 1);
-    addLabel(g, 5);
-    m_spnPause = newSpin(StepSecondsText, 3);
-    g->addWidget(m_spnPause, 5, 1);
+    g->addWidget(m_cmbRevert, 5, 0, 1, 2);
     addLabel(g, 6);
+    m_spnPause = newSpin(StepSecondsText, 3);
+    g->addWidget(m_spnPause, 6, 1);
+    addLabel(g, 7);
     m_spnDwell = newSpin(StepSecondsText, 3);
-    g->addWidget(m_spnDwell, 6, 1);
+    g->addWidget(m_spnDwell, 7, 1);
     right->addStretch(1);
 
     auto* panel = new QHBoxLayout;
@@ -159,6 +161,13 @@ void CMainFrm::BuildPanel()
     page->addLayout(panel);
     page->addWidget(m_table, 1);
 
+    // A list is never narrower than its longest entry (the revert-channel entries change with the
+    // priority mode): the page's columns make room for it instead of cutting the text.
+    for (QComboBox* list : {m_cmbModel, m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch,
+                            m_cmbPriMode, m_cmbPriChannel, m_cmbRevert}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    }
     for (QComboBox* list : {m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch, m_cmbRevert})
         connect(list, &QComboBox::currentIndexChanged, this, &CMainFrm::OnListChanged);
     connect(m_cmbPriMode, &QComboBox::currentIndexChanged, this, &CMainFrm::OnPriorityModeChanged);
@@ -236,6 +245,10 @@ void CMainFrm::FillLists()
     FillList(m_cmbSquelch, SquelchEntries());
     FillList(m_cmbPreAlert, PreAlertEntries());
     FillList(m_cmbPriMode, PriorityModeEntries());
+    // The revert list holds two or four of its entries, by priority mode; it is as wide as the
+    // longest of them all, so that the page does not change its layout with the mode.
+    FillList(m_cmbRevert, RevertEntries(1));
+    m_cmbRevert->setMinimumWidth(m_cmbRevert->sizeHint().width());
 }
 
 void CMainFrm::SetChannelDefaults(bool afterLimitEdit)

@@ -1,0 +1,224 @@
+// Renders the main window with each auxiliary window, the radio, option and editor dialogs and the
+// message boxes in both languages into PNG files, for looking at them and for the README:
+//   window_screenshot OUTPUT_DIR   (under Xvfb: QT_QPA_PLATFORM=xcb; or offscreen)
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "app/AppState.h"
+#include "app/CAboutDlg.h"
+#include "app/COptionsDlg.h"
+#include "app/AppStart.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/DocumentCommands.h"
+#include "app/LangText.h"
+#include "app/MsgBox.h"
+#include "app/Settings.h"
+#include "codeplug/ChannelRecord.h"
+#include "codeplug/Document.h"
+#include "codeplug/FreqCodec.h"
+#include "editor/CBandLimitDlg.h"
+#include "editor/CChannelDlg.h"
+#include "editor/CMainFrm.h"
+#include "link/CSetComFrm.h"
+#include "link/ReadDialog.h"
+#include "link/SimulatedPort.h"
+#include "link/SimulatedRadio.h"
+#include "link/WriteDialog.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void FillChannels()
+{
+    struct Row {
+        double rx, tx;
+        const char* decode;
+        const char* encode;
+    };
+    const Row rows[] = {{438.5, 430.9, "88.5", "88.5"},
+                        {438.525, 430.925, "D023N", "D023N"},
+                        {446.00625, 446.00625, "", ""},
+                        {462.5625, 0, "D754I", ""},
+                        {410.125, 415.125, "123.0", "D754I"}};
+    int n = 1;
+    for (const Row& r : rows) {
+        ChannelInput in;
+        int cls = 0;
+        in.rxText = SnapFreq(FormatMHz(r.rx), 4, cls);
+        in.rxClass = cls;
+        in.txText = r.tx > 0 ? SnapFreq(FormatMHz(r.tx), 4, cls) : std::string();
+        in.txClass = cls;
+        in.decodeTone = r.decode;
+        in.encodeTone = r.encode;
+        StoreChannel(g_doc.image, n++, in, true);
+    }
+}
+
+std::vector<PortProbe> Probe()
+{
+    std::vector<PortProbe> probes;
+    for (int n = 1; n <= 16; ++n) {
+        PortProbe p;
+        p.number = n;
+        p.name = "com" + std::to_string(n);
+        if (n == 1) {
+            p.device = "/dev/ttyUSB0";
+            p.available = true;
+            p.description = "CP2102 USB to UART Bridge Controller";
+            p.maker = "Silicon Labs";
+        } else if (n == 2) {
+            p.device = "/dev/ttyUSB1";
+            p.available = true;
+            p.description = "USB Serial";
+            p.maker = "QinHeng Electronics";
+        } else if (n == 3) {
+            p.device = "/dev/ttyS4";
+            p.reason = "/dev/ttyS4: Permission denied";
+        }
+        probes.push_back(p);
+    }
+    return probes;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+bool Save(QWidget* w, const QString& file)
+{
+    Settle();
+    const bool ok = w->grab().save(file);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", file.toUtf8().constData());
+    std::fflush(stdout);
+    return ok;
+}
+
+// Shows the next message box for real and saves its picture, then presses OK.
+void GrabNextBox(const QString& file)
+{
+    MsgBox::SetNonInteractive(false);
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, file] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        Save(box, file);
+        box->done(QMessageBox::Ok);
+    });
+    poll->start();
+}
+
+bool RenderLanguage(const QString& out, const char* tag, const char* setting)
+{
+    const fs::path dir = fs::temp_directory_path() / (std::string("vpx-window-shots-") + tag);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::copy_file(fs::path(VPX_SOURCE_DIR) / "res" / "language.sys", dir / "language.sys");
+    std::ofstream(dir / "system.ini") << "[language]\nlanguage=" << setting << "\n[computer]\ncom=com1\n";
+    std::ofstream(dir / kMarkerServiceUnlock) << "";
+    const QString suffix = QStringLiteral("-%1.png").arg(QLatin1String(tag));
+
+    MsgBox::SetNonInteractive(true);
+    CMainFrame* frame = StartMainWindow(dir.string(), true);
+    FillChannels();
+    g_doc.image.WriteByte(0x0160, 1); // priority mode 1: the revert list holds all four entries
+    ImageReplaced();
+    bool ok = Save(frame, out + "/main-window" + suffix);
+
+    CSetComFrm::SetProbeForTests(&Probe);
+    frame->OnCommand(cmd::kComPort);
+    ok = Save(frame, out + "/port-page" + suffix) && ok;
+    frame->ComPortWindow()->close();
+    frame->OnCommand(cmd::kTestFrequency);
+    ok = Save(frame, out + "/test-frequencies" + suffix) && ok;
+    frame->TestFreqWindow()->close();
+    frame->OnCommand(cmd::kEmbeddedMessage);
+    ok = Save(frame, out + "/embedded-message" + suffix) && ok;
+    frame->EmbedMsgWindow()->close();
+    CSetComFrm::SetProbeForTests({});
+
+    g_pMainView->m_nCurRow = 1;
+    g_pMainView->TakeRowSnapshot(1);
+    {
+        CChannelDlg dlg(g_pMainView);
+        dlg.show();
+        ok = Save(&dlg, out + "/channel-editor" + suffix) && ok;
+    }
+    {
+        CBandLimitDlg dlg(frame);
+        dlg.show();
+        ok = Save(&dlg, out + "/band-limits" + suffix) && ok;
+    }
+    {
+        COptionsDlg dlg(frame);
+        dlg.show();
+        ok = Save(&dlg, out + "/options" + suffix) && ok;
+    }
+    {
+        CAboutDlg dlg(frame);
+        dlg.show();
+        ok = Save(&dlg, out + "/about" + suffix) && ok;
+    }
+    SimulatedRadio radio;
+    {
+        ReadDialog dlg(frame, std::make_unique<SimulatedPort>(radio));
+        dlg.show();
+        MsgBox::SetNextAnswer(QMessageBox::No); // the edits above need not be saved before the read
+        GrabNextBox(out + "/read-done-box" + suffix);
+        dlg.StartTransfer();
+        ok = Save(&dlg, out + "/read-window" + suffix) && ok;
+    }
+    {
+        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}});
+        WriteDialog dlg(frame, std::make_unique<SimulatedPort>(radio));
+        dlg.show();
+        GrabNextBox(out + "/write-failed-box" + suffix);
+        dlg.StartTransfer();
+        ok = Save(&dlg, out + "/write-window-failed" + suffix) && ok;
+    }
+    {
+        // The message that explains a refused serial device.
+        WriteSetting("computer", "com", "/dev/vpx-screenshot-none");
+        g_strComPort = "/dev/vpx-screenshot-none";
+        ReadDialog dlg(frame);
+        dlg.show();
+        MsgBox::SetNextAnswer(QMessageBox::No);
+        GrabNextBox(out + "/port-error-box" + suffix);
+        dlg.StartTransfer();
+    }
+    MsgBox::SetNonInteractive(true);
+    frame->SetCloseConfirmed(true);
+    frame->close();
+    delete frame;
+    fs::remove_all(dir);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vpxds"));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(out);
+    bool ok = RenderLanguage(out, "en", "200000");
+    ok = RenderLanguage(out, "zh", "100000") && ok;
+    return ok ? 0 : 1;
+}
