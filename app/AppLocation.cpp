@@ -18,6 +18,11 @@ namespace fs = std::filesystem;
 
 constexpr const char* kConfigFolder = "vpxds";
 
+// The build sets the installed layout; this is the usual one.
+#ifndef VPX_DATA_FROM_BIN
+#define VPX_DATA_FROM_BIN "../share/vpxds"
+#endif
+
 bool Writable(const std::string& dir)
 {
 #ifdef _WIN32
@@ -40,7 +45,7 @@ std::string InstalledDataDir(const std::string& programDir)
 {
     if (programDir.empty())
         return {};
-    const fs::path data = fs::path(programDir).parent_path() / "share" / kConfigFolder;
+    const fs::path data = (fs::path(programDir) / VPX_DATA_FROM_BIN).lexically_normal();
     return FileExists((data / "language.sys").string()) ? data.string() : std::string();
 }
 

@@ -10,7 +10,7 @@ struct AppLocation {
 };
 
 // The installed data directory that belongs to a program directory: PREFIX/share/vpxds beside
-// PREFIX/bin, when it holds language.sys; empty otherwise.
+// PREFIX/bin (as the build lays out the installation), when it holds language.sys; empty otherwise.
 std::string InstalledDataDir(const std::string& programDir);
 
 // The application directory for a program file in programDir:

@@ -40,6 +40,13 @@ CChildFrame::CChildFrame(QWidget* page, bool closable, QWidget* parent)
         }
     }
     connect(this, &QMdiSubWindow::windowStateChanged, this, &CChildFrame::OnStateChanged);
+    connect(qApp, &QApplication::focusChanged, this, &CChildFrame::OnFocusChanged);
+}
+
+void CChildFrame::OnFocusChanged(QWidget* /*old*/, QWidget* now)
+{
+    if (now != nullptr && m_page->isAncestorOf(now))
+        m_lastFocus = now;
 }
 
 void CChildFrame::OnStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState)
@@ -50,14 +57,16 @@ void CChildFrame::OnStateChanged(Qt::WindowStates oldState, Qt::WindowStates new
 
 void CChildFrame::FocusPage()
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && m_page->isAncestorOf(focus))
-        return;
     auto takes = [this](QWidget* w) {
         return w != nullptr && m_page->isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(m_page) &&
                (w->focusPolicy() & Qt::TabFocus) != 0;
     };
-    QWidget* target = m_page->focusWidget();
+    // Back to the control the user left; else wherever the focus already is in the page; else the
+    // page's first control.
+    QWidget* target = m_lastFocus;
+    QWidget* focus = QApplication::focusWidget();
+    if (!takes(target) && focus != nullptr && m_page->isAncestorOf(focus))
+        return;
     if (!takes(target)) {
         target = nullptr;
         for (QWidget* w = m_page->nextInFocusChain(); w != m_page && w != nullptr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
@@ -22,9 +23,11 @@ protected:
 
 private:
     void OnStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+    void OnFocusChanged(QWidget* old, QWidget* now);
 
     QWidget* m_page;
     bool m_closable;
+    QPointer<QWidget> m_lastFocus; // the page's control that had the focus last
 };
 
 // The child window that holds page (possibly inside a scroll area), or nullptr.

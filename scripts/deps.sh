@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-serialport-dev
-          qt6-translations-l10n libxlsxwriter-dev xvfb xauth fonts-noto-cjk)
+          qt6-translations-l10n libxlsxwriter-dev xvfb xauth fonts-noto-cjk
+          dpkg-dev file)
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -71,7 +71,7 @@ std::vector<int> NumbersInUse()
         n.push_back(i);
     range(7801, 7808);   // options, passwords
     range(8000, 8006);   // model information
-    range(9590, 9592);   // serial device access
+    range(9590, 9593);   // serial device access, settings
     n.push_back(9703);   // password characters
     range(90000, 90039); // common words
     return n;

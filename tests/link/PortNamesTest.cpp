@@ -163,3 +163,20 @@ TEST(LineSettings, ParsesTheSettingsText)
     EXPECT_FALSE(LineSettings::Parse("9600,n,8,3", s));
     EXPECT_EQ(s.stopBits, 1); // defaults after a refusal
 }
+
+TEST(PortNames, DeviceTextNamesTheAdapterAsTheSystemDescribesIt)
+{
+    PortProbe p;
+    p.device = "/dev/ttyUSB0";
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0");
+    p.description = "CP2102 USB to UART";
+    p.maker = "Silicon Labs";
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0 \u2014 CP2102 USB to UART (Silicon Labs)");
+    // A maker the description already names is not repeated; blanks around either are dropped.
+    p.description = " Silicon Labs CP2102 ";
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0 \u2014 Silicon Labs CP2102");
+    p.description.clear();
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0 \u2014 Silicon Labs");
+    p.maker = "  ";
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0");
+}

@@ -12,6 +12,7 @@ int CmdConvert(const CliArgs& args); // convert IN OUT
 int CmdRead(const CliArgs& args);    // read --port PORT FILE [--log]
 int CmdWrite(const CliArgs& args);   // write FILE --port PORT [--log]
 int CmdSim(const CliArgs& args);     // sim [options]: simulated radio on a pseudo-terminal
+int CmdPort(const CliArgs& args);    // port [COMn|none]: list the ports, choose one
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

@@ -32,6 +32,7 @@ void PrintUsage(std::ostream& out)
            "  read --port PORT FILE       read the code plug from a radio into FILE\n"
            "  write FILE --port PORT      write FILE into a radio\n"
            "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
+           "  port [COMn|none]            list COM1..COM16 and their devices, or choose the port\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -69,10 +70,14 @@ int main(int argc, char** argv)
     g_strDataDir = where.dataDir;
     InitAppState(where.appDir);
 
+    // A new command is a line of its own.
+    // clang-format off
     const std::map<std::string, int (*)(const CliArgs&)> commands = {
         {"new", CmdNew},   {"show", CmdShow},   {"convert", CmdConvert},
         {"read", CmdRead}, {"write", CmdWrite}, {"sim", CmdSim},
+        {"port", CmdPort},
     };
+    // clang-format on
     auto it = commands.find(args[0]);
     if (it == commands.end()) {
         std::cerr << "vpxds-cli: unknown command '" << args[0] << "'\n";
