@@ -13,6 +13,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "app/AppState.h"
 #include "app/CAboutDlg.h"
 #include "app/COptionsDlg.h"
@@ -30,6 +34,7 @@
 #include "editor/CChannelDlg.h"
 #include "editor/CMainFrm.h"
 #include "link/CSetComFrm.h"
+#include "link/PortAccess.h"
 #include "link/ReadDialog.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
@@ -64,6 +69,29 @@ void FillChannels()
         StoreChannel(g_doc.image, n++, in, true);
     }
 }
+
+// A device the system refuses, as it refuses a user outside the device's group.
+class RefusedPort : public SerialPort {
+public:
+    explicit RefusedPort(std::string node) : m_node(std::move(node)) {}
+    void SetPortName(const std::string&) override {}
+    void SetLineSettings(const std::string&) override {}
+    bool Open(std::string& error) override
+    {
+        // Named as the adapter's usual device; examined at the stand-in node.
+        error = "/dev/ttyUSB0: Permission denied - " + PermissionAdvice(ExamineNode(m_node));
+        return false;
+    }
+    void Close() override {}
+    bool IsOpen() const override { return false; }
+    bool Write(const std::vector<std::uint8_t>&) override { return false; }
+    int BytesWaiting() override { return -1; }
+    std::vector<std::uint8_t> ReadAll() override { return {}; }
+    bool WaitForInput(int) override { return false; }
+
+private:
+    std::string m_node;
+};
 
 std::vector<PortProbe> Probe()
 {
@@ -193,10 +221,13 @@ bool RenderLanguage(const QString& out, const char* tag, const char* setting)
         ok = Save(&dlg, out + "/write-window-failed" + suffix) && ok;
     }
     {
-        // The message that explains a refused serial device.
-        WriteSetting("computer", "com", "/dev/vpx-screenshot-none");
-        g_strComPort = "/dev/vpx-screenshot-none";
-        ReadDialog dlg(frame);
+        // The message that explains a refused serial device (a stand-in node of the dialout group).
+        const std::string node = (dir / "ttyUSB0").string();
+        std::ofstream(node) << "";
+        if (const struct group* dialout = ::getgrnam("dialout"))
+            static_cast<void>(::chown(node.c_str(), static_cast<uid_t>(-1), dialout->gr_gid));
+        ::chmod(node.c_str(), 0660);
+        ReadDialog dlg(frame, std::make_unique<RefusedPort>(node));
         dlg.show();
         MsgBox::SetNextAnswer(QMessageBox::No);
         GrabNextBox(out + "/port-error-box" + suffix);
