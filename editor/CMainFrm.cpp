@@ -161,13 +161,6 @@ void CMainFrm::BuildPanel()
     page->addLayout(panel);
     page->addWidget(m_table, 1);
 
-    // A list is never narrower than its longest entry (the revert-channel entries change with the
-    // priority mode): the page's columns make room for it instead of cutting the text.
-    for (QComboBox* list : {m_cmbModel, m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch,
-                            m_cmbPriMode, m_cmbPriChannel, m_cmbRevert}) {
-        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        list->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    }
     for (QComboBox* list : {m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch, m_cmbRevert})
         connect(list, &QComboBox::currentIndexChanged, this, &CMainFrm::OnListChanged);
     connect(m_cmbPriMode, &QComboBox::currentIndexChanged, this, &CMainFrm::OnPriorityModeChanged);
@@ -245,10 +238,16 @@ void CMainFrm::FillLists()
     FillList(m_cmbSquelch, SquelchEntries());
     FillList(m_cmbPreAlert, PreAlertEntries());
     FillList(m_cmbPriMode, PriorityModeEntries());
-    // The revert list holds two or four of its entries, by priority mode; it is as wide as the
-    // longest of them all, so that the page does not change its layout with the mode.
+    // A list is never narrower than its longest entry: the page's columns make room for it instead
+    // of cutting the text. The revert list holds two or four of its entries, by priority mode; it is
+    // as wide as the longest of them all, so that the page keeps its layout whatever the mode.
     FillList(m_cmbRevert, RevertEntries(1));
-    m_cmbRevert->setMinimumWidth(m_cmbRevert->sizeHint().width());
+    for (QComboBox* list : {m_cmbModel, m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch,
+                            m_cmbPriMode, m_cmbPriChannel, m_cmbRevert}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setMinimumWidth(list->sizeHint().width());
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    }
 }
 
 void CMainFrm::SetChannelDefaults(bool afterLimitEdit)

@@ -22,6 +22,7 @@
 #include "link/SimulatedRadio.h"
 #include "link/WriteDialog.h"
 #include "tests/app/WindowTestEnv.h"
+#include "tests/support/SampleChannels.h"
 #include "tests/support/TextFit.h"
 
 namespace {
@@ -29,49 +30,10 @@ namespace {
 // Channels whose cells hold the longest texts the table shows: DCS codes, CTCSS tones, receive only.
 void FillChannels()
 {
-    struct Row {
-        double rx, tx;
-        const char* decode;
-        const char* encode;
-    };
-    const Row rows[] = {{438.5, 430.9, "D754I", "D023N"},
-                        {446.00625, 446.00625, "254.1", "123.0"},
-                        {462.5625, 0, "D411N", ""},
-                        {470.0, 470.0, "", ""}};
-    int n = 1;
-    for (const Row& r : rows) {
-        ChannelInput in;
-        int cls = 0;
-        in.rxText = SnapFreq(FormatMHz(r.rx), 4, cls);
-        in.rxClass = cls;
-        in.txText = r.tx > 0 ? SnapFreq(FormatMHz(r.tx), 4, cls) : std::string();
-        in.txClass = cls;
-        in.decodeTone = r.decode;
-        in.encodeTone = r.encode;
-        StoreChannel(g_doc.image, n++, in, true);
-    }
-}
-
-// A port page whose first port stands for an adapter with a long description.
-std::vector<PortProbe> ProbeWithAdapter()
-{
-    std::vector<PortProbe> probes;
-    for (int n = 1; n <= 16; ++n) {
-        PortProbe p;
-        p.number = n;
-        p.name = "com" + std::to_string(n);
-        if (n == 1) {
-            p.device = "/dev/ttyUSB0";
-            p.available = true;
-            p.description = "CP2102 USB to UART Bridge Controller";
-            p.maker = "Silicon Labs";
-        } else if (n == 2) {
-            p.device = "/dev/ttyACM0";
-            p.available = true;
-        }
-        probes.push_back(p);
-    }
-    return probes;
+    StoreSampleChannels(g_doc.image, {{438.5, 430.9, "D754I", "D023N"},
+                                      {446.00625, 446.00625, "254.1", "123.0"},
+                                      {462.5625, 0, "D411N", ""},
+                                      {470.0, 470.0, "", ""}});
 }
 
 QString Report(const QString& window, const QStringList& cut)
@@ -110,7 +72,7 @@ TEST(WindowTexts, FitAtTheDefaultSizeInBothLanguages)
         EXPECT_LE(g_pMainView->width(), pageArea->viewport()->width());
         EXPECT_LE(g_pMainView->minimumSizeHint().width(), pageArea->viewport()->width());
 
-        CSetComFrm::SetProbeForTests(&ProbeWithAdapter);
+        CSetComFrm::SetProbeForTests(&ProbeWithAdapters);
         frame->OnCommand(cmd::kComPort);
         frame->OnCommand(cmd::kTestFrequency);
         frame->OnCommand(cmd::kEmbeddedMessage);

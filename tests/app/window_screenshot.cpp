@@ -39,6 +39,8 @@
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
 #include "link/WriteDialog.h"
+#include "tests/app/WindowTestEnv.h"
+#include "tests/support/SampleChannels.h"
 
 namespace {
 
@@ -46,28 +48,11 @@ namespace fs = std::filesystem;
 
 void FillChannels()
 {
-    struct Row {
-        double rx, tx;
-        const char* decode;
-        const char* encode;
-    };
-    const Row rows[] = {{438.5, 430.9, "88.5", "88.5"},
-                        {438.525, 430.925, "D023N", "D023N"},
-                        {446.00625, 446.00625, "", ""},
-                        {462.5625, 0, "D754I", ""},
-                        {410.125, 415.125, "123.0", "D754I"}};
-    int n = 1;
-    for (const Row& r : rows) {
-        ChannelInput in;
-        int cls = 0;
-        in.rxText = SnapFreq(FormatMHz(r.rx), 4, cls);
-        in.rxClass = cls;
-        in.txText = r.tx > 0 ? SnapFreq(FormatMHz(r.tx), 4, cls) : std::string();
-        in.txClass = cls;
-        in.decodeTone = r.decode;
-        in.encodeTone = r.encode;
-        StoreChannel(g_doc.image, n++, in, true);
-    }
+    StoreSampleChannels(g_doc.image, {{438.5, 430.9, "88.5", "88.5"},
+                                      {438.525, 430.925, "D023N", "D023N"},
+                                      {446.00625, 446.00625, "", ""},
+                                      {462.5625, 0, "D754I", ""},
+                                      {410.125, 415.125, "123.0", "D754I"}});
 }
 
 // A device the system refuses, as it refuses a user outside the device's group.
@@ -93,32 +78,6 @@ private:
     std::string m_node;
 };
 
-std::vector<PortProbe> Probe()
-{
-    std::vector<PortProbe> probes;
-    for (int n = 1; n <= 16; ++n) {
-        PortProbe p;
-        p.number = n;
-        p.name = "com" + std::to_string(n);
-        if (n == 1) {
-            p.device = "/dev/ttyUSB0";
-            p.available = true;
-            p.description = "CP2102 USB to UART Bridge Controller";
-            p.maker = "Silicon Labs";
-        } else if (n == 2) {
-            p.device = "/dev/ttyUSB1";
-            p.available = true;
-            p.description = "USB Serial";
-            p.maker = "QinHeng Electronics";
-        } else if (n == 3) {
-            p.device = "/dev/ttyS4";
-            p.reason = "/dev/ttyS4: Permission denied";
-        }
-        probes.push_back(p);
-    }
-    return probes;
-}
-
 void Settle()
 {
     for (int i = 0; i < 5; ++i)
@@ -137,19 +96,10 @@ bool Save(QWidget* w, const QString& file)
 // Shows the next message box for real and saves its picture, then presses OK.
 void GrabNextBox(const QString& file)
 {
-    MsgBox::SetNonInteractive(false);
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, file] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
+    WhenBoxShows([file](QMessageBox* box) {
         Save(box, file);
         box->done(QMessageBox::Ok);
     });
-    poll->start();
 }
 
 bool RenderLanguage(const QString& out, const char* tag, const char* setting)
@@ -169,7 +119,7 @@ bool RenderLanguage(const QString& out, const char* tag, const char* setting)
     ImageReplaced();
     bool ok = Save(frame, out + "/main-window" + suffix);
 
-    CSetComFrm::SetProbeForTests(&Probe);
+    CSetComFrm::SetProbeForTests(&ProbeWithAdapters);
     frame->OnCommand(cmd::kComPort);
     ok = Save(frame, out + "/port-page" + suffix) && ok;
     frame->ComPortWindow()->close();
@@ -188,21 +138,13 @@ bool RenderLanguage(const QString& out, const char* tag, const char* setting)
         dlg.show();
         ok = Save(&dlg, out + "/channel-editor" + suffix) && ok;
     }
-    {
-        CBandLimitDlg dlg(frame);
+    const auto shoot = [&](QWidget&& dlg, const char* name) {
         dlg.show();
-        ok = Save(&dlg, out + "/band-limits" + suffix) && ok;
-    }
-    {
-        COptionsDlg dlg(frame);
-        dlg.show();
-        ok = Save(&dlg, out + "/options" + suffix) && ok;
-    }
-    {
-        CAboutDlg dlg(frame);
-        dlg.show();
-        ok = Save(&dlg, out + "/about" + suffix) && ok;
-    }
+        ok = Save(&dlg, out + "/" + name + suffix) && ok;
+    };
+    shoot(CBandLimitDlg(frame), "band-limits");
+    shoot(COptionsDlg(frame), "options");
+    shoot(CAboutDlg(frame), "about");
     SimulatedRadio radio;
     {
         ReadDialog dlg(frame, std::make_unique<SimulatedPort>(radio));

@@ -17,45 +17,25 @@
 #include "codeplug/ModelCatalogue.h"
 #include "codeplug/ToneCodec.h"
 #include "editor/CMainFrm.h"
+#include "tests/support/SampleChannels.h"
 
 namespace {
-
-struct SampleChannel {
-    double rx, tx; // MHz; tx 0 = does not transmit
-    const char* decode;
-    const char* encode;
-    bool wide, high, scan;
-};
 
 // A dealer's typical code plug: repeater pairs, simplex channels, one receive-only and one outside the band.
 void FillSamplePlug(CodePlug& image)
 {
-    const SampleChannel channels[] = {
-        {438.500, 430.900, "88.5", "88.5", true, true, true},
-        {438.525, 430.925, "D023N", "D023N", true, true, true},
-        {446.00625, 446.00625, "", "", false, false, true},
-        {446.01875, 446.01875, "67.0", "67.0", false, false, true},
-        {433.500, 433.500, "", "", true, true, false},
-        {462.5625, 0, "", "", true, true, true},
-        {410.125, 415.125, "123.0", "D754I", true, true, true},
-        {480.000, 480.000, "", "", true, false, false},
-        {420.000, 420.000, "100.0", "100.0", true, true, true},
-        {455.250, 460.250, "D114N", "D114N", false, true, true},
-    };
-    int n = 1;
-    for (const SampleChannel& c : channels) {
-        ChannelInput in;
-        int cls = 0;
-        in.rxText = SnapFreq(FormatMHz(c.rx), 4, cls);
-        in.rxClass = cls;
-        in.txText = c.tx > 0 ? SnapFreq(FormatMHz(c.tx), 4, cls) : std::string();
-        in.txClass = cls;
-        in.decodeTone = c.decode;
-        in.encodeTone = c.encode;
-        in.wide = c.wide;
-        in.highPower = c.high;
-        StoreChannel(image, n++, in, c.scan);
-    }
+    StoreSampleChannels(image, {
+                                   {438.500, 430.900, "88.5", "88.5", true, true, true},
+                                   {438.525, 430.925, "D023N", "D023N", true, true, true},
+                                   {446.00625, 446.00625, "", "", false, false, true},
+                                   {446.01875, 446.01875, "67.0", "67.0", false, false, true},
+                                   {433.500, 433.500, "", "", true, true, false},
+                                   {462.5625, 0, "", "", true, true, true},
+                                   {410.125, 415.125, "123.0", "D754I", true, true, true},
+                                   {480.000, 480.000, "", "", true, false, false},
+                                   {420.000, 420.000, "100.0", "100.0", true, true, true},
+                                   {455.250, 460.250, "D114N", "D114N", false, true, true},
+                               });
     image.WriteByte(Addr::kPriorityMode, 1);
     image.WriteByte(Addr::kPriorityChannel, 2);
     image.WriteByte(Addr::kTimeOut, 12);
