@@ -7,8 +7,6 @@
 #include <QGridLayout>
 #include <QSpacerItem>
 
-#include <algorithm>
-
 #include "app/AppState.h"
 #include "app/LangText.h"
 

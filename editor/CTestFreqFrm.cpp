@@ -34,17 +34,6 @@ constexpr double kTwipsPerPixel = 14.919355;
 constexpr int kColumnTwips[kCols] = {1100, 1200, 1200};
 const QColor kFixedBackground(212, 208, 200);
 
-// The smallest grid height at which, with the rows shared out as h / 17 and the rest to the header,
-// every channel row is rowNeed pixels tall and the header row headerNeed.
-int MinimumGridHeight(int rowNeed, int headerNeed)
-{
-    int h = kRows * rowNeed;
-    while (h - (kRows - 1) * (h / kRows) < headerNeed) {
-        ++h;
-    }
-    return h;
-}
-
 } // namespace
 
 CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
@@ -93,8 +82,7 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
         gridWidth += px;
     }
     m_pGrid->setFixedWidth(gridWidth);
-    m_pGrid->setMinimumHeight(MinimumGridHeight(metrics.height() + 4, metrics.height() + 4) +
-                              2 * m_pGrid->frameWidth());
+    m_pGrid->setMinimumHeight(kRows * (metrics.height() + 4) + 2 * m_pGrid->frameWidth());
 
     // The in-place editor that floats over the cell being edited.
     m_pCellEdit = new QLineEdit(m_pGrid->viewport());
