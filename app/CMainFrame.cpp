@@ -26,9 +26,11 @@
 #include "app/COptionsDlg.h"
 #include "app/CommandIds.h"
 #include "app/DocumentCommands.h"
+#include "app/EditCommands.h"
 #include "app/LangText.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainMenu.h"
+#include "app/MsgBox.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "codeplug/Document.h"
@@ -37,8 +39,13 @@
 #include "editor/CMainFrm.h"
 #include "editor/CTestFreqFrm.h"
 #include "link/CSetComFrm.h"
+#include "link/ModelInfoDialog.h"
+#include "link/PasswordDialog.h"
 #include "link/ReadDialog.h"
+#include "link/TestPasswordDialog.h"
 #include "link/WriteDialog.h"
+#include "print/qt/ReportPrinting.h"
+#include "service/qt/TuningDialog.h"
 
 // Resources of a static library must be registered by name from the global namespace.
 static void InitProgramResources() { Q_INIT_RESOURCE(vpxds); }
@@ -63,7 +70,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_mdi->setBackground(palette().brush(QPalette::Dark));
     m_mdi->viewport()->installEventFilter(this);
     // Text fields claim some keys for themselves (Ctrl+A selects all); the program's accelerators hold
-    // in every window of the main window, so those keys are taken from them before they see them.
+    // in every window of the main window, so those keys are taken from them before they see them
+    // (eventFilter).
     qApp->installEventFilter(this);
     setCentralWidget(m_mdi);
     setContextMenuPolicy(Qt::NoContextMenu); // no menu of toolbars to hide: the toolbar always shows
@@ -184,10 +192,14 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
         FitEditorChild();
     if (event->type() == QEvent::ShortcutOverride) {
         // A widget that accepts the override keeps the key; left unaccepted, the key reaches the
-        // accelerator.
+        // accelerator. A text field keeps the keys that edit its own text (undo, redo, cut, copy,
+        // paste); every other accelerator goes to its command.
         auto* widget = qobject_cast<QWidget*>(watched);
         auto* key = static_cast<QKeyEvent*>(event);
-        if (widget != nullptr && widget->window() == this &&
+        const bool textEditingKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                                    key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+                                    key->matches(QKeySequence::Paste);
+        if (widget != nullptr && widget->window() == this && !textEditingKey &&
             IsAcceleratorKey(QKeySequence(key->keyCombination()))) {
             event->ignore();
             return true;
@@ -270,6 +282,13 @@ bool CMainFrame::MenuHasCommand(int id) const
     return false;
 }
 
+void CMainFrame::SetMenuCommandEnabled(int id, bool enabled)
+{
+    // Only a menu item that is there changes: the key of a pruned command keeps working.
+    if (MenuHasCommand(id))
+        Action(id)->setEnabled(enabled);
+}
+
 void CMainFrame::SetPortText(const QString& text)
 {
     m_portText = text;
@@ -300,6 +319,7 @@ void CMainFrame::RefreshTitle()
         m_portPane->setText(m_portText);
     if (QAction* testFreq = Action(cmd::kTestFrequency))
         testFreq->setEnabled(g_bTestEnabled);
+    UpdateEditActions(Action(cmd::kEditUndo), Action(cmd::kEditRedo));
 }
 
 QMdiSubWindow* CMainFrame::AddChild(QWidget* page, const QString& title)
@@ -453,11 +473,18 @@ void CMainFrame::OnCommand(int id)
     case cmd::kWriteData: {
         WriteDialog dialog(this);
         dialog.exec();
+        g_doc.history.Absorb(g_doc.image); // the byte a write normalises is no change of the user's
         break;
     }
     case cmd::kTestMode:
-        // For this model the command opens the tuning window, which comes with the service
-        // functions; until then the key has no effect.
+        // The family's models open the tuning window at once, whatever the service flags say; the
+        // test window of other models needs the service functions and a code plug read from a radio.
+        if (IsFamilyCode(g_strModel)) {
+            TuningDialog dialog(this);
+            dialog.exec();
+        } else if (g_bTestEnabled && !g_doc.fromRadio) {
+            ShowTextError(6801);
+        }
         break;
     case cmd::kBatchWriteTest:
         // Runs only while the service functions are unlocked; the alignment data window that it then
@@ -466,14 +493,50 @@ void CMainFrame::OnCommand(int id)
     case cmd::kHelpTopics:
         OpenHelp();
         break;
+    case cmd::kModelInfo:
+    case cmd::kRadioInformation: {
+        ModelInfoDialog dialog(this);
+        dialog.exec();
+        break;
+    }
+    case cmd::kTestPassword: {
+        TestPasswordDialog dialog(this, [this](int command, bool on) { SetMenuCommandEnabled(command, on); });
+        dialog.exec();
+        break;
+    }
+    case cmd::kRwPassword: {
+        PasswordDialog dialog(this);
+        dialog.exec();
+        break;
+    }
+    case cmd::kEditUndo:
+        EditUndo();
+        break;
+    case cmd::kEditRedo:
+        EditRedo();
+        break;
+    case cmd::kImportChannels:
+        ImportChannelsCommand(this);
+        break;
+    case cmd::kExportChannels:
+        ExportChannelsCommand(this);
+        break;
+    case cmd::kFilePrint:
+        PrintReportFromMenu(this);
+        break;
+    case cmd::kFilePrintPreview:
+        PreviewReport(this);
+        break;
+    case cmd::kFileExportReportPdf:
+        ExportReportPdf(this);
+        break;
     case cmd::kAbout: {
         CAboutDlg dialog(this);
         dialog.exec();
         break;
     }
     default:
-        // Print, print preview, the password and model-information windows, optional functions and
-        // key assignment: items present without an effect in this version.
+        // Optional functions and key assignment: items present without an effect in this version.
         break;
     }
     RefreshTitle();

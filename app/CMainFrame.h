@@ -42,6 +42,8 @@ public:
     QAction* Action(int id) const;
     // True when the menu bar holds an item for the command.
     bool MenuHasCommand(int id) const;
+    // Enables or grays the command's menu item where the menu holds one.
+    void SetMenuCommandEnabled(int id, bool enabled);
     QToolBar* ToolBar() const { return m_toolBar; }
     QLabel* LogoArea() const { return m_logo; }
     QMdiArea* MdiArea() const { return m_mdi; }

@@ -26,4 +26,11 @@ inline constexpr int kTestPassword = 210;
 inline constexpr int kRwPassword = 32787;
 inline constexpr int kHelpTopics = 211;
 inline constexpr int kAbout = 57664;
+// Tools menu item that opens the model-information window (whose own item start-up removes).
+inline constexpr int kRadioInformation = 32811;
+inline constexpr int kEditUndo = 33000;
+inline constexpr int kEditRedo = 33001;
+inline constexpr int kImportChannels = 33002;
+inline constexpr int kExportChannels = 33003;
+inline constexpr int kFileExportReportPdf = 33050; // File > Export report as PDF (after Print)
 } // namespace cmd

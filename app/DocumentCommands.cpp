@@ -26,8 +26,16 @@ QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
 // "Code plug files (*.dat)" in the current language.
 QString DataFileFilter() { return Text(2013) + QStringLiteral(" (*.dat)"); }
 
-// The path chosen in a file dialog, or empty for Cancel. Tests answer through SetNextFileDialogResult.
+// The path chosen in a code-plug file dialog, or empty for Cancel.
 QString AskFileName(QWidget* parent, bool forSave)
+{
+    return AskFileNameFor(parent, forSave, DataFileFilter(), QStringLiteral("dat"), QString());
+}
+
+} // namespace
+
+QString AskFileNameFor(QWidget* parent, bool forSave, const QString& filter, const QString& suffix,
+                       const QString& suggested)
 {
     if (s_nextFileDialogResult) {
         QString path = *s_nextFileDialogResult;
@@ -37,8 +45,8 @@ QString AskFileName(QWidget* parent, bool forSave)
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return QString(); // headless: nobody can answer a dialog, so it counts as cancelled
     QFileDialog dialog(parent);
-    dialog.setNameFilter(DataFileFilter());
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     if (forSave) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile); // the dialog asks before replacing an existing file
@@ -46,10 +54,14 @@ QString AskFileName(QWidget* parent, bool forSave)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
 }
+
+namespace {
 
 // The name a code plug goes by in prompts: its file, or the word for "no file".
 QString DocumentName() { return g_doc.path.empty() ? Text(90026) : QString::fromStdString(g_doc.path); }

@@ -26,5 +26,11 @@ void ImageReplaced();
 // Recomputes the main window's title and status panes now.
 void UpdateMainTitle();
 
+// A file dialog for saving or opening files of a kind (name filter, default suffix), opened on the
+// suggested name. Returns the chosen path, empty for Cancel; tests answer it with
+// SetNextFileDialogResult.
+QString AskFileNameFor(QWidget* parent, bool forSave, const QString& filter, const QString& suffix,
+                       const QString& suggested);
+
 // Test support: the path the next file dialog returns instead of being shown (empty = Cancel).
 void SetNextFileDialogResult(const QString& path);

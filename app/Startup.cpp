@@ -9,13 +9,12 @@
 #include "app/AppState.h"
 #include "app/Settings.h"
 
-namespace {
-
-// The four family codes that read the language setting and have help files and program files.
 bool IsFamilyCode(const std::string& model)
 {
     return model == "vpxds" || model == "vpxc" || model == "vpxb" || model == "vpxa";
 }
+
+namespace {
 
 std::string TrimBlanks(const std::string& s)
 {

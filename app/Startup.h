@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+// The four family codes ("vpxds", "vpxc", "vpxb", "vpxa"): they read the language setting, have help
+// and program files, and open the tuning window on Ctrl+M, which checks the radio's model tag.
+bool IsFamilyCode(const std::string& model);
+
 // Steps 2 to 8 of start-up: version, application directory, model code, marker files, port name,
 // interface lock and language. Reads system.ini in appDir.
 void InitAppState(const std::string& appDir);

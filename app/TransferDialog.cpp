@@ -95,46 +95,22 @@ void TransferDialog::ShowLog(const std::string& text)
 
 void TransferDialog::ReportMessage(int textNumber, const std::string& detail)
 {
-    QString message = Text(textNumber);
-    if (!detail.empty())
-        message += QStringLiteral("\n\n") + QString::fromStdString(detail);
-    // The box needs the normal cursor while it waits for the user.
-    const bool wait = m_waitCursor;
-    SetWaitCursor(false);
-    ShowErrorMessage(message);
-    SetWaitCursor(wait);
+    m_cursor.ShowText(textNumber, detail);
 }
 
-void TransferDialog::ReportSuccess(int textNumber)
-{
-    const bool wait = m_waitCursor;
-    SetWaitCursor(false);
-    ShowTextMessage(textNumber);
-    SetWaitCursor(wait);
-}
+void TransferDialog::ReportSuccess(int textNumber) { m_cursor.ShowSuccess(textNumber); }
 
 bool TransferDialog::AskYesNo(int textNumber)
 {
-    const bool wait = m_waitCursor;
-    SetWaitCursor(false);
-    const bool yes = MsgBox::Ask(this, Text(90006), Text(textNumber), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No, QMessageBox::Question) == QMessageBox::Yes;
-    SetWaitCursor(wait);
-    return yes;
+    return m_cursor.WithNormalCursor([&] {
+        return MsgBox::Ask(this, Text(90006), Text(textNumber), QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::No, QMessageBox::Question) == QMessageBox::Yes;
+    });
 }
 
 void TransferDialog::SetButtonEnabled(bool enabled) { m_start->setEnabled(enabled); }
 
-void TransferDialog::SetWaitCursor(bool on)
-{
-    if (on == m_waitCursor)
-        return;
-    m_waitCursor = on;
-    if (on)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-}
+void TransferDialog::SetWaitCursor(bool on) { m_cursor.SetWait(on); }
 
 void TransferDialog::FinishSucceeded()
 {

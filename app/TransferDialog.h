@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/DialogCursor.h"
 #include "link/LinkUi.h"
 #include "link/SerialPort.h"
 
@@ -65,5 +66,5 @@ private:
     QCheckBox* m_autoClose;
     QPlainTextEdit* m_log;
     QPushButton* m_test;
-    bool m_waitCursor = false;
+    DialogCursor m_cursor;
 };

@@ -9,10 +9,12 @@ target_sources(vpx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CMainFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/COptionsDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DocumentCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EditCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FirstPaintProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LanguageSwitch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransferDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogCursor.cpp
   ${CMAKE_SOURCE_DIR}/res/vpxds.qrc)
 
 add_executable(vpxds ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

@@ -24,6 +24,8 @@ constexpr const char* kWriteCommand = "57";
 constexpr const char* kEndAddress = "0258";
 constexpr const char* kPaddedAddress = "03C0"; // its frame carries one extra byte
 
+} // namespace
+
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
     // Only a regular file can hold a code plug; opening a pipe or a device could wait forever.
@@ -45,8 +47,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
     bytes = std::move(data);
     return true;
 }
-
-} // namespace
 
 std::string DecodeDataFile(const std::string& hexIn)
 {

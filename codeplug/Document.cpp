@@ -21,6 +21,7 @@ void CodePlugDocument::ResetToNew()
     path.clear();
     fromRadio = false;
     savedCopy = image.Text();
+    history.Reset(image);
     ApplyBand(image.Text());
 }
 
@@ -38,6 +39,7 @@ int CodePlugDocument::Open(const std::string& filePath)
     fromRadio = false;
     path = filePath;
     savedCopy = image.Text();
+    history.Reset(image);
     ApplyBand(image.Text());
     return 0;
 }
@@ -60,6 +62,7 @@ void CodePlugDocument::AcceptFromRadio(const std::string& imageText, int radioTy
         return;
     image = candidate;
     savedCopy = image.Text();
+    history.Reset(image);
     fromRadio = true;
     path.clear();
     g_nRadioType = radioType;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "codeplug/CodePlug.h"
+#include "codeplug/EditHistory.h"
 
 class CodePlugDocument {
 public:
@@ -12,6 +13,8 @@ public:
     std::string savedCopy;
     std::string path;
     bool fromRadio = false;
+    // Undo and redo of the editors' changes; New, Open and a read from a radio start it afresh.
+    EditHistory history;
 
     bool IsModified() const { return image.Text() != savedCopy; }
 
@@ -26,3 +29,16 @@ public:
 };
 
 extern CodePlugDocument g_doc;
+
+// One undoable change of the image: every write made while the object lives becomes a single step when
+// the outermost EditStep ends (nested ones, such as a panel store inside a channel edit, add nothing).
+class EditStep {
+public:
+    explicit EditStep(CodePlugDocument& doc = g_doc) : m_doc(doc) { m_doc.history.BeginStep(); }
+    ~EditStep() { m_doc.history.EndStep(m_doc.image); }
+    EditStep(const EditStep&) = delete;
+    EditStep& operator=(const EditStep&) = delete;
+
+private:
+    CodePlugDocument& m_doc;
+};

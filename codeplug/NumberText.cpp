@@ -56,3 +56,26 @@ double ReadLeadingDigits(const std::string& text)
     }
     return value;
 }
+
+bool ReadExactDecimal(const std::string& text, double& value)
+{
+    std::size_t first = text.find_first_not_of(" \t\r\n");
+    const std::size_t last = text.find_last_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return false;
+    bool negative = false;
+    if (text[first] == '+' || text[first] == '-') {
+        negative = text[first] == '-';
+        ++first;
+    }
+    if (first > last)
+        return false;
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    double v = 0.0;
+    const auto res = std::from_chars(begin, end, v, std::chars_format::fixed);
+    if (res.ec != std::errc() || res.ptr != end || !std::isfinite(v))
+        return false;
+    value = negative ? -v : v;
+    return true;
+}

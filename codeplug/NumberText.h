@@ -11,5 +11,9 @@ std::string FormatFixed(double value, int precision, int width = 0);
 // exponent); 0 when the text does not start with a number. Infinite or NaN readings give 0.
 double ReadLeadingDecimal(const std::string& text);
 
+// A text that is one decimal number and nothing else (blanks around it and a leading sign allowed, no
+// exponent): "446.00625", "-0.6", "+5". False for anything else, value untouched.
+bool ReadExactDecimal(const std::string& text, double& value);
+
 // Decimal digits from the start of text; reading stops at the first non-digit (0 when there is none).
 double ReadLeadingDigits(const std::string& text);

@@ -30,13 +30,15 @@ BandSelectionResult RunBandSelection(QWidget* page, int selected, const QString&
     switch (DecideBandChoice(selected, imageEntry, entryText.toStdString())) {
     case BandChoice::Nothing:
         return BandSelectionResult::Unchanged;
-    case BandChoice::BandLimitOnCurrent:
+    case BandChoice::BandLimitOnCurrent: {
+        EditStep step; // new limits of the custom band are one undoable change
         if (!RunBandLimitDialog(page))
             return BandSelectionResult::Unchanged;
         ApplyBand(g_doc.image.Text(), g_doc.fromRadio);
         g_doc.image.SetText(BuildCustomTestFreqs(g_doc.image.Text()));
         UpdateMainTitle();
         return BandSelectionResult::LimitsEdited;
+    }
     case BandChoice::ChangeBand:
         break;
     }
@@ -64,6 +66,7 @@ BandSelectionResult RunBandSelection(QWidget* page, int selected, const QString&
         g_doc.image.SetText(BuildCustomTestFreqs(g_doc.image.Text()));
 
     g_doc.savedCopy = g_doc.image.Text();
+    g_doc.history.Reset(g_doc.image); // another band: a fresh history
     g_doc.fromRadio = false;
     g_doc.path.clear();
     UpdateMainTitle();

@@ -245,6 +245,7 @@ void CChannelDlg::ApplyEnableRules()
 
 void CChannelDlg::Commit()
 {
+    EditStep step; // each change in the editor is one undoable step
     WriteRowToTable();
     StoreChannel();
 }
@@ -447,6 +448,7 @@ void CChannelDlg::OnDeleteAll()
     if (answer != QMessageBox::Ok || g_pMainView == nullptr) {
         return;
     }
+    EditStep step; // the panel store and the emptied table are one step
     CMainFrm* page = g_pMainView;
     QTableWidget* table = page->ChannelTable();
     for (int row = 1; row <= 16; ++row) {

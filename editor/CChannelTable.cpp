@@ -2,6 +2,8 @@
 #include "editor/CChannelTable.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QResizeEvent>
 
 #include "codeplug/ModelCatalogue.h"
@@ -10,6 +12,7 @@
 namespace {
 const QColor kHighlightBack(0, 0, 255);
 const QColor kFixedBack(0xE0, 0xE0, 0xE0);
+const QColor kSelectedBack(0xCC, 0xE4, 0xFF); // channel cells of selected rows; red marks stay readable
 } // namespace
 
 CChannelTable::CChannelTable(QWidget* parent) : QTableWidget(kTableRows, kTableColumns, parent)
@@ -58,6 +61,9 @@ void CChannelTable::ResetCells()
             item(r, c)->setBackground(Qt::white);
         }
     }
+    m_bHighlighted.fill(false);
+    m_selection.Clear();
+    ShowSelection();
 }
 
 void CChannelTable::SetCellFont(const QFont& font)
@@ -101,11 +107,81 @@ void CChannelTable::PaintRow(int row, bool highlighted)
 {
     if (row < 1 || row >= kTableRows)
         return;
+    m_bHighlighted[static_cast<std::size_t>(row)] = highlighted;
     for (int c = 1; c < kTableColumns; ++c) {
         item(row, c)->setForeground(highlighted ? Qt::white : Qt::black);
-        item(row, c)->setBackground(highlighted ? kHighlightBack : QColor(Qt::white));
+        item(row, c)->setBackground(RowBackground(row));
     }
     MarkOutOfBand(row);
+}
+
+QColor CChannelTable::RowBackground(int row) const
+{
+    if (m_bHighlighted[static_cast<std::size_t>(row)])
+        return kHighlightBack;
+    return m_selection.IsSelected(row) ? kSelectedBack : QColor(Qt::white);
+}
+
+void CChannelTable::ShowSelection()
+{
+    for (int r = 1; r < kTableRows; ++r) {
+        const bool selected = m_selection.IsSelected(r);
+        item(r, 0)->setBackground(selected ? palette().color(QPalette::Highlight) : kFixedBack);
+        item(r, 0)->setForeground(selected ? palette().color(QPalette::HighlightedText) : QColor(Qt::black));
+        for (int c = 1; c < kTableColumns; ++c)
+            item(r, c)->setBackground(RowBackground(r));
+    }
+    if (m_selection.Current() != 0)
+        setCurrentCell(m_selection.Current(), 0);
+}
+
+void CChannelTable::SelectRows(int first, int last)
+{
+    m_selection.SelectRange(first, last);
+    ShowSelection();
+    emit SelectionChanged();
+}
+
+void CChannelTable::ClearSelection()
+{
+    m_selection.Clear();
+    ShowSelection();
+    emit SelectionChanged();
+}
+
+void CChannelTable::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const int row = index.isValid() ? index.row() : 0;
+    if (row >= 1 && event->button() == Qt::LeftButton && index.column() == 0) {
+        // Rows are chosen by their channel number; a click on a channel cell still does nothing.
+        const Qt::KeyboardModifiers mods = event->modifiers();
+        if (mods & Qt::ShiftModifier)
+            m_selection.ShiftClick(row);
+        else if (mods & Qt::ControlModifier)
+            m_selection.CtrlClick(row);
+        else
+            m_selection.Click(row);
+        ShowSelection();
+        emit SelectionChanged();
+    } else if (row >= 1 && event->button() == Qt::RightButton && !m_selection.IsSelected(row)) {
+        // The context menu acts on the row under the mouse when that row is not selected yet.
+        m_selection.Click(row);
+        ShowSelection();
+        emit SelectionChanged();
+    }
+    QTableWidget::mousePressEvent(event);
+}
+
+void CChannelTable::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        m_selection.Move(event->key() == Qt::Key_Up ? -1 : 1, event->modifiers() & Qt::ShiftModifier);
+        ShowSelection();
+        emit SelectionChanged();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void CChannelTable::MarkOutOfBand(int row)

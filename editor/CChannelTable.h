@@ -4,6 +4,10 @@
 
 #include <QTableWidget>
 
+#include <array>
+
+#include "editor/RowSelection.h"
+
 class CChannelTable : public QTableWidget {
     Q_OBJECT
 public:
@@ -24,12 +28,28 @@ public:
     // Sets the texts of a channel row (columns 0 ... 7) and red marks of its frequency cells.
     void SetRowTexts(int row, const QStringList& texts, bool rxRed, bool txRed);
 
+    // Rows chosen by their channel number (click, shift-click, ctrl-click, arrow keys) for copy, cut,
+    // paste and delete: the number cell takes the selection colour, the channel cells a light tint.
+    const RowSelection& Selection() const { return m_selection; }
+    void SelectRows(int first, int last);
+    void ClearSelection();
+
     QSize sizeHint() const override;
+
+signals:
+    void SelectionChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void StyleFixedCell(QTableWidgetItem* item);
     void UpdateMinimumHeight();
+    void ShowSelection();
+    QColor RowBackground(int row) const;
+
+    RowSelection m_selection;
+    std::array<bool, 17> m_bHighlighted{}; // rows drawn white on blue (open in the channel editor)
 };

@@ -62,7 +62,10 @@ void CEmbedMsgFrm::OnOK()
     // A line the user did not edit goes back as it was read, so that it is left untouched.
     const std::string line1 = m_pLine1->isModified() ? AsciiOf(m_pLine1->text()) : m_strLine1;
     const std::string line2 = m_pLine2->isModified() ? AsciiOf(m_pLine2->text()) : m_strLine2;
-    WriteEmbeddedMessage(g_doc.image, line1, line2);
+    {
+        EditStep step;
+        WriteEmbeddedMessage(g_doc.image, line1, line2);
+    }
     CloseWindow();
 }
 

@@ -24,6 +24,7 @@
 #include "editor/BandSelectionFlow.h"
 #include "editor/CChannelDlg.h"
 #include "editor/CChannelTable.h"
+#include "editor/CChannelTableActions.h"
 #include "editor/CSpinEdit.h"
 #include "editor/ChannelTableLogic.h"
 #include "editor/InterfaceLock.h"
@@ -171,6 +172,7 @@ void CMainFrm::BuildPanel()
     for (CSpinEdit* spin : {m_spnScanBackA, m_spnScanBackB, m_spnPause, m_spnDwell})
         spin->Edit()->installEventFilter(this);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &CMainFrm::OnCellDoubleClicked);
+    m_tableActions = new CChannelTableActions(this, m_table);
 }
 
 void CMainFrm::OnInitialUpdate()
@@ -301,6 +303,12 @@ void CMainFrm::LoadFromImage()
 
 void CMainFrm::StoreToImage()
 {
+    EditStep step; // a panel change is one undoable step (or part of the change that called it)
+    StorePanelState(g_doc.image, CurrentPanelState(), g_band.code);
+}
+
+PanelState CMainFrm::CurrentPanelState() const
+{
     PanelState s;
     s.model = m_cmbModel->currentIndex();
     s.voiceLanguage = m_cmbVoice->currentIndex();
@@ -317,7 +325,7 @@ void CMainFrm::StoreToImage()
     s.revertData = SelectedData(m_cmbRevert, DataAt(RevertEntries(s.priorityMode), 0));
     s.pause = m_spnPause->Edit()->text().toStdString();
     s.dwell = m_spnDwell->Edit()->text().toStdString();
-    StorePanelState(g_doc.image, s, g_band.code);
+    return s;
 }
 
 void CMainFrm::RefreshPriorityChannelList()

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "editor/PanelLogic.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -13,6 +15,7 @@ class QLabel;
 class QTableWidget;
 class QEvent;
 class CChannelTable;
+class CChannelTableActions;
 class CInterfaceLock;
 class CSpinEdit;
 
@@ -35,6 +38,8 @@ public:
     void LoadFromImage();
     // Writes every panel setting to the image.
     void StoreToImage();
+    // What the panel's controls show now (selections and edit texts), as StoreToImage writes it.
+    PanelState CurrentPanelState() const;
     // Rebuilds the priority-channel list from the channels in use, keeping the selection when possible.
     void RefreshPriorityChannelList();
 
@@ -51,6 +56,10 @@ public:
     void WriteRowToTable(int row);
     // Marks the rx/tx cells of every row red when outside the band limits.
     void MarkOutOfBandCells();
+
+    // The table with its row selection, and its copy, cut, paste and delete commands.
+    CChannelTable* Table() const { return m_table; }
+    CChannelTableActions* TableActions() const { return m_tableActions; }
 
     int m_nSelRow = 0;         // row last opened in the channel editor (0 = none)
     int m_nCurRow = 0;         // row being edited
@@ -115,6 +124,7 @@ private:
     CSpinEdit* m_spnPause = nullptr;
     CSpinEdit* m_spnDwell = nullptr;
     CChannelTable* m_table = nullptr;
+    CChannelTableActions* m_tableActions = nullptr;
     CInterfaceLock* m_lock = nullptr;
     bool m_bLoading = false; // controls are being filled from the image: their signals store nothing
 };

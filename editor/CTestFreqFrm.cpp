@@ -198,7 +198,10 @@ void CTestFreqFrm::OnOK()
         table[static_cast<std::size_t>(row - 1)] = {Cell(row, 1)->text().trimmed().toStdString(),
                                                     Cell(row, 2)->text().trimmed().toStdString()};
     }
-    WriteTestFreqTable(g_doc.image, table);
+    {
+        EditStep step;
+        WriteTestFreqTable(g_doc.image, table);
+    }
     CloseWindow();
 }
 

@@ -68,11 +68,15 @@ ChannelEnableState ComputeEnableState(const std::string& rxText, const std::stri
     return state;
 }
 
+ToneRules ToneRulesFromSettings()
+{
+    return {ReadSetting("option", "allow_illegal_qtdqt") == "yes", MarkerPresent(kMarkerLowCtcss)};
+}
+
 ToneTextResult ApplyToneRule(const std::string& typed, const std::vector<std::string>& entries)
 {
-    const bool allowIllegal = ReadSetting("option", "allow_illegal_qtdqt") == "yes";
-    const bool lowCtcss50 = MarkerPresent(kMarkerLowCtcss);
-    return NormalizeToneText(typed, entries, allowIllegal, lowCtcss50);
+    const ToneRules rules = ToneRulesFromSettings();
+    return NormalizeToneText(typed, entries, rules.allowIllegal, rules.lowCtcss50);
 }
 
 void DeleteAllChannels(CodePlug& image)

@@ -30,6 +30,15 @@ struct ChannelEnableState {
 ChannelEnableState ComputeEnableState(const std::string& rxText, const std::string& txText,
                                       const std::string& bandCode);
 
+// How typed tones are checked in this installation: tones outside the lists are refused unless
+// [option] allow_illegal_qtdqt is "yes"; then they are corrected (lowCtcss50: the low-CTCSS marker
+// file exists, so CTCSS may go down to 50.0 Hz).
+struct ToneRules {
+    bool allowIllegal = false;
+    bool lowCtcss50 = false;
+};
+ToneRules ToneRulesFromSettings();
+
 // Corrects a tone text typed into a tone list that lost focus, with the settings and the marker
 // file of this installation (illegal tones allowed, low CTCSS limit of 50 Hz).
 ToneTextResult ApplyToneRule(const std::string& typed, const std::vector<std::string>& entries);

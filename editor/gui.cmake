@@ -12,6 +12,9 @@ target_sources(vpx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CChannelTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InterfaceLock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BandSelectionFlow.cpp)
+# Copy, cut, paste and delete on the channel table.
+target_sources(vpx_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CChannelTableActions.cpp)
 # Tone drop-down list of the channel editor.
 target_sources(vpx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CToneList.cpp)

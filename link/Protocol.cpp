@@ -8,7 +8,9 @@
 #include "app/AppState.h"
 #include "codeplug/HexText.h"
 #include "link/ExchangeLog.h"
+#include "link/LineDiscipline.h"
 #include "link/LinkUi.h"
+#include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 
 namespace {
@@ -30,6 +32,14 @@ int DecimalDigits(const std::string& pair)
 }
 
 } // namespace
+
+void SettleAfterFailedAttempt(SerialPort& port, int rc, const std::string& reply, int timeLimitMs)
+{
+    // A wrong or partial reply means the line carries bytes the exchange did not expect; the frame is
+    // sent again only once they have stopped. A silent radio is asked again at once.
+    if (rc == LINK_OK || (rc == LINK_TIMEOUT && !reply.empty()))
+        SettleLine(port, kLineQuietMs, timeLimitMs);
+}
 
 std::string ReadRequestFrame(int address, int length)
 {
@@ -59,7 +69,12 @@ int PortTransceive(SerialPort& port, const std::string& command, std::string& re
 {
     if (command.size() % 2 != 0)
         return LINK_ODD_LENGTH;
-    if (!port.Write(HexToBytes(command)))
+    const std::vector<std::uint8_t> bytes = HexToBytes(command);
+    // Whatever waits in the input now is left over from an earlier exchange (a late or surplus
+    // reply): it must not become the start of this frame's reply.
+    if (!bytes.empty() && DiscardInput(port) < 0)
+        return LINK_PORT_FAULT;
+    if (!port.Write(bytes))
         return LINK_PORT_FAULT;
     reply.clear();
     if (replyLength <= 0)
@@ -90,7 +105,7 @@ int PortTransceive(SerialPort& port, const std::string& command, std::string& re
 
 bool PortExchange(SerialPort& port, const std::string& command, std::string& reply, int replyLength,
                   int timeLimitMs, const std::string& expected, ExchangeLog& log, bool reportFailure,
-                  int* lastResult)
+                  int* lastResult, ReplyCheck* check)
 {
     log.EmptyIfFull();
     int rc = LINK_OK;
@@ -102,10 +117,13 @@ bool PortExchange(SerialPort& port, const std::string& command, std::string& rep
             *lastResult = rc;
         if (g_bServiceView)
             log.Append("R:" + reply + "\r\n");
-        if (rc == LINK_OK && (expected.empty() || reply == expected))
+        if (rc == LINK_OK && (expected.empty() || reply == expected) &&
+            (!check || check->Accept(port, command, reply)))
             return true;
         if (rc == LINK_PORT_FAULT)
             return false;
+        if (attempt < 3)
+            SettleAfterFailedAttempt(port, rc, reply, timeLimitMs);
     }
     if (reportFailure) {
         if (log.Ui())
@@ -175,12 +193,13 @@ HandshakeStep HandshakeIdentify(SerialPort& port, ExchangeLog& log, const Handsh
     if (!PortExchange(port, modeFrame, reply, 1, limits.modeMs, FRAME_ACK, log, limits.modeReport,
                       lastResult))
         return HandshakeStep::ModeFailed;
-    if (!PortExchange(port, FRAME_IDENTITY, reply, 8, limits.identityMs, std::string(), log, true,
-                      lastResult))
+    // The check sleeps the 20 ms of step 3 (where the caller has it) and then makes sure that nothing
+    // followed the identity.
+    IdentityAlone alone(limits.sleepAfterIdentity ? 20 : 0);
+    if (!PortExchange(port, FRAME_IDENTITY, reply, 8, limits.identityMs, std::string(), log, true, lastResult,
+                      &alone))
         return HandshakeStep::IdentityFailed;
     identity = RadioIdentity(reply);
-    if (limits.sleepAfterIdentity)
-        DelayMs(20);
     return HandshakeStep::Done;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 class ExchangeLog;
+class ReplyCheck;
 class SerialPort;
 
 // Link result codes of PortTransceive.
@@ -15,6 +16,8 @@ inline constexpr int LINK_OK = 0;
 inline constexpr int LINK_TIMEOUT = 99;
 inline constexpr int LINK_ODD_LENGTH = -20;
 inline constexpr int LINK_PORT_FAULT = -1;
+// Not a PortTransceive result: a block exchange whose complete replies all failed their ReplyCheck.
+inline constexpr int LINK_REJECTED = 98;
 
 inline constexpr const char* SCRAMBLE_KEY = "7B1E04C9A2583DF6E01A";
 inline constexpr const char* SERVICE_CODE = "qormitabe";
@@ -42,9 +45,10 @@ std::string ServiceCodeFrame();
 // Waits n milliseconds (the thread sleeps; nothing else runs meanwhile).
 void DelayMs(int n);
 
-// Writes the command, then collects replyLength bytes within timeLimitMs into reply (hex text).
-// Waits on the port for the remaining time instead of polling; bytes beyond the awaited length
-// that come in the same read are dropped, later bytes stay in the port's input.
+// Drops bytes waiting in the input (left over from earlier exchanges), writes the command, then
+// collects replyLength bytes within timeLimitMs into reply (hex text). Waits on the port for the
+// remaining time instead of polling; bytes beyond the awaited length that come in the same read are
+// dropped, later bytes stay in the port's input until the next frame goes out.
 int PortTransceive(SerialPort& port, const std::string& command, std::string& reply, int replyLength,
                    int timeLimitMs);
 
@@ -52,10 +56,15 @@ int PortTransceive(SerialPort& port, const std::string& command, std::string& re
 // reply when expected is empty). Logs "S:"/"R:" lines while g_bServiceView is set. After the third
 // failed attempt with reportFailure: message 3009 through the log's LinkUi and the port closed.
 // A port fault returns false at once (no message, port state unchanged). lastResult (optional)
-// receives the link result code of the last attempt.
+// receives the link result code of the last attempt. check (optional) must also accept the reply;
+// before another attempt after a wrong or partial reply the line is let fall quiet.
 bool PortExchange(SerialPort& port, const std::string& command, std::string& reply, int replyLength,
                   int timeLimitMs, const std::string& expected, ExchangeLog& log, bool reportFailure,
-                  int* lastResult = nullptr);
+                  int* lastResult = nullptr, ReplyCheck* check = nullptr);
+
+// Before the next attempt of a frame: after a complete but unaccepted reply, or a partial one, waits
+// until the line has been quiet for kLineQuietMs (dropping what comes, at most timeLimitMs).
+void SettleAfterFailedAttempt(SerialPort& port, int rc, const std::string& reply, int timeLimitMs);
 
 // 10-byte field (20 hex digits) XOR SCRAMBLE_KEY; 20 F's stay as they are. Its own inverse.
 std::string ScrambleCode(const std::string& field);

@@ -2,6 +2,8 @@
 // new image (editor page, title).
 #include "link/ReadDialog.h"
 
+#include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/DocumentCommands.h"
@@ -10,13 +12,19 @@
 
 namespace {
 constexpr int kReadDoneText = 3007;
-}
+constexpr int kReadTwiceText = 9501;
+} // namespace
 
 ReadDialog::ReadDialog(QWidget* parent, std::unique_ptr<SerialPort> port)
     : TransferDialog(parent, std::move(port))
 {
     SetTexts(QString::fromStdString(GetLangText(3017)), QString::fromStdString(GetLangText(3004)), false);
     m_session = std::make_unique<ReadSession>(Port(), *this);
+    // Below the auto-close box, in the service area; the log moves down to make room.
+    m_readTwice = new QCheckBox(QString::fromStdString(GetLangText(kReadTwiceText)), this);
+    m_readTwice->setGeometry(16, 142, 300, 22);
+    const QRect log = LogView()->geometry();
+    LogView()->setGeometry(log.x(), 170, log.width(), log.bottom() - 170 + 1);
 }
 
 ReadDialog::~ReadDialog() = default;
@@ -27,6 +35,7 @@ void ReadDialog::StartTransfer()
     // Cancel ends the read before anything is sent to the radio.
     if (!UnsavedEditsPromptBeforeRead(this))
         return;
+    m_session->SetReadTwice(m_readTwice->isChecked());
     m_lastResult = m_session->Run();
     if (m_lastResult.Succeeded())
         FinishSucceeded();

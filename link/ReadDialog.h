@@ -6,6 +6,7 @@
 #include "app/TransferDialog.h"
 #include "link/TransferResult.h"
 
+class QCheckBox;
 class ReadSession;
 
 class ReadDialog : public TransferDialog {
@@ -19,11 +20,14 @@ public:
     void StartTransfer() override;
     // How the last read ended.
     TransferResult LastResult() const { return m_lastResult; }
+    // Service area: read the radio twice and accept only two equal images (starts unchecked).
+    QCheckBox* ReadTwiceBox() const { return m_readTwice; }
 
     // The success message comes after the editor page and the title show the new code plug.
     void ReportSuccess(int textNumber) override;
 
 private:
     std::unique_ptr<ReadSession> m_session;
+    QCheckBox* m_readTwice;
     TransferResult m_lastResult;
 };

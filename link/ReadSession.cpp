@@ -3,46 +3,41 @@
 
 #include "codeplug/ModelCatalogue.h"
 #include "link/LinkUi.h"
-#include "link/Protocol.h"
+#include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/TransferSteps.h"
 #include "link/WaitCursor.h"
+
+namespace {
+constexpr int kReadsDisagreeText = 9500;
+}
 
 ReadSession::ReadSession(SerialPort& port, LinkUi& ui, CodePlugDocument& doc)
     : m_port(port), m_ui(ui), m_doc(doc), m_log(&ui)
 {
 }
 
-TransferResult ReadSession::Run()
+std::optional<TransferResult> ReadSession::ReadImage(std::string& image, RadioIdentity& identity,
+                                                     int progressFirst, int progressLast)
 {
-    WaitCursor cursor(m_ui);
-
-    RadioIdentity identity;
     if (auto failed = OpenConversation(m_port, m_ui, m_log, kReadHandshake, identity))
-        return *failed;
-
-    // Any identity is accepted. The firmware version of an "R736" radio is kept for the model
-    // information once the whole read has succeeded.
-    const bool taggedRadio = identity.ModelTag() == "R736";
-    const std::string version = identity.VersionText();
-    const int radioType = 3;
-
+        return failed;
     if (auto failed = AcknowledgeConversation(m_port, m_ui, m_log, kReadHandshake))
-        return *failed;
+        return failed;
 
-    m_ui.SetProgressRange(1, kBlocks);
+    m_ui.SetProgressRange(1, progressLast);
     m_ui.SetButtonEnabled(false);
-    std::string image;
-    image.reserve(CodePlug::kChars);
+    BlockEcho echo; // one conversation: the radio's first block reply decides how the rest are checked
+    std::string data;
+    data.reserve(CodePlug::kChars);
     for (int n = 1; n <= kBlocks; ++n) {
         const int address = (n - 1) * kBlockBytes;
-        m_ui.SetProgressPos(n);
+        m_ui.SetProgressPos(progressFirst + n - 1);
         const std::string frame = ReadRequestFrame(address, kBlockBytes);
         std::string reply;
-        const int rc = ExchangeBlock(m_port, m_log, frame, reply, 4 + kBlockBytes, 0);
+        const int rc = ExchangeBlock(m_port, m_log, frame, reply, 4 + kBlockBytes, 0, &echo);
         if (rc != LINK_OK)
             return ReportBlockFailure(m_port, m_ui, rc);
-        const std::string data = reply.substr(8);
 
         std::string ack;
         int last = LINK_OK;
@@ -51,16 +46,42 @@ TransferResult ReadSession::Run()
                 m_port.Close();
                 return ReportTransferEnd(m_ui, TransferStatus::PortFault, 3006);
             }
-            return {TransferStatus::BlockAckFailed, 3009};
+            return TransferResult{TransferStatus::BlockAckFailed, 3009};
         }
-        image += data;
+        data += reply.substr(8); // the 64 data bytes after the 4-byte header
+    }
+    m_port.Close();
+    image = data;
+    return std::nullopt;
+}
+
+TransferResult ReadSession::Run()
+{
+    WaitCursor cursor(m_ui);
+    const int reads = m_bReadTwice ? 2 : 1;
+
+    std::string image;
+    RadioIdentity identity;
+    if (auto failed = ReadImage(image, identity, 1, reads * kBlocks))
+        return *failed;
+    if (m_bReadTwice) {
+        std::string again;
+        RadioIdentity second;
+        if (auto failed = ReadImage(again, second, kBlocks + 1, reads * kBlocks))
+            return *failed;
+        if (again != image) {
+            m_ui.SetButtonEnabled(true);
+            return ReportTransferEnd(m_ui, TransferStatus::ReadsDisagree, kReadsDisagreeText);
+        }
     }
 
-    m_port.Close();
+    // Any identity is accepted. The firmware version of an "R736" radio is kept for the model
+    // information once the whole read has succeeded.
+    const int radioType = 3;
     m_doc.AcceptFromRadio(image, radioType);
     g_nRadioType = radioType;
-    if (taggedRadio)
-        g_modelInfo.mcuVersion = version;
+    if (identity.ModelTag() == "R736")
+        g_modelInfo.mcuVersion = identity.VersionText();
     m_ui.SetButtonEnabled(true);
     return ReportTransferEnd(m_ui, TransferStatus::Success, 3007);
 }

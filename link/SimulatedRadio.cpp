@@ -2,6 +2,9 @@
 // identity, the service access and tuning items, and the injected faults.
 #include "link/SimulatedRadio.h"
 
+#include <algorithm>
+
+#include "codeplug/FreqCodec.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/Protocol.h"
@@ -54,6 +57,8 @@ void SimulatedRadio::Reset()
     m_serviceCodeOk = false;
     m_awaitingCode = false;
     m_dropped = false;
+    m_echoHeader = true;
+    m_echoTuning = true;
     m_mode = Mode::Idle;
     m_workValues.assign(256, -1);
     m_faults.clear();
@@ -88,6 +93,24 @@ void SimulatedRadio::SetMemoryHex(const std::string& hex)
     std::vector<std::uint8_t> bytes = HexToBytes(hex);
     if (bytes.size() == m_memory.size())
         m_memory = bytes;
+}
+
+std::string SimulatedRadio::SampleAlignmentHex()
+{
+    const double points[5][2] = {
+        {400.025, 400.05}, {417.5, 417.525}, {435.0, 435.025}, {452.5, 452.525}, {469.975, 469.95},
+    };
+    std::string hex;
+    for (const auto& p : points)
+        hex += EncodeFreq(p[0]) + EncodeFreq(p[1]);
+    for (int k = 0; kFirstItemByte + k < kAlignmentBytes - 3; ++k)
+        hex += IntToHex(0x60 + 4 * k, 1);
+    return hex + "FFFFFF";
+}
+
+void SimulatedRadio::LoadSampleAlignment()
+{
+    SetMemoryHex(SpliceHex(MemoryHex(), 2 * kAlignmentBlock, 2 * kAlignmentBytes, SampleAlignmentHex()));
 }
 
 int SimulatedRadio::ItemValue(int item) const
@@ -175,7 +198,7 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
     case 0x52:
         if (ready) {
             const int address = (f[1] << 8) | f[2];
-            r.bytes = f; // header: the request echoed
+            r.bytes = m_echoHeader ? f : Bytes({0xA5, 0xA5, 0xA5, 0xA5}); // header
             for (int i = 0; i < f[3]; ++i)
                 r.bytes.push_back(m_memory[static_cast<std::size_t>((address + i) & 0x3FF)]);
         }
@@ -202,7 +225,7 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
             m_workValues[f[2]] = f[3];
             if (ItemAddress(f[2]) >= 0)
                 m_memory[static_cast<std::size_t>(ItemAddress(f[2]))] = f[3];
-            r.bytes = f;
+            r.bytes = TuningReply(f);
         } else if (ready && m_awaitingCode) {
             m_awaitingCode = false;
             m_serviceCodeOk = BytesToHex(f) == ServiceCodeFrame();
@@ -210,29 +233,36 @@ SimResponse SimulatedRadio::Answer(const std::vector<std::uint8_t>& f)
         }
         break;
     case 0x54:
-        if (ready && StartsWith(f, "TEST")) {
+        if ((ready || m_mode == Mode::Tuning) && StartsWith(f, "TEST")) { // a repeated TEST is answered too
             m_mode = Mode::Tuning;
             r.bytes = Bytes({0x06});
         } else if (m_mode == Mode::Tuning && (f[1] == 0x53 || f[1] == 0x46)) { // TS, TF
             m_workValues[f[2]] = f[3];
-            r.bytes = f;
+            r.bytes = TuningReply(f);
         }
         break;
     case 0x41:
         if (m_mode == Mode::Tuning && f[1] == 0x53 && f[2] == 0x4B)
-            r.bytes = Bytes({0x41, 0x53, f[3], ItemValue(f[3])});
+            r.bytes = TuningReply(Bytes({0x41, 0x53, f[3], ItemValue(f[3])}));
         break;
     case 0x43:
         if (m_mode == Mode::Tuning && StartsWith(f, "CLOS")) {
             m_mode = Mode::Ready;
             m_workValues.assign(256, -1);
-            r.bytes = f;
+            r.bytes = TuningReply(f);
         }
         break;
     default:
         break;
     }
     return r;
+}
+
+std::vector<std::uint8_t> SimulatedRadio::TuningReply(std::vector<std::uint8_t> echo) const
+{
+    if (!m_echoTuning)
+        std::fill(echo.begin(), echo.end() - 1, std::uint8_t{0x06});
+    return echo;
 }
 
 void SimulatedRadio::ApplyFaults(const std::string& frameHex, const std::vector<std::uint8_t>& frame,

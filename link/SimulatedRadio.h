@@ -51,10 +51,23 @@ public:
     void SetMemoryHex(const std::string& hex);
     std::uint8_t MemoryByte(int address) const { return m_memory[static_cast<std::size_t>(address & 0x3FF)]; }
 
+    // Header of a block read reply: the request echoed (default), or four 0xA5 bytes as a radio that
+    // sends something else there would.
+    void SetEchoHeader(bool on) { m_echoHeader = on; }
+
+    // Replies to the tuning frames: their echo (default; ASK answers "AS" + item + value), or three
+    // 0x06 bytes before the last byte as a radio that does not echo them would send.
+    void SetEchoTuning(bool on) { m_echoTuning = on; }
+
     // Access query: reply to "15" (0x06 asks for the service code, 0x07 refuses) and to "10".
     void SetWriteAccessReply(std::uint8_t reply) { m_writeAccessReply = reply; }
     void SetReadAccessReply(std::uint8_t reply) { m_readAccessReply = reply; }
     bool ServiceCodeAccepted() const { return m_serviceCodeOk; }
+
+    // A plausible alignment block at 0x02A0 for trying the tuning window: five test points from 400 to
+    // 470 MHz (receive, transmit) and item k's value 0x60 + 4k; bytes 61-63 FF.
+    static std::string SampleAlignmentHex();
+    void LoadSampleAlignment();
 
     // Tuning items: the working value (TS) and the confirmed one (SV, kept in the alignment block,
     // item k at byte 40 + k, after the five test points).
@@ -91,8 +104,11 @@ private:
     bool m_serviceCodeOk = false;
     bool m_awaitingCode = false;
     bool m_dropped = false;
+    bool m_echoHeader = true;
     Mode m_mode = Mode::Idle;
     std::vector<int> m_workValues;
+    bool m_echoTuning = true;
+    std::vector<std::uint8_t> TuningReply(std::vector<std::uint8_t> echo) const;
     std::vector<SimFault> m_faults;
     std::vector<int> m_faultCounts;
     std::vector<std::string> m_frames;

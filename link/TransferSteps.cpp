@@ -3,6 +3,7 @@
 
 #include "link/ExchangeLog.h"
 #include "link/LinkUi.h"
+#include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 
 namespace {
@@ -60,18 +61,23 @@ std::optional<TransferResult> AcknowledgeConversation(SerialPort& port, LinkUi& 
 }
 
 int ExchangeBlock(SerialPort& port, ExchangeLog& log, const std::string& frame, std::string& reply,
-                  int replyBytes, int pauseMs)
+                  int replyBytes, int pauseMs, ReplyCheck* check)
 {
+    constexpr int kLimitMs = 200;
     int rc = LINK_OK;
     for (int attempt = 1; attempt <= 3; ++attempt) {
         log.Add("S:" + frame + "\r\n");
-        rc = PortTransceive(port, frame, reply, replyBytes, 200);
+        rc = PortTransceive(port, frame, reply, replyBytes, kLimitMs);
         if (pauseMs > 0)
             DelayMs(pauseMs);
         log.Add("R:" + reply + "\r\n");
         log.Show();
-        if (rc != LINK_TIMEOUT)
+        if (rc == LINK_OK && check && !check->Accept(port, frame, reply))
+            rc = LINK_REJECTED;
+        if (rc != LINK_TIMEOUT && rc != LINK_REJECTED)
             break;
+        if (attempt < 3)
+            SettleAfterFailedAttempt(port, rc == LINK_REJECTED ? LINK_OK : rc, reply, kLimitMs);
     }
     return rc;
 }
@@ -79,7 +85,7 @@ int ExchangeBlock(SerialPort& port, ExchangeLog& log, const std::string& frame, 
 TransferResult ReportBlockFailure(SerialPort& port, LinkUi& ui, int rc)
 {
     port.Close();
-    if (rc == LINK_TIMEOUT) {
+    if (rc == LINK_TIMEOUT || rc == LINK_REJECTED) {
         ui.SetButtonEnabled(true);
         return ReportTransferEnd(ui, TransferStatus::BlockTimeout, 3009);
     }

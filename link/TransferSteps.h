@@ -10,6 +10,7 @@
 
 class ExchangeLog;
 class LinkUi;
+class ReplyCheck;
 class SerialPort;
 
 // Shows the interface text (when there is one) and returns the result.
@@ -25,13 +26,14 @@ std::optional<TransferResult> OpenConversation(SerialPort& port, LinkUi& ui, Exc
 std::optional<TransferResult> AcknowledgeConversation(SerialPort& port, LinkUi& ui, ExchangeLog& log,
                                                       const HandshakeLimits& limits);
 
-// One block frame, sent again after a time-out, at most three attempts, each logged "S:"/"R:" and the
-// log repainted. pauseMs is the sleep between the reply and its log line (5 ms for a write).
-// Returns the link result of the last attempt.
+// One block frame, sent again after a time-out or a reply that check rejects, at most three attempts,
+// each logged "S:"/"R:" and the log repainted. pauseMs is the sleep between the reply and its log line
+// (5 ms for a write). Returns the link result of the last attempt (LINK_REJECTED when its complete
+// reply failed the check).
 int ExchangeBlock(SerialPort& port, ExchangeLog& log, const std::string& frame, std::string& reply,
-                  int replyBytes, int pauseMs);
+                  int replyBytes, int pauseMs, ReplyCheck* check = nullptr);
 
-// The end of a transfer whose block exchange returned rc other than LINK_OK: after three time-outs
-// 3009 with the button enabled again; after any other failure 3006 with the button left disabled.
-// The port is closed either way.
+// The end of a transfer whose block exchange returned rc other than LINK_OK: after three attempts
+// without an acceptable reply 3009 with the button enabled again; after any other failure 3006 with
+// the button left disabled. The port is closed either way.
 TransferResult ReportBlockFailure(SerialPort& port, LinkUi& ui, int rc);

@@ -8,6 +8,7 @@
 #include "codeplug/ModelCatalogue.h"
 #include "link/LinkUi.h"
 #include "link/Protocol.h"
+#include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/TransferSteps.h"
 #include "link/WaitCursor.h"
@@ -81,13 +82,14 @@ TransferResult WriteSession::Run()
 
     m_ui.SetProgressRange(1, kBlocks);
     m_ui.SetButtonEnabled(false);
+    BlockWriteAck ackCheck;
     for (int n = 1; n <= kBlocks; ++n) {
         m_ui.SetProgressPos(n);
         const std::string frame = BlockFrame(data, n);
         if (frame.empty())
             continue;
         std::string reply;
-        const int rc = ExchangeBlock(m_port, m_log, frame, reply, 1, 5);
+        const int rc = ExchangeBlock(m_port, m_log, frame, reply, 1, 5, &ackCheck);
         if (rc == LINK_OK && reply != FRAME_ACK) {
             m_port.Close();
             m_ui.SetButtonEnabled(true);

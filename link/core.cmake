@@ -3,6 +3,8 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SerialPort.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExchangeLog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Protocol.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LineDiscipline.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReplyCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransferSteps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WriteSession.cpp
@@ -15,3 +17,8 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SimLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SimulatedPort.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PtyRadioServer.cpp)
+# Passwords of the code plug and the service access code.
+target_sources(vpx_link PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/PasswordField.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PasswordForm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ServiceAccess.cpp)

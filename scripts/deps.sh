@@ -2,8 +2,11 @@
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-serialport-dev
-          qt6-translations-l10n libxlsxwriter-dev xvfb xauth fonts-noto-cjk
-          dpkg-dev file)
+          qt6-translations-l10n libxlsxwriter-dev xvfb xauth fonts-noto-cjk)
+# The report: a Ming face for Chinese reports whose PDF text reads back as drawn; the PDF tools for its tests.
+PACKAGES+=(fonts-arphic-uming poppler-utils)
+# The Debian package: dpkg-shlibdeps finds its dependencies (file tells it the programs).
+PACKAGES+=(dpkg-dev file)
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -72,7 +72,9 @@ std::vector<int> NumbersInUse()
     range(7801, 7808);   // options, passwords
     range(8000, 8006);   // model information
     range(9590, 9593);   // serial device access, settings
+    n.push_back(9540);   // Tools menu: radio information
     n.push_back(9703);   // password characters
+    range(9510, 9517);   // report: PDF export, preview window, go-to-page dialog
     range(90000, 90039); // common words
     return n;
 }

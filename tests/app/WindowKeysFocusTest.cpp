@@ -67,12 +67,20 @@ TEST(Accelerators, SaveAsKeyWorksWhileATextFieldHasTheFocus)
     QTest::keyClick(pause->Edit(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(QString::fromStdString(g_doc.path), env.Path(QStringLiteral("from-page.dat")));
 
-    // A key that is no accelerator still belongs to the field: Ctrl+Z undoes the typing there.
+    // The keys that edit the field's own text stay with it: Ctrl+Z undoes the typing there, even
+    // while the code plug's undo (the same key) has an edit to take back.
+    {
+        EditStep step;
+        ASSERT_TRUE(g_doc.image.WriteByte(0x10, 0x34));
+    }
+    frame->RefreshTitle();
+    ASSERT_TRUE(frame->Action(cmd::kEditUndo)->isEnabled());
     QLineEdit* edit = pause->Edit();
     edit->setText(QStringLiteral("7"));
     QTest::keyClicks(edit, QStringLiteral("8"));
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(edit->text(), QStringLiteral("7"));
+    EXPECT_EQ(g_doc.image.ReadByte(0x10), 0x34);
 }
 
 TEST(EditorWindows, TakeTheFocusWhenTheyOpenAndWhenTheyAreActivated)

@@ -17,12 +17,19 @@
 #include "editor/CChannelDlg.h"
 #include "editor/CMainFrm.h"
 #include "link/CSetComFrm.h"
+#include "link/ModelInfoDialog.h"
+#include "link/PasswordDialog.h"
+#include "link/TestPasswordDialog.h"
+#include "print/qt/CGotoPageDlg.h"
+#include "print/qt/CPrintPreviewFrame.h"
+#include "print/qt/ReportPrinting.h"
 #include "link/ReadDialog.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
 #include "link/WriteDialog.h"
 #include "tests/app/WindowTestEnv.h"
-#include "tests/support/SampleChannels.h"
+#include "tests/support/SamplePlug.h"
+#include "tests/support/SamplePorts.h"
 #include "tests/support/TextFit.h"
 
 namespace {
@@ -105,6 +112,28 @@ TEST(WindowTexts, FitAtTheDefaultSizeInBothLanguages)
         ExpectAllFit(&read, QStringLiteral("read"));
         WriteDialog write(nullptr, std::make_unique<SimulatedPort>(radio));
         ExpectAllFit(&write, QStringLiteral("write"));
+    }
+}
+
+TEST(WindowTexts, ThePasswordInformationAndPrintWindowsFitToo)
+{
+    for (const char* language : {"200000", "100000"}) {
+        SCOPED_TRACE(language);
+        WindowTestEnv env;
+        env.Settings(QByteArray("[language]\nlanguage=") + language + "\n");
+        CMainFrame* frame = env.Start();
+        FillSamplePlug(g_doc.image);
+        ImageReplaced();
+        PasswordDialog passwords(frame);
+        ExpectAllFit(&passwords, QStringLiteral("passwords"));
+        TestPasswordDialog serviceCode(frame);
+        ExpectAllFit(&serviceCode, QStringLiteral("service code"));
+        ModelInfoDialog information(frame);
+        ExpectAllFit(&information, QStringLiteral("radio information"));
+        CGotoPageDlg goTo(1, 1, frame);
+        ExpectAllFit(&goTo, QStringLiteral("go to page"));
+        CPrintPreviewFrame preview(ReportJobOfPage(1, false));
+        ExpectAllFit(&preview, QStringLiteral("print preview"));
     }
 }
 

@@ -40,7 +40,8 @@
 #include "link/SimulatedRadio.h"
 #include "link/WriteDialog.h"
 #include "tests/app/WindowTestEnv.h"
-#include "tests/support/SampleChannels.h"
+#include "tests/support/SamplePlug.h"
+#include "tests/support/SamplePorts.h"
 
 namespace {
 

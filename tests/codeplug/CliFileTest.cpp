@@ -1,54 +1,19 @@
 // vpxds-cli "new" and "convert" as a user runs them: files written, refusals with their text numbers.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <sys/wait.h>
 
 #include "codeplug/AddressMap.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
 #include "TempAppDir.h"
-
-namespace {
-
-struct CliResult {
-    int exitCode;
-    std::string out, err;
-};
-
-class CliRunner {
-public:
-    explicit CliRunner(const TempAppDir& dir) : m_dir(dir), m_program(std::string(VPX_BIN_DIR) + "/vpxds-cli")
-    {
-    }
-    bool Available() const { return std::filesystem::exists(m_program); }
-
-    CliResult Run(const std::string& arguments) const
-    {
-        const std::string command = "'" + m_program + "' --appdir '" + m_dir.Path().string() + "' " +
-                                    arguments + " >'" + m_dir.File("out.txt") + "' 2>'" +
-                                    m_dir.File("err.txt") + "'";
-        const int status = std::system(command.c_str());
-        CliResult r;
-        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = m_dir.ReadFile("out.txt");
-        r.err = m_dir.ReadFile("err.txt");
-        return r;
-    }
-
-private:
-    const TempAppDir& m_dir;
-    std::string m_program;
-};
-
-} // namespace
+#include "tests/support/CliRunner.h"
 
 TEST(CliFile, NewAndConvertRoundTrip)
 {
     TempAppDir dir;
-    const CliRunner cli(dir);
+    const CliRunner cli(dir.Path());
     if (!cli.Available())
         GTEST_SKIP() << "vpxds-cli is not built";
     const std::string d = dir.Path().string() + "/";
@@ -83,7 +48,7 @@ TEST(CliFile, NewAndConvertRoundTrip)
 TEST(CliFile, RefusalsLeaveFilesAlone)
 {
     TempAppDir dir;
-    const CliRunner cli(dir);
+    const CliRunner cli(dir.Path());
     if (!cli.Available())
         GTEST_SKIP() << "vpxds-cli is not built";
     const std::string d = dir.Path().string() + "/";

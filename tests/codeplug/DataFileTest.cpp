@@ -1,7 +1,9 @@
 // Data files: both file forms, the refusals that keep the code plug whole, and the atomic save.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -230,4 +232,69 @@ TEST(DataFile, SaveIntoAnUnwritableFolderKeepsTheOldFile)
     }
     if (canStillWrite)
         GTEST_SKIP() << "running with rights that ignore folder permissions";
+}
+
+TEST(DataFile, SavesKilledPartWayLeaveNoTemporaryFile)
+{
+    TempAppDir dir;
+    const std::string target = dir.File("plug.dat");
+    const std::string a(300000, 'A');
+    const std::string b(300000, 'B');
+    ASSERT_TRUE(SaveTextFileAtomic(target, a));
+    const std::size_t files = FilesIn(dir.Path()); // language.sys and plug.dat
+
+    // Leftovers of saves that were killed before this program made its files nameless: the next save of
+    // the same file removes them, and nothing else.
+    dir.WriteFile("plug.dat.tmp1f3a9c", "half");
+    dir.WriteFile("plug.dat.tmp-notes", "mine");
+    dir.WriteFile("other.dat.tmp1f3a9c", "not ours");
+    ASSERT_TRUE(SaveTextFileAtomic(target, b));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "plug.dat.tmp1f3a9c"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "plug.dat.tmp-notes"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "other.dat.tmp1f3a9c"));
+    std::filesystem::remove(dir.Path() / "plug.dat.tmp-notes");
+    std::filesystem::remove(dir.Path() / "other.dat.tmp1f3a9c");
+
+    // A saving process killed at many moments: the file is always one whole version, and once the next
+    // save has run no temporary file is left beside it.
+    int visibleRightAfterKill = 0;
+    for (int round = 0; round < 40; ++round) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int i = 0;; ++i)
+                SaveTextFileAtomic(target, i % 2 ? a : b);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200 + 397 * round % 5000));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        const std::string content = dir.ReadFile("plug.dat");
+        EXPECT_TRUE(content == a || content == b) << "round " << round << ": " << content.size() << " bytes";
+        if (FilesIn(dir.Path()) != files)
+            ++visibleRightAfterKill;
+        ASSERT_TRUE(SaveTextFileAtomic(target, a));
+        EXPECT_EQ(FilesIn(dir.Path()), files) << "round " << round;
+    }
+    RecordProperty("temporary_visible_right_after_kill", visibleRightAfterKill);
+}
+
+TEST(DataFile, SavingThroughADanglingLinkCreatesItsFile)
+{
+    TempAppDir dir;
+    std::filesystem::create_directory(dir.Path() / "plans");
+    // A relative link into a sub-folder, to a file that does not exist yet.
+    std::filesystem::create_symlink("plans/radio7.dat", dir.Path() / "current.dat");
+    ASSERT_TRUE(SaveTextFileAtomic(dir.File("current.dat"), "first"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "current.dat"));
+    EXPECT_EQ(dir.ReadFile("plans/radio7.dat"), "first");
+    ASSERT_TRUE(SaveTextFileAtomic(dir.File("current.dat"), "second"));
+    EXPECT_EQ(dir.ReadFile("current.dat"), "second");
+    EXPECT_EQ(FilesIn(dir.Path() / "plans"), 1u);
+
+    // A link that points at itself in a circle is refused, and nothing appears.
+    std::filesystem::create_symlink("loop-b.dat", dir.Path() / "loop-a.dat");
+    std::filesystem::create_symlink("loop-a.dat", dir.Path() / "loop-b.dat");
+    EXPECT_FALSE(SaveTextFileAtomic(dir.File("loop-a.dat"), "x"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "loop-a.dat"));
 }

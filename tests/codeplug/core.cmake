@@ -10,6 +10,8 @@ vpx_core_test(codeplug_tests
     ${CMAKE_CURRENT_LIST_DIR}/DataFileTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DocumentTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CliFileTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ModelInfoTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EditHistoryTest.cpp
   LIBS vpx_codeplug vpx_appcore)
 target_include_directories(codeplug_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 if(TARGET vpxds-cli)

@@ -11,3 +11,11 @@ add_dependencies(page_gui_test vpxds-cli)
 add_executable(page_screenshot ${CMAKE_CURRENT_LIST_DIR}/page_screenshot.cpp)
 target_link_libraries(page_screenshot PRIVATE vpx_gui)
 target_compile_definitions(page_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# Channel table copy, cut, paste, delete, undo and redo; the main window's channel-list commands.
+vpx_gui_test(csv_gui_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/csv_TableTest.cpp ${CMAKE_CURRENT_LIST_DIR}/csv_WindowTest.cpp
+  LIBS vpx_gui)
+# Screenshots of the channel table with a selection and its context menu (run by hand: csv_screenshot).
+add_executable(csv_screenshot ${CMAKE_CURRENT_LIST_DIR}/csv_screenshot.cpp)
+target_link_libraries(csv_screenshot PRIVATE vpx_gui)
+target_compile_definitions(csv_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

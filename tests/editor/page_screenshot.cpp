@@ -10,37 +10,12 @@
 #include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "codeplug/AddressMap.h"
-#include "codeplug/ChannelRecord.h"
 #include "codeplug/Document.h"
-#include "codeplug/FreqCodec.h"
 #include "codeplug/ModelCatalogue.h"
-#include "codeplug/ToneCodec.h"
 #include "editor/CMainFrm.h"
-#include "tests/support/SampleChannels.h"
+#include "tests/support/SamplePlug.h"
 
 namespace {
-
-// A dealer's typical code plug: repeater pairs, simplex channels, one receive-only and one outside the band.
-void FillSamplePlug(CodePlug& image)
-{
-    StoreSampleChannels(image, {
-                                   {438.500, 430.900, "88.5", "88.5", true, true, true},
-                                   {438.525, 430.925, "D023N", "D023N", true, true, true},
-                                   {446.00625, 446.00625, "", "", false, false, true},
-                                   {446.01875, 446.01875, "67.0", "67.0", false, false, true},
-                                   {433.500, 433.500, "", "", true, true, false},
-                                   {462.5625, 0, "", "", true, true, true},
-                                   {410.125, 415.125, "123.0", "D754I", true, true, true},
-                                   {480.000, 480.000, "", "", true, false, false},
-                                   {420.000, 420.000, "100.0", "100.0", true, true, true},
-                                   {455.250, 460.250, "D114N", "D114N", false, true, true},
-                               });
-    image.WriteByte(Addr::kPriorityMode, 1);
-    image.WriteByte(Addr::kPriorityChannel, 2);
-    image.WriteByte(Addr::kTimeOut, 12);
-    image.WriteByte(Addr::kBatterySave, 1);
-}
 
 bool Render(int language, const QString& file)
 {

@@ -25,7 +25,8 @@ SimFault Fault(SimFault::Kind kind, int frame, int count = 1)
 TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
 {
     std::string reply;
-    { // A reply that comes too late is the start of the next reply.
+    { // A reply that comes too late is dropped before the next frame goes out: it never becomes the
+      // start of the next reply.
         SimBench b;
         SimFault late = Fault(SimFault::Kind::LateAnswer, 1);
         late.delayMs = 120;
@@ -33,9 +34,9 @@ TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
         EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 40), LINK_TIMEOUT);
         EXPECT_EQ(reply, "");
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        EXPECT_EQ(b.port.BytesWaiting(), 1);
         EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200), LINK_OK);
-        EXPECT_EQ(reply, "06"
-                         "54513935313301"); // the late answer to PROGRAM comes first
+        EXPECT_EQ(reply, "5451393531330105");
     }
     { // Bytes beyond the awaited length in the same read are dropped.
         SimBench b;
@@ -48,7 +49,8 @@ TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
         EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200), LINK_OK);
         EXPECT_EQ(reply.substr(0, 4), "5451");
     }
-    { // Bytes that arrive after the reply was complete stay buffered for the next exchange.
+    { // Bytes that arrive after the reply was complete stay in the input while nothing is sent (a
+      // frame awaiting nothing more than listening takes them), and are dropped before a frame.
         SimBench b;
         SimFault late = Fault(SimFault::Kind::LateAnswer, 3); // the 06
         late.delayMs = 100;
@@ -59,6 +61,16 @@ TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
         EXPECT_EQ(reply, "54513935313301"
                          "05");
         EXPECT_EQ(PortTransceive(b.port, "", reply, 1, 300), LINK_OK);
+        EXPECT_EQ(reply, "06");
+
+        SimFault surplus = Fault(SimFault::Kind::ExtraBytes, 1); // counted from here on
+        surplus.bytes = {0x00, 0x00};
+        b.radio.AddFault(surplus);
+        b.port.SetPaced(true); // the surplus comes after the reply, byte by byte
+        ASSERT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 300), LINK_OK);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_EQ(b.port.BytesWaiting(), 2);
+        EXPECT_EQ(PortTransceive(b.port, FRAME_ACK, reply, 1, 300), LINK_OK);
         EXPECT_EQ(reply, "06");
     }
 }

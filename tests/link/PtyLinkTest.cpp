@@ -123,6 +123,10 @@ TEST(PtyLink, CommandLineReadWriteAndSim)
     const std::string image = ReadText(file);
     EXPECT_TRUE(CodePlug::IsValidImageText(image));
     EXPECT_EQ(std::system((cli + appdir + "write '" + file + "' --port simulator 2>/dev/null").c_str()), 0);
+    const std::string twice = dir.File("twice.dat");
+    EXPECT_EQ(
+        std::system((cli + appdir + "read --twice --port simulator '" + twice + "' 2>/dev/null").c_str()), 0);
+    EXPECT_EQ(ReadText(twice), image);
 
     // A port that leads nowhere: exit code 1, message 3012 naming the device, the file untouched.
     const std::string err = dir.File("err.txt");

@@ -93,6 +93,51 @@ TEST(QtSerialPort, RepliesStayBufferedAndDropsAreFaults)
     }
 }
 
+TEST(QtSerialPort, StrayBytesOnAPacedLineNeverShiftAReply)
+{
+    LinkAppDir dir;
+    // Surplus bytes after the identity and a burst after an acknowledge, paced like a 9600-baud line:
+    // the read holds exactly the radio's bytes, and a write after a stray byte after PROGRAM is not
+    // refused as another model.
+    PtyRadio radio(true);
+    ASSERT_TRUE(radio.ok) << radio.openError;
+    CodePlug image(BuildBandImage("33"));
+    for (int a = 0x10; a < 0x110; ++a)
+        image.WriteByte(a, (a * 5) & 0xFF);
+    radio.server.Radio().SetMemoryHex(image.Text());
+    SimFault afterIdentity;
+    afterIdentity.kind = SimFault::Kind::ExtraBytes;
+    afterIdentity.prefix = "02";
+    afterIdentity.bytes = {0x00, 0x00};
+    radio.server.Radio().AddFault(afterIdentity);
+    SimFault burst;
+    burst.kind = SimFault::Kind::ExtraBytes;
+    burst.prefix = "06";
+    burst.frame = 3;
+    burst.bytes.assign(20, 0x06);
+    radio.server.Radio().AddFault(burst);
+    SimFault afterProgram; // the write's PROGRAM, the second one the radio gets
+    afterProgram.kind = SimFault::Kind::ExtraBytes;
+    afterProgram.prefix = "50";
+    afterProgram.frame = 2;
+    afterProgram.bytes = {0x00};
+    radio.server.Radio().AddFault(afterProgram);
+    radio.Start();
+    std::unique_ptr<SerialPort> port = CreateRadioPort();
+    ConfigureRadioPort(*port, radio.server.DevicePath(), kCodePlugLineSettings);
+
+    CodePlugDocument doc;
+    doc.ResetToNew();
+    RecordingUi ui;
+    ReadSession read(*port, ui, doc);
+    EXPECT_TRUE(read.Run().Succeeded());
+    EXPECT_EQ(doc.image.Text(), image.Text());
+
+    WriteSession write(*port, ui, image);
+    EXPECT_TRUE(write.Run().Succeeded());
+    EXPECT_EQ(ui.messages, (std::vector<int>{3007, 3014}));
+}
+
 TEST(QtSerialPort, HungUpLineIsAFaultNotAWait)
 {
     LinkAppDir dir;

@@ -204,3 +204,143 @@ TEST(ReadSession, PortThatCannotBeOpenedIsReportedWithItsReason)
     }
     EXPECT_TRUE(doc.IsModified());
 }
+
+namespace {
+
+// A stray burst on the line: 30 bytes after the acknowledge of block 1, still arriving while block 2's
+// reply comes in (paced), so that they would push block 2's bytes along.
+SimFault StrayBurstAfterFirstBlockAck()
+{
+    SimFault burst = Fault(SimFault::Kind::ExtraBytes, "06", 2);
+    burst.bytes.assign(30, 0x06);
+    return burst;
+}
+
+// Reads the pattern image from a radio that echoes the request in its block headers or not, with or
+// without a stray burst on a paced line; the image must be exact every time.
+struct EchoRead {
+    std::vector<std::string> frames;
+    int block2Requests = 0;
+    std::vector<int> messages;
+};
+
+EchoRead ReadExactly(bool echo, bool strayBurst)
+{
+    SimBench b;
+    b.port.SetPaced(strayBurst);
+    b.radio.SetMemoryHex(PatternImage());
+    b.radio.SetEchoHeader(echo);
+    if (strayBurst)
+        b.radio.AddFault(StrayBurstAfterFirstBlockAck());
+    b.port.Close();
+    CodePlugDocument doc = OpenedDocument();
+    RecordingUi ui;
+    ReadSession session(b.port, ui, doc);
+    EXPECT_TRUE(session.Run().Succeeded());
+    EXPECT_EQ(doc.image.Text(), PatternImage());
+    return {b.radio.Frames(), ui.CountLines("S:52004040"), ui.messages};
+}
+
+} // namespace
+
+TEST(ReadSession, BlockRepliesMustBelongToTheirRequest)
+{
+    LinkAppDir dir;
+    // The simulated radio echoes each request in the reply header: a shifted block reply is refused
+    // and asked for again.
+    const EchoRead shifted = ReadExactly(true, true);
+    EXPECT_EQ(shifted.block2Requests, 2);
+    EXPECT_EQ(shifted.messages, std::vector<int>{3007});
+    // A radio whose header is not an echo is read exactly as before: the same frames, the same image;
+    // its replies are still refused when more bytes follow them (they were shifted).
+    EXPECT_EQ(ReadExactly(false, false).frames, ReadExactly(true, false).frames);
+    EXPECT_EQ(ReadExactly(false, true).block2Requests, 2);
+
+    // A radio that stops echoing in the middle: every later reply is refused; after three attempts
+    // the read ends with the time-out's message, the button usable again and nothing changed.
+    {
+        SimBench b;
+        b.radio.SetMemoryHex(PatternImage());
+        b.port.Close();
+        class StopsEchoing : public SimulatedPort {
+        public:
+            StopsEchoing(SimulatedRadio& r) : SimulatedPort(r), radio(r) {}
+            bool Write(const std::vector<std::uint8_t>& bytes) override
+            {
+                if (radio.Frames().size() >= 5) // after block 1 and its acknowledge
+                    radio.SetEchoHeader(false);
+                return SimulatedPort::Write(bytes);
+            }
+            SimulatedRadio& radio;
+        } port(b.radio);
+        CodePlugDocument doc = OpenedDocument();
+        const CodePlugDocument before = doc;
+        RecordingUi ui;
+        ReadSession session(port, ui, doc);
+        const TransferResult r = session.Run();
+        EXPECT_EQ(r.status, TransferStatus::BlockTimeout);
+        EXPECT_EQ(ui.messages, std::vector<int>{3009});
+        EXPECT_EQ(ui.CountLines("S:52004040"), 3);
+        EXPECT_TRUE(ui.buttonEnabled);
+        EXPECT_EQ(doc.image.Text(), before.image.Text());
+        EXPECT_FALSE(port.IsOpen());
+    }
+}
+
+TEST(ReadSession, ReadTwiceSucceedsOnlyWhenBothReadsAgree)
+{
+    LinkAppDir dir;
+    // Two whole conversations, each from PROGRAM, with progress over both.
+    {
+        SimBench b;
+        b.radio.SetMemoryHex(PatternImage());
+        b.port.Close();
+        CodePlugDocument doc = OpenedDocument();
+        RecordingUi ui;
+        ReadSession session(b.port, ui, doc);
+        session.SetReadTwice(true);
+        EXPECT_TRUE(session.Run().Succeeded());
+        EXPECT_EQ(doc.image.Text(), PatternImage());
+        const std::vector<std::string>& f = b.radio.Frames();
+        ASSERT_EQ(f.size(), 70u);
+        EXPECT_EQ(f[35], "50524F4752414D");
+        EXPECT_EQ(ui.high, 32);
+        EXPECT_EQ(ui.positions.front(), 1);
+        EXPECT_EQ(ui.positions.back(), 32);
+        EXPECT_EQ(ui.messages, std::vector<int>{3007});
+        EXPECT_FALSE(b.port.IsOpen());
+    }
+    // A radio whose memory changes between the reads (a bad line, a radio being programmed): refused
+    // with its own message, the document as it was, the button usable again.
+    {
+        SimBench b;
+        b.radio.SetMemoryHex(PatternImage());
+        b.port.Close();
+        class ChangesAfterFirstRead : public SimulatedPort {
+        public:
+            using SimulatedPort::SimulatedPort;
+            SimulatedRadio* radio = nullptr;
+            void Close() override
+            {
+                SimulatedPort::Close();
+                if (radio && ++closes == 1)
+                    radio->SetMemoryHex(std::string(2048, 'F'));
+            }
+            int closes = 0;
+        } port(b.radio);
+        port.radio = &b.radio;
+        CodePlugDocument doc = OpenedDocument();
+        const CodePlugDocument before = doc;
+        RecordingUi ui;
+        ReadSession session(port, ui, doc);
+        session.SetReadTwice(true);
+        const TransferResult r = session.Run();
+        EXPECT_EQ(r.status, TransferStatus::ReadsDisagree);
+        EXPECT_EQ(ui.messages, std::vector<int>{9500});
+        EXPECT_EQ(doc.image.Text(), before.image.Text());
+        EXPECT_EQ(doc.savedCopy, before.savedCopy);
+        EXPECT_EQ(doc.path, before.path);
+        EXPECT_TRUE(ui.buttonEnabled);
+        EXPECT_FALSE(port.IsOpen());
+    }
+}

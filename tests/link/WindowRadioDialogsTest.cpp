@@ -215,6 +215,34 @@ TEST(ReadDialogTest, ShrinksWithoutServiceViewAndKeysBehave)
     EXPECT_EQ(env.Setting("option", "auto_close_rw_window"), "untouched");
 }
 
+TEST(ReadDialogTest, ReadTwiceBoxInTheServiceArea)
+{
+    WindowTestEnv env;
+    env.Touch(kMarkerServiceUnlock);
+    env.Start();
+    SimulatedRadio radio;
+    radio.SetMemoryHex(RadioImage());
+    ReadDialog dialog(nullptr, PortTo(radio));
+    dialog.show();
+    QCheckBox* twice = dialog.ReadTwiceBox();
+    EXPECT_EQ(twice->text(), LangText(9501));
+    EXPECT_FALSE(twice->isChecked());
+    EXPECT_GE(twice->y(), 110); // in the service area, between the auto-close box and the log
+    EXPECT_GT(twice->y(), dialog.AutoCloseBox()->y());
+    EXPECT_GE(dialog.LogView()->y(), twice->geometry().bottom());
+    EXPECT_LE(dialog.LogView()->geometry().bottom(), dialog.height());
+
+    // Checked: two whole reads, the progress bar over both, one success message.
+    twice->setChecked(true);
+    MsgBox::ShownTexts().clear();
+    dialog.StartTransfer();
+    EXPECT_TRUE(dialog.LastResult().Succeeded());
+    EXPECT_EQ(radio.Frames().size(), 70u);
+    EXPECT_EQ(dialog.Progress()->maximum(), 32);
+    EXPECT_EQ(g_doc.image.Text(), RadioImage());
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{LangText(3007)});
+}
+
 TEST(WriteDialogTest, WritesTheImageIntoTheRadio)
 {
     WindowTestEnv env;

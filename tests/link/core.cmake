@@ -9,7 +9,10 @@ vpx_core_test(link_tests
     ${CMAKE_CURRENT_LIST_DIR}/PortAccessTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SimulatedRadioTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PtyLinkTest.cpp
-  LIBS vpx_link vpx_codeplug vpx_appcore)
+    ${CMAKE_CURRENT_LIST_DIR}/FaultSweepTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PasswordTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CliPasswordsTest.cpp
+  LIBS vpx_faultsweep vpx_link vpx_codeplug vpx_appcore)
 target_include_directories(link_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 if(TARGET vpxds-cli)
   add_dependencies(link_tests vpxds-cli)

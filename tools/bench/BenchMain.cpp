@@ -9,7 +9,9 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -23,6 +25,7 @@
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
+#include "service/TuningSession.h"
 
 namespace {
 
@@ -43,6 +46,41 @@ constexpr int kHandshakeBytes = 7 + 1 + 1 + 8 + 1 + 1;
 constexpr LineBudget kReadBudget{kHandshakeBytes + ReadSession::kBlocks * ((4 + 68) + (1 + 1)),
                                  100 + 20 + 20};
 constexpr LineBudget kWriteBudget{kHandshakeBytes + 49 * (20 + 1), 100 + 20 + 20 + 49 * 5};
+// Read twice: two whole reads, the port opened (and waited for) again for the second.
+constexpr LineBudget kReadTwiceBudget{2 * kReadBudget.bytes, 2 * kReadBudget.sleepMs};
+// Entering the tuning mode: the handshake (no sleep after the identity), "10" + reply, the service
+// code (11) + 06, 8 alignment reads (4 + 12) with their 06/06, TEST (4) + 06; 100 ms after opening,
+// 20 ms after the acknowledge, 2 x 5 ms per block.
+constexpr LineBudget kTuningEnterBudget{kHandshakeBytes + 2 + 12 + 8 * (16 + 2) + 5, 100 + 20 + 8 * 10};
+// Tuning an item with fifty value changes, then cancelling and leaving: TS, TF and CLOS (4 bytes
+// each) with their 4-byte replies.
+constexpr int kTuningSteps = 50;
+constexpr LineBudget kTuningStepsBudget{(kTuningSteps + 2) * 8, 0};
+
+// The window side of the tuning mode in the benchmark: nothing shown.
+class BenchTuningUi : public TuningUi {
+public:
+    void ShowTuning(const TuningView&) override {}
+    void StartPollTimer(int) override {}
+    void StopPollTimer() override {}
+    void ShowLog(const std::string&) override {}
+    void ReportMessage(int, const std::string&) override {}
+    void SetWaitCursor(bool) override {}
+};
+
+// Serves the radio on its pseudo-terminal from a child process; 0 on failure.
+pid_t ServeInChild(PtyRadioServer& server)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        // The radio stands in for hardware with its own clock: its timers fire without slack.
+        prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+        std::signal(SIGTERM, StopServer);
+        server.Serve(g_stopServer);
+        _exit(0);
+    }
+    return child < 0 ? 0 : child;
+}
 
 double CpuSeconds()
 {
@@ -72,10 +110,11 @@ template <typename Run> Figures Measure(Run run)
 void Print(const char* what, const Figures& f, const LineBudget& budget)
 {
     const double line = budget.Seconds();
-    std::printf("%-5s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
-                "of wall)\n",
-                what, f.ok ? "ok  " : "FAIL", f.wall, line, budget.bytes, budget.sleepMs, f.wall / line,
-                f.cpu, 100.0 * f.cpu / f.wall);
+    std::printf(
+        "%-10s %s  wall %.3f s  line %.3f s (%d bytes + %d ms waits)  ratio %.3f  cpu %.3f s (%.2f %% "
+        "of wall)\n",
+        what, f.ok ? "ok  " : "FAIL", f.wall, line, budget.bytes, budget.sleepMs, f.wall / line, f.cpu,
+        100.0 * f.cpu / f.wall);
 }
 
 } // namespace
@@ -94,17 +133,25 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string device = server.DevicePath();
-    const pid_t child = fork();
-    if (child < 0) {
+    const pid_t child = ServeInChild(server);
+    if (child == 0) {
         std::perror("vpxds-bench: fork");
         return 1;
     }
-    if (child == 0) {
-        // The radio stands in for hardware with its own clock: its timers fire without slack.
-        prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-        std::signal(SIGTERM, StopServer);
-        server.Serve(g_stopServer);
-        _exit(0);
+    // The tuning mode on a radio of the family (model tag R736), on its own terminal at 9600,n,8,1.
+    PtyRadioServer tuningServer;
+    tuningServer.SetPaced(true);
+    tuningServer.Radio().SetModelText("R736");
+    tuningServer.Radio().LoadSampleAlignment();
+    if (!tuningServer.Open(error)) {
+        std::fprintf(stderr, "vpxds-bench: %s\n", error.c_str());
+        return 1;
+    }
+    const pid_t tuningChild = ServeInChild(tuningServer);
+    if (tuningChild == 0) {
+        std::perror("vpxds-bench: fork");
+        kill(child, SIGTERM);
+        return 1;
     }
 
     QCoreApplication app(argc, argv);
@@ -118,31 +165,69 @@ int main(int argc, char** argv)
 
     std::printf("code-plug transfers over %s, radio paced at 9600 baud 8N2 (%.3f ms a byte)\n",
                 device.c_str(), kByteSeconds * 1000);
-    Figures readSum;
-    Figures writeSum;
+    std::printf("tuning over %s at 9600,n,8,1, the radio paced as above\n",
+                tuningServer.DevicePath().c_str());
+    ReadSession twiceReader(*port, ui);
+    twiceReader.SetReadTwice(true);
+    struct Transfer {
+        const char* name;
+        LineBudget budget;
+        std::function<bool()> run;
+        Figures sum;
+    };
+    std::vector<Transfer> transfers = {
+        {"read", kReadBudget, [&] { return reader.Run().Succeeded(); }, {}},
+        {"write", kWriteBudget, [&] { return writer.Run().Succeeded(); }, {}},
+        {"read twice", kReadTwiceBudget, [&] { return twiceReader.Run().Succeeded(); }, {}},
+    };
+
+    std::unique_ptr<SerialPort> tuningPort = CreateRadioPort();
+    ConfigureRadioPort(*tuningPort, tuningServer.DevicePath(), kServiceLineSettings);
+    BenchTuningUi tuningUi;
+    std::unique_ptr<TuningSession> tuning;
+    transfers.push_back({"tune enter",
+                         kTuningEnterBudget,
+                         [&] {
+                             tuning = std::make_unique<TuningSession>(*tuningPort, tuningUi);
+                             return tuning->Enter() == TuningSession::EnterResult::Entered;
+                         },
+                         {}});
+    transfers.push_back({"tune item",
+                         kTuningStepsBudget,
+                         [&] {
+                             tuning->Select(5);
+                             tuning->StartEditing();
+                             for (int i = 1; i < kTuningSteps; ++i)
+                                 tuning->Step(i % 2 == 0 ? 1 : -1);
+                             const bool ok = tuning->Editing() &&
+                                             tuning->View().value == tuning->Block().ItemValue(5) - 1;
+                             tuning->Cancel();
+                             tuning->Leave(); // CLOS, port closed: the next round enters afresh
+                             return ok;
+                         },
+                         {}});
     bool allOk = true;
     for (int i = 0; i < rounds; ++i) {
-        const Figures r = Measure([&] { return reader.Run().Succeeded(); });
-        const Figures w = Measure([&] { return writer.Run().Succeeded(); });
-        Print("read", r, kReadBudget);
-        Print("write", w, kWriteBudget);
-        readSum.wall += r.wall;
-        readSum.cpu += r.cpu;
-        writeSum.wall += w.wall;
-        writeSum.cpu += w.cpu;
-        allOk = allOk && r.ok && w.ok;
+        for (Transfer& t : transfers) {
+            const Figures f = Measure(t.run);
+            Print(t.name, f, t.budget);
+            t.sum.wall += f.wall;
+            t.sum.cpu += f.cpu;
+            allOk = allOk && f.ok;
+        }
     }
-    readSum.ok = writeSum.ok = allOk;
-    readSum.wall /= rounds;
-    readSum.cpu /= rounds;
-    writeSum.wall /= rounds;
-    writeSum.cpu /= rounds;
     std::printf("mean of %d rounds:\n", rounds);
-    Print("read", readSum, kReadBudget);
-    Print("write", writeSum, kWriteBudget);
+    for (Transfer& t : transfers) {
+        t.sum.ok = allOk;
+        t.sum.wall /= rounds;
+        t.sum.cpu /= rounds;
+        Print(t.name, t.sum, t.budget);
+    }
 
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
+    kill(tuningChild, SIGTERM);
+    waitpid(tuningChild, &status, 0);
     return allOk ? 0 : 1;
 }

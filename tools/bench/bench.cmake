@@ -2,5 +2,5 @@
 # through the Qt SerialPort adapter (so only with the Qt programs).
 if(VPX_GUI)
   add_executable(vpxds-bench ${CMAKE_CURRENT_LIST_DIR}/BenchMain.cpp)
-  target_link_libraries(vpxds-bench PRIVATE vpx_qtlink vpx_link vpx_codeplug vpx_appcore)
+  target_link_libraries(vpxds-bench PRIVATE vpx_qtlink vpx_service vpx_link vpx_codeplug vpx_appcore)
 endif()

@@ -18,12 +18,13 @@ struct RadioArgs {
     std::string port;
     std::string file;
     bool log = false;
+    bool twice = false;
     bool crossBand = false;
     bool help = false;
     std::string error;
 };
 
-RadioArgs ParseRadioArgs(const CliArgs& args, bool allowCrossBand)
+RadioArgs ParseRadioArgs(const CliArgs& args, bool forWrite)
 {
     RadioArgs r;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -32,8 +33,10 @@ RadioArgs ParseRadioArgs(const CliArgs& args, bool allowCrossBand)
             r.help = true;
         else if (a == "--log")
             r.log = true;
-        else if (a == "--yes-cross-band" && allowCrossBand)
+        else if (a == "--yes-cross-band" && forWrite)
             r.crossBand = true;
+        else if (a == "--twice" && !forWrite)
+            r.twice = true;
         else if (a == "--port" && i + 1 < args.size())
             r.port = args[++i];
         else if (a.rfind("--port=", 0) == 0)
@@ -72,9 +75,11 @@ int Usage(const RadioArgs& a, const char* usage)
 
 int CmdRead(const CliArgs& args)
 {
-    static const char* usage = "usage: vpxds-cli read --port PORT FILE [--log]\n"
-                               "Reads the code plug of the radio on PORT and saves it as the data file FILE\n"
-                               "(FILE is left untouched when the read fails).\n";
+    static const char* usage =
+        "usage: vpxds-cli read --port PORT FILE [--log] [--twice]\n"
+        "Reads the code plug of the radio on PORT and saves it as the data file FILE\n"
+        "(FILE is left untouched when the read fails). --twice reads the radio a second time and\n"
+        "succeeds only when both reads agree (for a doubtful cable or line).\n";
     const RadioArgs a = ParseRadioArgs(args, false);
     if (a.help || !a.error.empty())
         return Usage(a, usage);
@@ -85,6 +90,7 @@ int CmdRead(const CliArgs& args)
     RadioPort port(&MakeDevicePort);
     ConfigureRadioPort(port, a.port, kCodePlugLineSettings);
     ReadSession session(port, ui);
+    session.SetReadTwice(a.twice);
     const TransferResult result = session.Run();
     ui.FinishProgress();
     if (!result.Succeeded())

@@ -8,9 +8,11 @@
 #include "codeplug/CodePlug.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/ModelCatalogue.h"
+#include "codeplug/ModelInfo.h"
 #include "editor/ChannelTableLogic.h"
 #include "editor/PanelLogic.h"
 #include "editor/PanelReport.h"
+#include "link/PasswordField.h"
 #include "tools/cli/Commands.h"
 
 namespace {
@@ -20,7 +22,8 @@ void PrintShowUsage(std::ostream& out)
     out << "usage: vpxds-cli show FILE [--json]\n"
            "  Prints the band code and limits, every general setting of the editor page and the\n"
            "  16-channel table of a data file (*.dat, either form), with the page's texts in the\n"
-           "  language chosen in system.ini. --json prints one JSON object instead.\n";
+           "  language chosen in system.ini, then the model information and whether the read and\n"
+           "  write passwords are set. --json prints one JSON object instead.\n";
 }
 
 std::string JsonString(const std::string& text)
@@ -61,6 +64,21 @@ std::string Limit(double mhz)
     return buf;
 }
 
+// "modelInfo" with the six texts of the model-information window and "passwords" telling only
+// whether each password is set.
+void PrintModelInfoJson(std::ostream& out, const CodePlug& image)
+{
+    const ModelInfoView info = DescribeModelInfo(image, g_modelInfo);
+    out << "  \"modelInfo\": {\"serialNumber\": " << JsonString(info.serialNumber)
+        << ", \"hardwareVersion\": " << JsonString(info.hardwareVersion)
+        << ", \"mcuVersion\": " << JsonString(info.mcuVersion)
+        << ", \"pcVersion\": " << JsonString(info.pcVersion)
+        << ", \"lastProgrammed\": " << JsonString(info.lastProgrammed)
+        << ", \"fileName\": " << JsonString(info.fileName) << "},\n";
+    out << "  \"passwords\": {\"read\": " << (IsPasswordSet(image, PasswordKind::Read) ? "true" : "false")
+        << ", \"write\": " << (IsPasswordSet(image, PasswordKind::Write) ? "true" : "false") << "},\n";
+}
+
 void PrintJson(const std::string& path, const std::vector<PanelField>& fields, const CodePlug& image)
 {
     std::ostringstream out;
@@ -74,7 +92,9 @@ void PrintJson(const std::string& path, const std::vector<PanelField>& fields, c
             << (f.isCheck ? std::string(f.checked ? "true" : "false") : JsonString(f.text))
             << (i + 1 < fields.size() ? ",\n" : "\n");
     }
-    out << "  },\n  \"channels\": [\n";
+    out << "  },\n";
+    PrintModelInfoJson(out, image);
+    out << "  \"channels\": [\n";
     static constexpr const char* kKeys[] = {"channel", "rx",        "tx",    "decode",
                                             "encode",  "bandwidth", "power", "scan"};
     for (int n = 1; n <= 16; ++n) {
@@ -96,6 +116,16 @@ void PrintText(const std::vector<PanelField>& fields, const CodePlug& image)
               << " MHz\n";
     for (const PanelField& f : fields)
         std::cout << f.caption << ": " << f.text << "\n";
+    const ModelInfoView info = DescribeModelInfo(image, g_modelInfo);
+    for (const auto& [number, value] :
+         {std::pair{8002, &info.serialNumber}, std::pair{8003, &info.hardwareVersion},
+          std::pair{8000, &info.mcuVersion}, std::pair{8004, &info.pcVersion},
+          std::pair{8005, &info.lastProgrammed}, std::pair{8006, &info.fileName}})
+        std::cout << GetLangText(number) << ": " << *value << "\n";
+    for (const auto& [number, kind] :
+         {std::pair{7805, PasswordKind::Read}, std::pair{7806, PasswordKind::Write}})
+        std::cout << GetLangText(number) << ": " << GetLangText(IsPasswordSet(image, kind) ? 90003 : 90004)
+                  << "\n";
     std::cout << "\n";
     const auto headers = ChannelTableHeaders();
     for (int c = 0; c < kTableColumns; ++c)

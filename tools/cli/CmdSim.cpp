@@ -23,8 +23,11 @@ const char* kSimUsage =
     "  --band HEX        band code in the identity, two hex digits (default 33)\n"
     "  --firmware HHHH   firmware bytes 6-7 in hex (default 0105: version 1.05)\n"
     "  --image FILE      start with the code plug of a data file in memory\n"
+    "  --sample-alignment  an alignment block with test points and item values, for tuning\n"
     "  --pace            deliver bytes at the pace of a 9600-baud line (about 1.15 ms a byte)\n"
     "  --refuse-write    answer 07 to the write access query\n"
+    "  --no-echo         block read replies start with A5 A5 A5 A5 instead of the request's echo\n"
+    "  --no-tuning-echo  tuning frames answered with 06 06 06 and the value instead of their echo\n"
     "  --no-answer N     no reply to the N-th frame      --late N:MS   reply to frame N MS late\n"
     "  --wrong-byte N    last reply byte of frame N wrong --extra N     two extra bytes after frame N\n"
     "  --drop N          drop the connection at frame N\n";
@@ -67,6 +70,12 @@ int CmdSim(const CliArgs& args)
             server.SetPaced(true);
         } else if (a == "--refuse-write") {
             radio.SetWriteAccessReply(0x07);
+        } else if (a == "--no-echo") {
+            radio.SetEchoHeader(false);
+        } else if (a == "--sample-alignment") {
+            radio.LoadSampleAlignment();
+        } else if (a == "--no-tuning-echo") {
+            radio.SetEchoTuning(false);
         } else if (a == "--model" && hasValue && !value.empty() && value.size() <= 5) {
             radio.SetModelText(value);
             ++i;

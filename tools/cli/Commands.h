@@ -6,13 +6,20 @@
 
 using CliArgs = std::vector<std::string>;
 
-int CmdNew(const CliArgs& args);     // new [--band CODE] FILE
-int CmdShow(const CliArgs& args);    // show FILE [--json]
-int CmdConvert(const CliArgs& args); // convert IN OUT
-int CmdRead(const CliArgs& args);    // read --port PORT FILE [--log]
-int CmdWrite(const CliArgs& args);   // write FILE --port PORT [--log]
-int CmdSim(const CliArgs& args);     // sim [options]: simulated radio on a pseudo-terminal
-int CmdPort(const CliArgs& args);    // port [COMn|none]: list the ports, choose one
+int CmdNew(const CliArgs& args);       // new [--band CODE] FILE
+int CmdShow(const CliArgs& args);      // show FILE [--json]
+int CmdConvert(const CliArgs& args);   // convert IN OUT
+int CmdRead(const CliArgs& args);      // read --port PORT FILE [--log]
+int CmdWrite(const CliArgs& args);     // write FILE --port PORT [--log]
+int CmdSim(const CliArgs& args);       // sim [options]: simulated radio on a pseudo-terminal
+int CmdPasswords(const CliArgs& args); // passwords FILE [--read TEXT|--clear-read] [--write ...]
+
+// Channel lists: export-csv FILE OUT.csv; import-csv FILE IN.csv [OUT.dat] [--partial].
+int CmdExportCsv(const CliArgs& args);
+int CmdImportCsv(const CliArgs& args);
+int CmdReport(const CliArgs& args);    // report FILE OUT.pdf [--lang en|zh]
+
+int CmdPort(const CliArgs& args); // port [COMn|none]: list the ports, choose one
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

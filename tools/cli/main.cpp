@@ -32,6 +32,11 @@ void PrintUsage(std::ostream& out)
            "  read --port PORT FILE       read the code plug from a radio into FILE\n"
            "  write FILE --port PORT      write FILE into a radio\n"
            "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
+           "  passwords FILE [OPTIONS]    set or clear the read and write passwords of FILE\n"
+           "  export-csv FILE OUT.csv     write the channels to a channel-list file (CSV)\n"
+           "  import-csv FILE IN.csv [OUT.dat] [--partial]\n"
+           "                              replace the channels by those of a channel-list file\n"
+           "  report FILE OUT.pdf         write the code-plug report as a PDF file\n"
            "  port [COMn|none]            list COM1..COM16 and their devices, or choose the port\n"
            "COMMAND --help describes each command.\n";
 }
@@ -70,11 +75,19 @@ int main(int argc, char** argv)
     g_strDataDir = where.dataDir;
     InitAppState(where.appDir);
 
-    // A new command is a line of its own.
+    // One command a line: new commands are added in their own line.
     // clang-format off
     const std::map<std::string, int (*)(const CliArgs&)> commands = {
-        {"new", CmdNew},   {"show", CmdShow},   {"convert", CmdConvert},
-        {"read", CmdRead}, {"write", CmdWrite}, {"sim", CmdSim},
+        {"new", CmdNew},
+        {"show", CmdShow},
+        {"convert", CmdConvert},
+        {"read", CmdRead},
+        {"write", CmdWrite},
+        {"sim", CmdSim},
+        {"passwords", CmdPasswords},
+        {"export-csv", CmdExportCsv},
+        {"import-csv", CmdImportCsv},
+        {"report", CmdReport}, // the one command that brings up Qt Gui (offscreen) for its PDF
         {"port", CmdPort},
     };
     // clang-format on
