@@ -66,8 +66,8 @@ CMainFrame* StartMainWindow(const std::string& appDir, bool show)
     if (QScreen* primary = QGuiApplication::primaryScreen())
         screen = primary->geometry().size();
     const WindowPlacement place = ComputeMainWindowPlacement(screen.width(), screen.height());
-    frame->resize(place.width, place.height);
-    frame->move(place.left, place.top);
+    // 790 x 572 is the window's outer size, its frame and title bar included.
+    frame->PlaceOuter(QRect(place.left, place.top, place.width, place.height));
 
     frame->CreateEditorChild();
     if (show)

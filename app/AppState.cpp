@@ -4,6 +4,7 @@
 std::string g_strModel = kBuildModelCode;
 std::string g_strModelCopy = kBuildModelCode;
 std::string g_strAppDir;
+std::string g_strDataDir;
 std::string g_strVersion = "1.03";
 int g_nLanguage = kLangChinese;
 std::string g_strComPort;

@@ -17,6 +17,7 @@ inline constexpr int kLangEnglish = 200000;
 extern std::string g_strModel;     // the build's model code, lower case
 extern std::string g_strModelCopy; // second copy read by the service functions; always equal to g_strModel
 extern std::string g_strAppDir;    // application directory, no trailing separator
+extern std::string g_strDataDir;   // installed read-only data (PREFIX/share/vpxds); empty when portable
 extern std::string g_strVersion;   // "1.03"
 extern int g_nLanguage;            // kLangChinese or kLangEnglish, never anything else
 extern std::string g_strComPort;   // [computer] com as read

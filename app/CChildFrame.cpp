@@ -2,6 +2,7 @@
 #include "app/CChildFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -38,6 +39,46 @@ CChildFrame::CChildFrame(QWidget* page, bool closable, QWidget* parent)
                 action->setShortcuts(keys);
         }
     }
+    connect(this, &QMdiSubWindow::windowStateChanged, this, &CChildFrame::OnStateChanged);
+    connect(qApp, &QApplication::focusChanged, this, &CChildFrame::OnFocusChanged);
+}
+
+void CChildFrame::OnFocusChanged(QWidget* /*old*/, QWidget* now)
+{
+    if (now != nullptr && m_page->isAncestorOf(now))
+        m_lastFocus = now;
+}
+
+void CChildFrame::OnStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState)
+{
+    if (!oldState.testFlag(Qt::WindowActive) && newState.testFlag(Qt::WindowActive))
+        FocusPage();
+}
+
+void CChildFrame::FocusPage()
+{
+    auto takes = [this](QWidget* w) {
+        return w != nullptr && m_page->isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(m_page) &&
+               (w->focusPolicy() & Qt::TabFocus) != 0;
+    };
+    // Back to the control the user left; else wherever the focus already is in the page; else the
+    // page's first control.
+    QWidget* target = m_lastFocus;
+    QWidget* focus = QApplication::focusWidget();
+    if (!takes(target) && focus != nullptr && m_page->isAncestorOf(focus))
+        return;
+    if (!takes(target)) {
+        target = nullptr;
+        for (QWidget* w = m_page->nextInFocusChain(); w != m_page && w != nullptr;
+             w = w->nextInFocusChain()) {
+            if (takes(w)) {
+                target = w;
+                break;
+            }
+        }
+    }
+    if (target != nullptr)
+        target->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)

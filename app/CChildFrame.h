@@ -1,8 +1,10 @@
 // A child window of the main window's document area: holds one page (the editor page or an auxiliary
-// editor) at the page's own size. The editor page's window cannot be closed by the user.
+// editor) at the page's own size and gives the page the keyboard focus whenever the window becomes
+// active. The editor page's window cannot be closed by the user.
 #pragma once
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
@@ -12,12 +14,20 @@ public:
 
     QWidget* Page() const { return m_page; }
 
+    // Puts the keyboard focus into the page: on the control that had it last, else the first control
+    // that takes the focus. Done whenever the window opens or becomes the active child window.
+    void FocusPage();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void OnStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+    void OnFocusChanged(QWidget* old, QWidget* now);
+
     QWidget* m_page;
     bool m_closable;
+    QPointer<QWidget> m_lastFocus; // the page's control that had the focus last
 };
 
 // The child window that holds page (possibly inside a scroll area), or nullptr.

@@ -6,7 +6,10 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -67,6 +70,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_mdi = new QMdiArea(this);
     m_mdi->setBackground(palette().brush(QPalette::Dark));
     m_mdi->viewport()->installEventFilter(this);
+    // Text fields claim some keys for themselves (Ctrl+A selects all); the program's accelerators hold
+    // in every window of the main window, so those keys are taken from them before they see them
+    // (eventFilter).
+    qApp->installEventFilter(this);
     setCentralWidget(m_mdi);
     setContextMenuPolicy(Qt::NoContextMenu); // no menu of toolbars to hide: the toolbar always shows
 
@@ -184,7 +191,77 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_mdi != nullptr && watched == m_mdi->viewport() && event->type() == QEvent::Resize)
         FitEditorChild();
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A widget that accepts the override keeps the key; left unaccepted, the key reaches the
+        // accelerator. A text field keeps the keys that edit its own text (undo, redo, cut, copy,
+        // paste); every other accelerator goes to its command.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool textEditingKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                                    key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+                                    key->matches(QKeySequence::Paste);
+        if (widget != nullptr && widget->window() == this && !textEditingKey &&
+            IsAcceleratorKey(QKeySequence(key->keyCombination()))) {
+            event->ignore();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::IsAcceleratorKey(const QKeySequence& key) const
+{
+    for (const auto& entry : m_actions) {
+        if (entry.second->isEnabled() && entry.second->shortcuts().contains(key))
+            return true;
+    }
+    return false;
+}
+
+void CMainFrame::PlaceOuter(const QRect& outer)
+{
+    m_outer = outer;
+    m_bOuterPending = true;
+    m_appliedMargins = QMargins(-1, -1, -1, -1); // nothing fitted yet
+    ApplyOuterPlacement();
+}
+
+void CMainFrame::ApplyOuterPlacement()
+{
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    if (margins == m_appliedMargins || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    m_appliedMargins = margins;
+    if (!margins.isNull())
+        m_bOuterPending = false; // the frame is known now
+    resize(m_outer.width() - margins.left() - margins.right(),
+           m_outer.height() - margins.top() - margins.bottom());
+    move(m_outer.topLeft()); // a window's position is that of its frame
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        // The window system tells the frame's size late, with a move or an activation.
+        if (m_bOuterPending && isVisible())
+            ApplyOuterPlacement();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::KeyPress:
+        m_bOuterPending = false; // the user takes over: the window is theirs to size
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
 }
 
 QAction* CMainFrame::Action(int id) const
@@ -264,6 +341,23 @@ void CMainFrame::PlaceCentred(QMdiSubWindow* child)
                 std::max(0, (area.height() - size.height()) / 2));
 }
 
+void CMainFrame::FitChildToPage(QMdiSubWindow* child)
+{
+    // The page has just been filled: its layout settles now, not at the next pass of the event loop,
+    // so that the window takes the page's final size (nothing cut off at the bottom).
+    if (QWidget* page = child->widget(); page != nullptr && page->layout() != nullptr)
+        page->layout()->activate();
+    child->adjustSize();
+}
+
+void CMainFrame::PlaceAtOffset(QMdiSubWindow* child, const QPoint& offset)
+{
+    const QSize area = m_mdi->viewport()->size();
+    const QSize size = child->size();
+    child->move(std::max(0, std::min(offset.x(), area.width() - size.width())),
+                std::max(0, std::min(offset.y(), area.height() - size.height())));
+}
+
 void CMainFrame::OpenTestFrequency()
 {
     if (!g_bTestEnabled)
@@ -277,8 +371,8 @@ void CMainFrame::OpenTestFrequency()
     m_testFreqWnd->hide();
     page->OnInitialUpdate();
     m_testFreqWnd->setWindowTitle(page->windowTitle());
-    m_testFreqWnd->adjustSize();
-    PlaceCentred(m_testFreqWnd);
+    FitChildToPage(m_testFreqWnd);
+    PlaceAtOffset(m_testFreqWnd, QPoint(200, 50));
     m_testFreqWnd->show();
     m_mdi->setActiveSubWindow(m_testFreqWnd);
     RefreshTitle();
@@ -295,7 +389,7 @@ void CMainFrame::OpenEmbeddedMessage()
     m_embedMsgWnd->hide();
     page->OnInitialUpdate();
     m_embedMsgWnd->setWindowTitle(page->windowTitle());
-    m_embedMsgWnd->adjustSize();
+    FitChildToPage(m_embedMsgWnd);
     PlaceCentred(m_embedMsgWnd);
     m_embedMsgWnd->show();
     m_mdi->setActiveSubWindow(m_embedMsgWnd);
@@ -311,10 +405,10 @@ void CMainFrame::OpenComPort()
     m_comPortWnd = AddChild(page, Text(3008));
     m_comPortWnd->hide();
     page->OnInitialUpdate();
-    m_comPortWnd->adjustSize();
+    FitChildToPage(m_comPortWnd);
     // The page's client corner sits 200 pixels right of and 50 below the area's corner.
     const QPoint clientOffset = m_comPortWnd->widget()->pos();
-    m_comPortWnd->move(std::max(0, 200 - clientOffset.x()), std::max(0, 50 - clientOffset.y()));
+    PlaceAtOffset(m_comPortWnd, QPoint(200, 50) - clientOffset);
     m_comPortWnd->show();
     m_mdi->setActiveSubWindow(m_comPortWnd);
     connect(page, &CSetComFrm::PortChosen, this, [this](const QString& name) {
@@ -390,7 +484,7 @@ void CMainFrame::OnCommand(int id)
             TuningDialog dialog(this);
             dialog.exec();
         } else if (g_bTestEnabled && !g_doc.fromRadio) {
-            ShowTextMessage(6801);
+            ShowTextError(6801);
         }
         break;
     case cmd::kBatchWriteTest:
@@ -450,13 +544,10 @@ void CMainFrame::OnCommand(int id)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!m_bCloseConfirmed) {
-        SaveChangesPrompt(this);
-        if (LastSaveFailed()) {
-            // The user asked to save and saving failed: keep the window so the work is not lost.
-            event->ignore();
-            return;
-        }
+    if (!m_bCloseConfirmed && !SaveChangesPrompt(this)) {
+        // Cancel, or Yes with a save that did not happen: the window stays with the work in it.
+        event->ignore();
+        return;
     }
     m_idleTimer.stop();
     event->accept();

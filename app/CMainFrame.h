@@ -10,6 +10,7 @@
 #include <map>
 
 class QAction;
+class QKeySequence;
 class QLabel;
 class QMdiArea;
 class QToolBar;
@@ -54,9 +55,17 @@ public:
     // Set by the language switch, which has asked about unsaved changes already.
     void SetCloseConfirmed(bool confirmed) { m_bCloseConfirmed = confirmed; }
 
+    // Places the window so that its outer rectangle, frame and title bar included, is `outer`; the
+    // frame's size is known only once the window is on screen, so the size follows it until then.
+    void PlaceOuter(const QRect& outer);
+
+    // True when the key is one of the main window's accelerators (menu keys included).
+    bool IsAcceleratorKey(const QKeySequence& key) const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateToolBar();
@@ -64,11 +73,17 @@ private:
     void CreateShortcuts();
     QMdiSubWindow* AddChild(QWidget* page, const QString& title);
     void PlaceCentred(QMdiSubWindow* child);
+    // Puts a child window at offset from its default place (the document area's top-left corner),
+    // moved back only as far as needed to keep it wholly in the area.
+    void PlaceAtOffset(QMdiSubWindow* child, const QPoint& offset);
+    // Sizes a child window to its page once the page has been filled.
+    void FitChildToPage(QMdiSubWindow* child);
     void OpenTestFrequency();
     void OpenEmbeddedMessage();
     void OpenComPort();
     void OpenHelp();
     void FitEditorChild();
+    void ApplyOuterPlacement();
 
     QMdiArea* m_mdi = nullptr;
     QToolBar* m_toolBar = nullptr;
@@ -83,6 +98,9 @@ private:
     QPointer<QMdiSubWindow> m_testFreqWnd;
     QPointer<QMdiSubWindow> m_embedMsgWnd;
     QPointer<QMdiSubWindow> m_comPortWnd;
+    QRect m_outer;                // the outer rectangle asked for by PlaceOuter
+    QMargins m_appliedMargins;    // the frame margins the size was last fitted to
+    bool m_bOuterPending = false; // the frame may still change: keep fitting the size to it
 };
 
 extern CMainFrame* g_pMainFrame;

@@ -23,7 +23,15 @@ void DialogCursor::ShowText(int textNumber, const std::string& detail)
     if (!detail.empty())
         message += QStringLiteral("\n\n") + QString::fromStdString(detail);
     WithNormalCursor([&] {
-        ShowMessage(message);
+        ShowErrorMessage(message);
+        return true;
+    });
+}
+
+void DialogCursor::ShowSuccess(int textNumber)
+{
+    WithNormalCursor([&] {
+        ShowTextMessage(textNumber);
         return true;
     });
 }

@@ -24,8 +24,11 @@ public:
         return result;
     }
 
-    // Interface text textNumber, with detail below it when there is one, through ShowMessage.
+    // Interface text textNumber that reports a failure, with detail below it when there is one: a
+    // message box with the warning icon.
     void ShowText(int textNumber, const std::string& detail);
+    // Interface text textNumber that reports success ("Reading finished."): a plain message box.
+    void ShowSuccess(int textNumber);
 
 private:
     bool m_wait = false;

@@ -84,14 +84,12 @@ SaveOutcome SaveDocument(QWidget* parent)
     }
     int error = g_doc.Save(path);
     if (error != 0) {
-        ShowTextMessage(error);
+        ShowTextError(error);
         return SaveOutcome::Failed;
     }
     UpdateMainTitle();
     return SaveOutcome::Saved;
 }
-
-bool s_lastSaveFailed = false;
 
 } // namespace
 
@@ -112,30 +110,33 @@ bool UnsavedWorkPrompt(QWidget* parent)
                     QMessageBox::Yes, QMessageBox::Question);
     if (answer == QMessageBox::Cancel)
         return false;
-    if (answer == QMessageBox::Yes) {
-        // A cancelled save dialog goes on (the user chose not to name a file); a save that failed keeps
-        // the work in memory and ends the command, so nothing is thrown away after an error.
-        if (SaveDocument(parent) == SaveOutcome::Failed)
-            return false;
-    }
-    return true;
+    // Yes means "keep my work": when it was not saved after all (the Save dialog was cancelled or the
+    // save failed), the command ends instead of throwing the work away.
+    return answer != QMessageBox::Yes || SaveDocument(parent) == SaveOutcome::Saved;
 }
 
-void SaveChangesPrompt(QWidget* parent)
+bool UnsavedEditsPromptBeforeRead(QWidget* parent)
 {
-    s_lastSaveFailed = false;
+    // A code plug read from the radio and not edited since is still in the radio: nothing to lose.
+    return !g_doc.IsModified() || UnsavedWorkPrompt(parent);
+}
+
+bool SaveChangesPrompt(QWidget* parent)
+{
     if (g_doc.IsModified()) {
         QMessageBox::StandardButton answer =
             MsgBox::Ask(parent, Text(90005), DocumentName() + QStringLiteral(" ") + Text(2004),
-                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::Question);
-        if (answer == QMessageBox::Yes)
-            s_lastSaveFailed = SaveDocument(parent) == SaveOutcome::Failed;
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+                        QMessageBox::Question);
+        if (answer == QMessageBox::Cancel)
+            return false;
+        if (answer == QMessageBox::Yes && SaveDocument(parent) != SaveOutcome::Saved)
+            return false; // the work is kept, and so is the window
     }
     if (!g_doc.fromRadio && !g_doc.path.empty())
         WriteSetting("file", "file_path", g_doc.path);
+    return true;
 }
-
-bool LastSaveFailed() { return s_lastSaveFailed; }
 
 void FileNew(QWidget* parent)
 {
@@ -158,8 +159,8 @@ void FileOpen(QWidget* parent)
         // A file that opens but whose content is no code plug is refused the way an unreadable
         // image file is: the fixed notice first, then the numbered message.
         if (error == 2011 && info.isFile() && info.isReadable())
-            ShowMessage(QStringLiteral("Open File Error!"));
-        ShowTextMessage(error);
+            ShowErrorMessage(QStringLiteral("Open File Error!"));
+        ShowTextError(error);
         return;
     }
     ImageReplaced();

@@ -6,10 +6,15 @@
 
 class QWidget;
 
-// Unsaved-work prompt of New, Open and the band selection: false when the user chose Cancel.
+// Unsaved-work prompt of New, Open and the band selection: false when the command must end - the
+// user chose Cancel, or chose Yes and then cancelled the Save dialog or the save failed.
 bool UnsavedWorkPrompt(QWidget* parent);
-// Unsaved-changes prompt before exit and before a language switch (Yes saves, No goes on).
-void SaveChangesPrompt(QWidget* parent);
+// The same prompt before a read from the radio replaces the code plug, asked only while the code plug
+// has unsaved changes; false when the read must not start.
+bool UnsavedEditsPromptBeforeRead(QWidget* parent);
+// Unsaved-changes prompt before exit and before a language switch: Yes saves, No goes on, Cancel (and
+// Escape) stays. False when the program must stay: Cancel, or Yes with a cancelled or failed save.
+bool SaveChangesPrompt(QWidget* parent);
 
 void FileNew(QWidget* parent);
 void FileOpen(QWidget* parent);
@@ -31,7 +36,3 @@ QString AskFilePath(QWidget* parent, bool forSave, const QString& filter, const 
 
 // Test support: the path the next file dialog returns instead of being shown (empty = Cancel).
 void SetNextFileDialogResult(const QString& path);
-
-// True when the last SaveChangesPrompt tried to save and the save failed (the main window then stays
-// open so that the work is not lost).
-bool LastSaveFailed();

@@ -62,7 +62,7 @@ void ImportChannelsCommand(QWidget* parent)
     const QString path = QFileInfo(chosen).absoluteFilePath();
     std::string text;
     if (!ReadWholeFile(path.toStdString(), text)) {
-        ShowMessage(Text(9589) + QStringLiteral("\n") + path);
+        ShowErrorMessage(Text(9589) + QStringLiteral("\n") + path);
         return;
     }
     ChannelImportResult result;
@@ -72,7 +72,7 @@ void ImportChannelsCommand(QWidget* parent)
             ImportChannelsCsv(g_doc.image, text, CChannelTableActions::ImportOptionsOf(g_pMainView), false);
     }
     if (!result.applied) {
-        ShowMessage(CChannelTableActions::ErrorMessage(result.errors));
+        ShowErrorMessage(CChannelTableActions::ErrorMessage(result.errors));
         return;
     }
     if (g_pMainView != nullptr)
@@ -87,5 +87,5 @@ void ExportChannelsCommand(QWidget* parent)
         return;
     const QString path = QFileInfo(chosen).absoluteFilePath();
     if (!WriteFileAtomically(path.toStdString(), ExportChannelsCsv(g_doc.image)))
-        ShowMessage(Text(9581) + QStringLiteral("\n") + path);
+        ShowErrorMessage(Text(9581) + QStringLiteral("\n") + path);
 }

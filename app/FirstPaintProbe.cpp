@@ -13,7 +13,9 @@
 #include <sstream>
 #include <string>
 
+#include "app/AppState.h"
 #include "app/CMainFrame.h"
+#include "app/LangText.h"
 
 namespace {
 
@@ -67,6 +69,9 @@ void FirstPaintProbe::Report()
 {
     std::printf("painted-at-epoch-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
     std::printf("process-age-ms %lld\n", static_cast<long long>(ProcessAgeMs()));
+    // Where this start took its settings and texts from (an installed program: the user's folder).
+    std::printf("application-directory %s\n", g_strAppDir.c_str());
+    std::printf("language-file %s\n", LanguageFilePath().c_str());
     std::fflush(stdout);
     if (!m_screenshotPath.isEmpty())
         m_frame->grab().save(m_screenshotPath, "PNG");

@@ -1,5 +1,5 @@
-// Interface texts from language.sys: the file is parsed once per application directory into a table
-// keyed by the decimal key (number + language base).
+// Interface texts from language.sys: the file is parsed once per application (and data) directory into a
+// table keyed by the decimal key (number + language base).
 #include "app/LangText.h"
 
 #include <string>
@@ -17,7 +17,8 @@ constexpr std::size_t kMaxTextChars = 511;
 
 struct TextCache {
     bool loaded = false;
-    std::string dir;
+    std::string appDir; // the directories the file was looked for in
+    std::string dataDir;
     std::unordered_map<std::string, std::string> texts;
 };
 
@@ -30,19 +31,28 @@ TextCache& Cache()
 const std::unordered_map<std::string, std::string>& Texts()
 {
     TextCache& c = Cache();
-    if (!c.loaded || c.dir != g_strAppDir) {
+    if (!c.loaded || c.appDir != g_strAppDir || c.dataDir != g_strDataDir) {
         c.texts.clear();
-        const IniFile file(AppFilePath(kLanguageFile));
+        const IniFile file(LanguageFilePath());
         // The first key of a repeated number wins, and every text is cut as the profile functions cut it.
         for (const auto& entry : file.Entries(kLanguageSection))
             c.texts.emplace(entry.first, IniFile::CutToChars(entry.second, kMaxTextChars));
-        c.dir = g_strAppDir;
+        c.appDir = g_strAppDir;
+        c.dataDir = g_strDataDir;
         c.loaded = true;
     }
     return c.texts;
 }
 
 } // namespace
+
+std::string LanguageFilePath()
+{
+    const std::string own = AppFilePath(kLanguageFile);
+    if (g_strDataDir.empty() || FileExists(own))
+        return own;
+    return g_strDataDir + "/" + kLanguageFile;
+}
 
 std::string GetLangTextIn(int number, int languageBase)
 {

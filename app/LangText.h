@@ -14,5 +14,9 @@ std::string GetLangTextWith(int number, const std::vector<std::string>& args);
 // The text in a given language base, whatever g_nLanguage holds.
 std::string GetLangTextIn(int number, int languageBase);
 
+// The language.sys in use: the application directory's when it has one, else the installed copy in
+// g_strDataDir (when there is one).
+std::string LanguageFilePath();
+
 // Drops the cached copy of language.sys (the file is read once per application directory).
 void ResetLangTextCache();

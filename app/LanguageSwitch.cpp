@@ -41,8 +41,7 @@ bool SwitchLanguage(CMainFrame* frame, int languageBase)
     if (answer != QMessageBox::Ok)
         return false;
 
-    SaveChangesPrompt(frame);
-    if (LastSaveFailed())
+    if (!SaveChangesPrompt(frame))
         return false; // keep the program (and the unsaved work) as it is
 
     WriteSetting("language", "language", languageBase == kLangEnglish ? "200000" : "100000");

@@ -3,6 +3,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 
 #include "app/AppState.h"
 #include "app/LangText.h"
@@ -10,6 +13,10 @@
 namespace {
 
 bool s_nonInteractive = false;
+
+// Room a title bar takes besides the caption: the window icon and the close button (and whatever a
+// window manager adds), with margins.
+constexpr int kTitleBarExtra = 110;
 
 // The interface text of a standard button, so that a box reads in the program's language and not in
 // the toolkit's; 0 for a button without one.
@@ -67,6 +74,11 @@ QMessageBox::StandardButton MsgBox::Ask(QWidget* parent, const QString& title, c
         return defaultButton != QMessageBox::NoButton ? defaultButton : QMessageBox::Ok;
     QMessageBox box(icon, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
+    // A box is sized by its text; a short text would leave the caption cut in the title bar.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(MessageBoxMinimumWidth(&box, title), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     for (QAbstractButton* button : box.buttons()) {
         const int number = ButtonTextNumber(box.standardButton(button));
         const std::string caption = number != 0 ? GetLangText(number) : std::string();
@@ -86,3 +98,20 @@ void ShowMessage(const QString& text)
 void ShowMessage(const std::string& text) { ShowMessage(QString::fromStdString(text)); }
 
 void ShowTextMessage(int textNumber) { ShowMessage(GetLangText(textNumber)); }
+
+void ShowErrorMessage(const QString& text)
+{
+    QWidget* parent = QApplication::activeWindow();
+    MsgBox::Ask(parent, QString::fromStdString(g_strModel).toUpper(), text, QMessageBox::Ok, QMessageBox::Ok,
+                QMessageBox::Warning);
+}
+
+void ShowTextError(int textNumber) { ShowErrorMessage(QString::fromStdString(GetLangText(textNumber))); }
+
+int MessageBoxMinimumWidth(const QWidget* box, const QString& title)
+{
+    // Title bars usually draw their caption in a bold face of about the application font's size.
+    QFont font = box != nullptr ? box->font() : QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarExtra;
+}

@@ -1,5 +1,6 @@
 // The program's message boxes behind one wrapper, so that tests can answer them without a person:
-// MsgBox::SetNextAnswer queues answers; while answers are queued no window is shown.
+// MsgBox::SetNextAnswer queues answers; while answers are queued no window is shown. Every box is
+// wide enough for its caption and speaks the interface language on its buttons.
 #pragma once
 
 #include <QMessageBox>
@@ -35,3 +36,9 @@ void ShowMessage(const QString& text);
 void ShowMessage(const std::string& text);
 // ShowMessage of interface text number.
 void ShowTextMessage(int textNumber);
+// The same box with the warning icon, for a failure.
+void ShowErrorMessage(const QString& text);
+void ShowTextError(int textNumber);
+
+// The width a box needs so that its title bar shows the whole caption beside the window buttons.
+int MessageBoxMinimumWidth(const QWidget* box, const QString& title);

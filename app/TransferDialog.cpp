@@ -98,6 +98,8 @@ void TransferDialog::ReportMessage(int textNumber, const std::string& detail)
     m_cursor.ShowText(textNumber, detail);
 }
 
+void TransferDialog::ReportSuccess(int textNumber) { m_cursor.ShowSuccess(textNumber); }
+
 bool TransferDialog::AskYesNo(int textNumber)
 {
     return m_cursor.WithNormalCursor([&] {
@@ -117,6 +119,8 @@ void TransferDialog::FinishSucceeded()
     if (m_autoClose->isChecked())
         done(QDialog::Accepted); // closing by itself does not store the box
 }
+
+void TransferDialog::FinishFailed() { m_progress->reset(); }
 
 void TransferDialog::keyPressEvent(QKeyEvent* event)
 {

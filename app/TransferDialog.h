@@ -37,7 +37,8 @@ public:
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int pos) override;
     void ShowLog(const std::string& text) override;
-    void ReportMessage(int textNumber, const std::string& detail) override;
+    void ReportMessage(int textNumber, const std::string& detail) override; // warning box
+    void ReportSuccess(int textNumber) override;                            // plain message box
     bool AskYesNo(int textNumber) override;
     void SetButtonEnabled(bool enabled) override;
     void SetWaitCursor(bool on) override;
@@ -48,6 +49,8 @@ protected:
     // After a transfer that succeeded: focus on the button; closes the window when auto-close is set
     // (without storing the box, which only the close box does).
     void FinishSucceeded();
+    // After a transfer that failed: the progress bar is emptied, so that it never looks complete.
+    void FinishFailed();
     SerialPort& Port() { return *m_port; }
 
     void keyPressEvent(QKeyEvent* event) override;

@@ -159,24 +159,23 @@ std::string NormalizeIllegalToneText(const std::string& typed, bool lowCtcss50)
         return noTone;
 
     if (text[0] == 'D') {
-        std::string suffix = "N";
-        std::string body;
-        if (!IsDigit(text.back())) {
-            suffix = std::string(1, text.back());
-            body = text.size() > 2 ? text.substr(1, text.size() - 2) : std::string();
-        } else {
-            body = text.substr(1);
-        }
-        std::string digits = "000";
+        // "D" + up to three octal digits + an optional polarity letter; the letter and the digits are
+        // kept as characters, each digit clamped into 0 ... 7, missing leading digits are zeros.
+        const bool lettered = !IsDigit(text.back());
+        char polarity = lettered ? text.back() : 'N';
+        if (polarity != 'N' && polarity != 'I')
+            polarity = 'N';
+        const std::size_t bodyEnd = lettered ? text.size() - 1 : text.size();
+        const std::string body = bodyEnd > 1 ? text.substr(1, bodyEnd - 1) : std::string();
+        char digits[4] = {'0', '0', '0', '\0'};
         if (LeadingNumber(body) != 0) {
-            digits = body.substr(0, 3);
-            digits.insert(0, 3 - digits.size(), '0');
-            for (char& c : digits)
-                c = c < '0' ? '0' : (c > '7' ? '7' : c);
+            const std::size_t n = body.size() < 3 ? body.size() : 3;
+            for (std::size_t i = 0; i < n; ++i) {
+                const char c = body[i];
+                digits[3 - n + i] = c < '0' ? '0' : (c > '7' ? '7' : c);
+            }
         }
-        if (suffix != "N" && suffix != "I")
-            suffix = "N";
-        return "D" + digits + suffix;
+        return std::string("D") + digits + polarity;
     }
 
     const double limit = lowCtcss50 ? 50.0 : 67.0;

@@ -35,12 +35,9 @@ CChannelTable::CChannelTable(QWidget* parent) : QTableWidget(kTableRows, kTableC
                 StyleFixedCell(item);
         }
     }
-    for (int c = 0; c < kTableColumns; ++c) {
-        const int twips = ColumnWidthTwips(c);
-        setColumnHidden(c, twips == 0);
-        if (twips > 0)
-            setColumnWidth(c, TwipsToPixels(twips));
-    }
+    for (int c = 0; c < kTableColumns; ++c)
+        setColumnHidden(c, ColumnWidthTwips(c) == 0);
+    LayoutColumns();
     ResetCells();
     UpdateMinimumHeight();
 }
@@ -95,6 +92,15 @@ void CChannelTable::LayoutRows()
     setRowHeight(0, heights[0]);
     for (int r = 1; r < kTableRows; ++r)
         setRowHeight(r, heights[1]);
+}
+
+void CChannelTable::LayoutColumns()
+{
+    const auto widths = ColumnWidths(viewport()->width());
+    for (int c = 0; c < kTableColumns; ++c) {
+        if (widths[static_cast<std::size_t>(c)] > 0)
+            setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    }
 }
 
 void CChannelTable::PaintRow(int row, bool highlighted)
@@ -209,5 +215,6 @@ QSize CChannelTable::sizeHint() const
 void CChannelTable::resizeEvent(QResizeEvent* event)
 {
     QTableWidget::resizeEvent(event);
+    LayoutColumns();
     LayoutRows();
 }

@@ -19,6 +19,8 @@ public:
     void SetCellFont(const QFont& font);
     // Shares the grid's height out among the rows: h / 17 each, the header takes the rest.
     void LayoutRows();
+    // Column widths from twips; a grid wider than that shares the extra width among the columns.
+    void LayoutColumns();
     // Colours of columns 1 ... 7 of a channel row: white on blue when highlighted, black on white
     // otherwise; then frequency cells outside the band turn red.
     void PaintRow(int row, bool highlighted);

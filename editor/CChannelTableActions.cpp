@@ -139,7 +139,7 @@ void CChannelTableActions::Paste()
         result = PasteChannelsText(g_doc.image, text, first, ImportOptionsOf(m_pPage));
     }
     if (!result.applied) {
-        ShowMessage(ErrorMessage(result.errors));
+        ShowErrorMessage(ErrorMessage(result.errors));
         return;
     }
     ImageChanged();

@@ -140,15 +140,17 @@ void CMainFrm::BuildPanel()
     addLabel(g, 3);
     m_spnScanBackB = newSpin(StepScanBackText, 4);
     g->addWidget(m_spnScanBackB, 3, 1);
+    // The revert-channel entries are the page's longest texts: the list takes the group's whole
+    // width on the line below its caption.
     addLabel(g, 4);
     m_cmbRevert = new QComboBox;
-    g->addWidget(m_cmbRevert, 4, 1);
-    addLabel(g, 5);
-    m_spnPause = newSpin(StepSecondsText, 3);
-    g->addWidget(m_spnPause, 5, 1);
+    g->addWidget(m_cmbRevert, 5, 0, 1, 2);
     addLabel(g, 6);
+    m_spnPause = newSpin(StepSecondsText, 3);
+    g->addWidget(m_spnPause, 6, 1);
+    addLabel(g, 7);
     m_spnDwell = newSpin(StepSecondsText, 3);
-    g->addWidget(m_spnDwell, 6, 1);
+    g->addWidget(m_spnDwell, 7, 1);
     right->addStretch(1);
 
     auto* panel = new QHBoxLayout;
@@ -238,6 +240,16 @@ void CMainFrm::FillLists()
     FillList(m_cmbSquelch, SquelchEntries());
     FillList(m_cmbPreAlert, PreAlertEntries());
     FillList(m_cmbPriMode, PriorityModeEntries());
+    // A list is never narrower than its longest entry: the page's columns make room for it instead
+    // of cutting the text. The revert list holds two or four of its entries, by priority mode; it is
+    // as wide as the longest of them all, so that the page keeps its layout whatever the mode.
+    FillList(m_cmbRevert, RevertEntries(1));
+    for (QComboBox* list : {m_cmbModel, m_cmbVoice, m_cmbPf1, m_cmbTimeOut, m_cmbPreAlert, m_cmbSquelch,
+                            m_cmbPriMode, m_cmbPriChannel, m_cmbRevert}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setMinimumWidth(list->sizeHint().width());
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    }
 }
 
 void CMainFrm::SetChannelDefaults(bool afterLimitEdit)

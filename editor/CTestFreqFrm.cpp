@@ -34,17 +34,6 @@ constexpr double kTwipsPerPixel = 14.919355;
 constexpr int kColumnTwips[kCols] = {1100, 1200, 1200};
 const QColor kFixedBackground(212, 208, 200);
 
-// The smallest grid height at which, with the rows shared out as h / 17 and the rest to the header,
-// every channel row is rowNeed pixels tall and the header row headerNeed.
-int MinimumGridHeight(int rowNeed, int headerNeed)
-{
-    int h = kRows * rowNeed;
-    while (h - (kRows - 1) * (h / kRows) < headerNeed) {
-        ++h;
-    }
-    return h;
-}
-
 } // namespace
 
 CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
@@ -58,17 +47,10 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
     m_pGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pGrid->setFocusPolicy(Qt::NoFocus); // typing happens in the in-place editor, not on a grid cursor
-    m_pGrid->setWordWrap(true);           // a long column caption takes two lines of the header row
+    m_pGrid->setWordWrap(false);
     QFont cellFont(QStringLiteral("宋体"), 9);
     cellFont.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
                           QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
-    int gridWidth = 2 * m_pGrid->frameWidth();
-    for (int col = 0; col < kCols; ++col) {
-        const int px = static_cast<int>(kColumnTwips[col] / kTwipsPerPixel);
-        m_pGrid->setColumnWidth(col, px);
-        gridWidth += px;
-    }
-    m_pGrid->setFixedWidth(gridWidth);
     for (int row = 0; row < kRows; ++row) {
         for (int col = 0; col < kCols; ++col) {
             auto* item = new QTableWidgetItem;
@@ -87,17 +69,20 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
     for (int row = 1; row < kRows; ++row) {
         m_pGrid->item(row, 0)->setText(QString::number(row));
     }
-    // Tall enough for a line in every row and for the captions, wrapped within their columns.
+    // Each column is as wide as its twips width, or as its caption on one line when that is wider
+    // ("RX Frequency" in English); every row is tall enough for a line of the cell font.
     const QFontMetrics metrics(cellFont);
     const int textMargin = m_pGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_pGrid) + 1;
-    int headerNeed = 0;
+    int gridWidth = 2 * m_pGrid->frameWidth();
     for (int col = 0; col < kCols; ++col) {
-        const QRect room(0, 0, m_pGrid->columnWidth(col) - 2 * textMargin, 1000);
-        headerNeed = std::max(
-            headerNeed, metrics.boundingRect(room, Qt::TextWordWrap, m_pGrid->item(0, col)->text()).height());
+        const int twips = static_cast<int>(kColumnTwips[col] / kTwipsPerPixel);
+        const int caption = metrics.horizontalAdvance(m_pGrid->item(0, col)->text()) + 2 * textMargin + 4;
+        const int px = std::max(twips, caption);
+        m_pGrid->setColumnWidth(col, px);
+        gridWidth += px;
     }
-    m_pGrid->setMinimumHeight(MinimumGridHeight(metrics.height() + 4, headerNeed + 4) +
-                              2 * m_pGrid->frameWidth());
+    m_pGrid->setFixedWidth(gridWidth);
+    m_pGrid->setMinimumHeight(kRows * (metrics.height() + 4) + 2 * m_pGrid->frameWidth());
 
     // The in-place editor that floats over the cell being edited.
     m_pCellEdit = new QLineEdit(m_pGrid->viewport());
@@ -134,9 +119,6 @@ void CTestFreqFrm::OnInitialUpdate()
         const TestFreqRow& entry = table[static_cast<std::size_t>(row - 1)];
         SetCell(row, 1, QString::fromStdString(entry.rx));
         SetCell(row, 2, QString::fromStdString(entry.tx));
-    }
-    if (QWidget* frame = parentWidget(); frame != nullptr && frame->inherits("QMdiSubWindow")) {
-        frame->move(frame->pos() + QPoint(200, 50));
     }
     show();
 }

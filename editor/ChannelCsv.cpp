@@ -77,9 +77,12 @@ std::string DescribeCsvErrors(const std::vector<CsvRowError>& errors, std::size_
             text += "\n";
         text += DescribeCsvError(errors[i]);
     }
-    if (errors.size() > maxLines)
-        text +=
-            "\n" + ReplaceAll(GetLangText(kTextMoreLines), "%1", std::to_string(errors.size() - maxLines));
+    if (errors.size() > maxLines) {
+        // Appended piece by piece: a literal put in front of a temporary string trips GCC 12's
+        // -Wrestrict at -O3.
+        text += "\n";
+        text += ReplaceAll(GetLangText(kTextMoreLines), "%1", std::to_string(errors.size() - maxLines));
+    }
     return text;
 }
 

@@ -26,6 +26,34 @@ int ColumnWidthTwips(int column)
 
 int TwipsToPixels(int twips) { return (twips + 7) / 15; }
 
+std::array<int, kTableColumns> ColumnWidths(int available)
+{
+    std::array<int, kTableColumns> widths{};
+    int base = 0;
+    for (int c = 0; c < kTableColumns; ++c) {
+        widths[static_cast<std::size_t>(c)] = TwipsToPixels(ColumnWidthTwips(c));
+        base += widths[static_cast<std::size_t>(c)];
+    }
+    const int extra = available - base;
+    if (extra <= 0 || base == 0)
+        return widths;
+    // Each column gets its share of the extra width; the pixels lost to rounding go to the last
+    // shown columns, one each, so that the total is exact.
+    int given = 0;
+    for (auto& w : widths) {
+        const int share = w * extra / base;
+        w += share;
+        given += share;
+    }
+    for (int c = kTableColumns - 1; c >= 0 && given < extra; --c) {
+        if (widths[static_cast<std::size_t>(c)] > 0) {
+            ++widths[static_cast<std::size_t>(c)];
+            ++given;
+        }
+    }
+    return widths;
+}
+
 std::array<int, 2> RowHeights(int gridHeight)
 {
     const int row = gridHeight > 0 ? gridHeight / kTableRows : 0;

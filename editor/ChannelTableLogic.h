@@ -29,6 +29,10 @@ std::array<std::string, kTableColumns> ChannelTableHeaders();
 int ColumnWidthTwips(int column);
 // Twips to screen pixels at 96 dots per inch.
 int TwipsToPixels(int twips);
+// Pixel widths of columns 0 ... 7 for a grid whose cells have `available` pixels: the twips widths,
+// and when there is more room the extra shared out among the shown columns in proportion to them, so
+// that together they fill the width exactly. The hidden column stays 0.
+std::array<int, kTableColumns> ColumnWidths(int available);
 // Row heights for a grid h pixels tall: [0] the header row, [1] each channel row.
 std::array<int, 2> RowHeights(int gridHeight);
 

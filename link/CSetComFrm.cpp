@@ -2,6 +2,7 @@
 #include "link/CSetComFrm.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,28 @@
 namespace {
 
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
+
+constexpr int kDeviceTextWidth = 200;
+
+// The text broken into lines of at most `width` pixels at blanks (a word longer than that keeps its
+// own line), so that the label beside a port grows downwards and the page keeps its width.
+QString WrapToWidth(const QString& text, const QFontMetrics& metrics, int width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
 
 std::function<std::vector<PortProbe>()>& ProbeOverride()
 {
@@ -51,8 +74,8 @@ CSetComFrm::CSetComFrm(QWidget* parent) : QWidget(parent)
         grid->addWidget(m_devices[i], i % 8, column + 1);
         connect(m_ports[i], &QRadioButton::clicked, this, &CSetComFrm::OnPortClicked);
     }
-    grid->setColumnMinimumWidth(1, 120);
-    grid->setColumnMinimumWidth(3, 120);
+    grid->setColumnMinimumWidth(1, kDeviceTextWidth);
+    grid->setColumnMinimumWidth(3, kDeviceTextWidth);
 
     m_ok = new QPushButton(this);
     m_cancel = new QPushButton(this);
@@ -105,9 +128,18 @@ void CSetComFrm::OnInitialUpdate()
         QRadioButton* button = m_ports[probe.number - 1];
         QLabel* device = m_devices[probe.number - 1];
         button->setEnabled(probe.available);
-        device->setText(QString::fromStdString(probe.device));
+        // The device on the first line, the adapter's description and maker below it.
+        const QString full = QString::fromStdString(PortDeviceText(probe));
+        const QString path = QString::fromStdString(probe.device);
+        QString shown = full;
+        if (full.startsWith(path + QStringLiteral(" \u2014 ")))
+            shown = path + QLatin1Char('\n') + full.mid(path.size() + 3);
+        QStringList lines;
+        for (const QString& line : shown.split(QLatin1Char('\n')))
+            lines << WrapToWidth(line, device->fontMetrics(), kDeviceTextWidth);
+        device->setText(lines.join(QLatin1Char('\n')));
         const QString why = QString::fromStdString(probe.reason);
-        button->setToolTip(probe.available ? QString::fromStdString(probe.device) : why);
+        button->setToolTip(probe.available ? full : why);
         device->setToolTip(button->toolTip());
     }
 }

@@ -16,9 +16,13 @@ public:
     // repaints at once (a transfer blocks the event loop). Emptying happens in ExchangeLog.
     virtual void ShowLog(const std::string& text) = 0;
 
-    // A numbered interface text to show through ShowMessage (GetLangText(textNumber)). detail is
-    // empty except for 3012, where it names the device and the system's reason.
+    // A numbered interface text that reports a failure (GetLangText(textNumber)). detail is empty
+    // except for 3012, where it names the device, the system's reason and what the user can do.
     virtual void ReportMessage(int textNumber, const std::string& detail) = 0;
+
+    // The message that ends a transfer that succeeded (3007, 3014): a window shows it as news, not
+    // as an error. By default the same as ReportMessage without detail.
+    virtual void ReportSuccess(int textNumber) { ReportMessage(textNumber, std::string()); }
 
     // Yes/No question of text textNumber (3019: write across bands?), caption 90006, question icon,
     // No as the default button. True for Yes.

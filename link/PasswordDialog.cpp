@@ -102,7 +102,7 @@ void PasswordDialog::accept()
 {
     const int result = m_form.Apply(m_image);
     if (result != 0) {
-        ShowTextMessage(result);
+        ShowTextError(result);
         return;
     }
     QDialog::accept();

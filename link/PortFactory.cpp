@@ -1,6 +1,8 @@
 // Port objects of the window program: radio ports with Qt SerialPort devices, and the port probe.
 #include "link/PortFactory.h"
 
+#include <QSerialPortInfo>
+
 #include "link/QtSerialPort.h"
 #include "link/RadioPort.h"
 
@@ -12,4 +14,20 @@ std::unique_ptr<SerialPort> MakeQtDevicePort() { return std::make_unique<QtSeria
 
 std::unique_ptr<SerialPort> CreateRadioPort() { return std::make_unique<RadioPort>(&MakeQtDevicePort); }
 
-std::vector<PortProbe> ProbeComPorts() { return ProbeComPorts(&MakeQtDevicePort); }
+std::vector<PortProbe> ProbeComPorts()
+{
+    std::vector<PortProbe> probes = ProbeComPorts(&MakeQtDevicePort);
+    // The adapter behind each device as the system describes it (USB product and manufacturer).
+    const QList<QSerialPortInfo> known = QSerialPortInfo::availablePorts();
+    for (PortProbe& probe : probes) {
+        const QString device = QString::fromStdString(probe.device);
+        for (const QSerialPortInfo& info : known) {
+            if (info.systemLocation() == device || info.portName() == device) {
+                probe.description = info.description().toStdString();
+                probe.maker = info.manufacturer().toStdString();
+                break;
+            }
+        }
+    }
+    return probes;
+}

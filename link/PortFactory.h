@@ -12,5 +12,5 @@
 // Qt SerialPort adapter for devices. Configure it with ConfigureRadioPort (link/RadioPort.h).
 std::unique_ptr<SerialPort> CreateRadioPort();
 
-// COM1..COM16 in order: which can be opened and the device each stands for.
+// COM1..COM16 in order: which can be opened, the device each stands for and the adapter behind it.
 std::vector<PortProbe> ProbeComPorts();

@@ -161,17 +161,29 @@ PortTarget ResolvePortName(const std::string& name, const std::vector<std::strin
         t.device = devices[static_cast<std::size_t>(n - 1)];
     } else {
         t.error = ToUpperAscii(portName) + ": " + GetLangText(3032) + " [ports] " + portName + "=";
+        // A cable that is plugged in but has no device: say who took it, when that is known.
+        const std::string advice = MissingDeviceAdvice(std::string());
+        if (!advice.empty())
+            t.error += " - " + advice;
     }
 #endif
     return t;
 }
 
-std::string PortOpenFailureText(const std::string& device, const std::string& systemReason,
-                                bool permissionDenied)
+std::string PortDeviceText(const PortProbe& probe)
 {
-    std::string text = device + ": " + systemReason;
-    if (permissionDenied)
-        text += " - " + GetLangText(3033);
+    std::string text = probe.device;
+    const std::string description = TrimBlanks(probe.description);
+    const std::string maker = TrimBlanks(probe.maker);
+    if (description.empty() && maker.empty())
+        return text;
+    text += text.empty() ? "" : " \u2014 ";
+    if (description.empty())
+        return text + maker;
+    text += description;
+    // A maker that the description already names is not repeated.
+    if (!maker.empty() && description.find(maker) == std::string::npos)
+        text += " (" + maker + ")";
     return text;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "link/PortAccess.h"
+
 class SerialPort;
 
 inline constexpr const char* kSimulatorPortName = "simulator";
@@ -24,12 +26,18 @@ struct PortTarget {
 
 // One COMn of the port page.
 struct PortProbe {
-    int number = 0;         // 1..16
-    std::string name;       // "com3"
-    std::string device;     // what it stands for ("/dev/ttyUSB0", "simulator"); empty for none
-    bool available = false; // it could be opened (and was closed again)
-    std::string reason;     // why not, when not available
+    int number = 0;          // 1..16
+    std::string name;        // "com3"
+    std::string device;      // what it stands for ("/dev/ttyUSB0", "simulator"); empty for none
+    bool available = false;  // it could be opened (and was closed again)
+    std::string reason;      // why not, when not available
+    std::string description; // the adapter as the system describes it ("CP2102 USB to UART"), or empty
+    std::string maker;       // the adapter's manufacturer ("Silicon Labs"), or empty
 };
+
+// What the port page shows beside COMn: the device, then the adapter's description and maker when
+// the system knows them: "/dev/ttyUSB0 — CP2102 USB to UART (Silicon Labs)".
+std::string PortDeviceText(const PortProbe& probe);
 
 // The port number of a name: "com12" gives 12 (any case); 0 when the name is not "com" + number.
 int PortNumber(const std::string& name);
@@ -46,11 +54,6 @@ std::vector<std::string> ListSerialDevices(const std::string& ttyClassDir);
 // given for tests; by default ListSerialDevices() is used.
 PortTarget ResolvePortName(const std::string& name);
 PortTarget ResolvePortName(const std::string& name, const std::vector<std::string>& devices);
-
-// The detail shown with text 3012: the device and the system's reason; a permission failure also
-// tells how to get access (membership of the "dialout" group).
-std::string PortOpenFailureText(const std::string& device, const std::string& systemReason,
-                                bool permissionDenied);
 
 // Factory of an unconfigured device port (Qt SerialPort in the window program, termios on the CLI).
 using DevicePortMaker = std::function<std::unique_ptr<SerialPort>()>;

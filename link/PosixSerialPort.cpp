@@ -55,14 +55,18 @@ bool PosixSerialPort::Open(std::string& error)
     const int fd = ::open(m_device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        error = PortOpenFailureText(m_device, std::strerror(err), err == EACCES || err == EPERM);
+        const PortFailure kind = err == EACCES || err == EPERM ? PortFailure::PermissionDenied
+                                 : err == ENOENT || err == ENODEV || err == ENXIO ? PortFailure::NotFound
+                                                                                  : PortFailure::Other;
+        error = PortOpenFailureText(m_device, std::strerror(err), kind);
         return false;
     }
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
         const int err = errno;
         ::close(fd);
-        error = PortOpenFailureText(m_device, GetLangText(3034) + " (" + std::strerror(err) + ")", false);
+        error = PortOpenFailureText(m_device, GetLangText(3034) + " (" + std::strerror(err) + ")",
+                                    PortFailure::Other);
         return false;
     }
     // Exclusive use keeps other programs off the line during a transfer; the port works without it.
@@ -97,7 +101,7 @@ bool PosixSerialPort::Open(std::string& error)
     if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
         const int err = errno;
         ::close(fd);
-        error = PortOpenFailureText(m_device, std::strerror(err), false);
+        error = PortOpenFailureText(m_device, std::strerror(err), PortFailure::Other);
         return false;
     }
     ::tcflush(fd, TCIOFLUSH);

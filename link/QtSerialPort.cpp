@@ -62,8 +62,11 @@ bool QtSerialPort::Open(std::string& error)
         return true;
     m_port->clearError();
     if (!m_port->open(QIODevice::ReadWrite)) {
-        const bool permission = m_port->error() == QSerialPort::PermissionError;
-        error = PortOpenFailureText(m_name, m_port->errorString().toStdString(), permission);
+        const QSerialPort::SerialPortError e = m_port->error();
+        const PortFailure kind = e == QSerialPort::PermissionError       ? PortFailure::PermissionDenied
+                                 : e == QSerialPort::DeviceNotFoundError ? PortFailure::NotFound
+                                                                         : PortFailure::Other;
+        error = PortOpenFailureText(m_name, m_port->errorString().toStdString(), kind);
         return false;
     }
     m_port->clear(QSerialPort::AllDirections);

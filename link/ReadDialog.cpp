@@ -31,17 +31,23 @@ ReadDialog::~ReadDialog() = default;
 
 void ReadDialog::StartTransfer()
 {
+    // The read replaces the code plug in memory: unsaved edits are offered for saving first, and
+    // Cancel ends the read before anything is sent to the radio.
+    if (!UnsavedEditsPromptBeforeRead(this))
+        return;
     m_session->SetReadTwice(m_readTwice->isChecked());
     m_lastResult = m_session->Run();
     if (m_lastResult.Succeeded())
         FinishSucceeded();
+    else
+        FinishFailed();
 }
 
-void ReadDialog::ReportMessage(int textNumber, const std::string& detail)
+void ReadDialog::ReportSuccess(int textNumber)
 {
     // 3007 ends a complete read: the image has been replaced, so the page and the title follow it
     // before the user is told.
     if (textNumber == kReadDoneText)
         ImageReplaced();
-    TransferDialog::ReportMessage(textNumber, detail);
+    TransferDialog::ReportSuccess(textNumber);
 }

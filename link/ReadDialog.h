@@ -16,6 +16,7 @@ public:
     explicit ReadDialog(QWidget* parent = nullptr, std::unique_ptr<SerialPort> port = nullptr);
     ~ReadDialog() override;
 
+    // Asks about unsaved edits first (the read replaces the code plug), then reads.
     void StartTransfer() override;
     // How the last read ended.
     TransferResult LastResult() const { return m_lastResult; }
@@ -23,7 +24,7 @@ public:
     QCheckBox* ReadTwiceBox() const { return m_readTwice; }
 
     // The success message comes after the editor page and the title show the new code plug.
-    void ReportMessage(int textNumber, const std::string& detail) override;
+    void ReportSuccess(int textNumber) override;
 
 private:
     std::unique_ptr<ReadSession> m_session;

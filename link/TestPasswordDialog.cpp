@@ -41,6 +41,6 @@ TestPasswordDialog::TestPasswordDialog(QWidget* parent, MenuItemEnabler setMenuI
 void TestPasswordDialog::accept()
 {
     if (!EnterServiceAccessCode(m_code->text().toStdString(), m_setMenuItem))
-        ShowTextMessage(kTextWrongServiceCode);
+        ShowTextError(kTextWrongServiceCode);
     QDialog::accept();
 }

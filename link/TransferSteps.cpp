@@ -24,7 +24,9 @@ TransferResult ReportStepFailure(SerialPort& port, LinkUi& ui, int lastResult)
 
 TransferResult ReportTransferEnd(LinkUi& ui, TransferStatus status, int textNumber)
 {
-    if (textNumber != 0)
+    if (textNumber != 0 && status == TransferStatus::Success)
+        ui.ReportSuccess(textNumber);
+    else if (textNumber != 0)
         ui.ReportMessage(textNumber, std::string());
     return {status, textNumber};
 }

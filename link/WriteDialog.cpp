@@ -21,6 +21,8 @@ void WriteDialog::StartTransfer()
     m_lastResult = m_session->Run();
     if (m_lastResult.Succeeded())
         FinishSucceeded();
+    else
+        FinishFailed();
 }
 
 void WriteDialog::RunDryRun()

@@ -9,6 +9,7 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TransferSteps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WriteSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PortNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PortAccess.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RadioPort.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LineSettings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PosixSerialPort.cpp

@@ -6,6 +6,8 @@ PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-de
 # The report: a Ming face for Chinese reports whose PDF text reads back as drawn; the PDF tools for its tests.
 PACKAGES+=(fonts-arphic-uming poppler-utils)
 PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back with it
+# The Debian package: dpkg-shlibdeps finds its dependencies (file tells it the programs).
+PACKAGES+=(dpkg-dev file)
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

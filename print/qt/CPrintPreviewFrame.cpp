@@ -50,7 +50,7 @@ CPrintPreviewFrame::CPrintPreviewFrame(const ReportJob& job, QWidget* parent) : 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     if (!CreateToolBar()) {
-        ShowTextMessage(7601); // the window stays, without toolbar and page area
+        ShowTextError(7601); // the window stays, without toolbar and page area
         return;
     }
     layout->addWidget(SeparatorLine(this));

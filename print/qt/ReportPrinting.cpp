@@ -136,7 +136,7 @@ bool PrintReport(QWidget* parent, const ReportJob& job)
 {
     const std::unique_ptr<QPrinter> printer = DefaultPrinter();
     if (printer == nullptr) {
-        ShowTextMessage(7603);
+        ShowTextError(7603);
         return false;
     }
     return PrintOnPrinter(parent, job, *printer);
@@ -147,7 +147,7 @@ void PrintReportFromMenu(QWidget* parent)
     // The dialog starts on the default printer; with none there is nothing it could offer.
     const std::unique_ptr<QPrinter> printer = DefaultPrinter();
     if (printer == nullptr) {
-        ShowTextMessage(7603);
+        ShowTextError(7603);
         return;
     }
     const int copies = AskCopies(parent, *printer);
@@ -175,7 +175,7 @@ void ExportReportPdf(QWidget* parent)
         return;
     const int error = WriteReportPdfFile(job, QFileInfo(path).absoluteFilePath().toStdString());
     if (error != 0)
-        ShowTextMessage(error);
+        ShowTextError(error);
 }
 
 void SetReportPrinterFactory(std::function<std::unique_ptr<QPrinter>()> factory)

@@ -72,6 +72,7 @@ std::vector<int> NumbersInUse()
         n.push_back(i);
     range(7801, 7808);   // options, passwords
     range(8000, 8006);   // model information
+    range(9590, 9593);   // serial device access, settings
     n.push_back(9540);   // Tools menu: radio information
     n.push_back(9703);   // password characters
     range(9510, 9517);   // report: PDF export, preview window, go-to-page dialog
@@ -138,8 +139,9 @@ TEST(LanguageFile, EveryTextNumberInUseHasAChineseAndAnEnglishText)
         EXPECT_FALSE(Text(file, n, kLangChinese).empty()) << "Chinese text " << n;
         EXPECT_FALSE(Text(file, n, kLangEnglish).empty()) << "English text " << n;
     }
-    // Captions quoted from the dialog templates are the Chinese texts.
-    EXPECT_EQ(Text(file, 3003, kLangChinese), "读完后自动关闭窗口");
+    // Captions quoted from the dialog templates are the Chinese texts; 3003 serves the read and the
+    // write window alike, so it names neither.
+    EXPECT_EQ(Text(file, 3003, kLangChinese), "完成后自动关闭窗口");
     EXPECT_EQ(Text(file, 4006, kLangChinese), "超时定时器(秒)");
     EXPECT_EQ(Text(file, 90000, kLangChinese), "确定(&O)");
     EXPECT_EQ(Text(file, 90001, kLangChinese), "取消(&C)");
@@ -204,6 +206,37 @@ TEST(LanguageFile, IsOneUtf8SectionWithBothLanguagesForEveryNumber)
     const std::string copy = std::string(VPX_BIN_DIR) + "/language.sys";
     if (fs::exists(copy)) {
         EXPECT_EQ(ReadWhole(copy), raw);
+    }
+}
+
+TEST(LanguageFile, CaptionsInSecondsSayItInBothLanguages)
+{
+    // A caption whose English text gives its value in seconds says so in Chinese too, with "(秒)".
+    const IniFile file(kLanguageFile);
+    int captions = 0;
+    for (const auto& [key, english] : file.Entries("language")) {
+        const int number = std::stoi(key);
+        if (number < kLangEnglish || english.size() < 3 || english.compare(english.size() - 3, 3, "(s)") != 0)
+            continue;
+        ++captions;
+        const std::string chinese = Text(file, number - kLangEnglish, kLangChinese);
+        EXPECT_NE(chinese.find("(秒)"), std::string::npos) << "Chinese text " << number - kLangEnglish;
+        EXPECT_EQ(chinese.find("(s)"), std::string::npos) << "Chinese text " << number - kLangEnglish;
+    }
+    EXPECT_GE(captions, 6); // time-out, pre-alert, both scan-back times, pause and dwell time
+}
+
+TEST(LanguageFile, DeviceAccessTextsNameTheGroupWhereTheProgramPutsIt)
+{
+    // The explanation of a refused serial device puts the device's group where %1 stands; the join
+    // command names it as well.
+    const IniFile file(kLanguageFile);
+    for (int base : {kLangChinese, kLangEnglish}) {
+        for (int n : {3033, 9590, 9591})
+            EXPECT_NE(Text(file, n, base).find("%1"), std::string::npos) << n << " " << base;
+        EXPECT_NE(Text(file, 3033, base).find("usermod -aG %1 $USER"), std::string::npos) << base;
+        EXPECT_EQ(Text(file, 3012, base).find("dialout"), std::string::npos) << base;
+        EXPECT_NE(Text(file, 9592, base).find("sudo apt remove brltty"), std::string::npos) << base;
     }
 }
 

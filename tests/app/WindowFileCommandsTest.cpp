@@ -74,14 +74,16 @@ TEST(FileCommands, SaveOpenNewRoundTripWithPrompts)
     EXPECT_EQ(env.Get(QStringLiteral("plug.dat")), QByteArray::fromStdString(toKeep));
     EXPECT_EQ(g_doc.image.Text(), fresh);
 
-    // Yes for a code plug without a file asks for a name; a cancelled dialog goes on without saving.
+    // Yes for a code plug without a file asks for a name; a cancelled dialog ends New with the edit kept.
     EditImage(0x78);
+    const std::string unnamed = g_doc.image.Text();
     MsgBox::ClearAnswers();
     MsgBox::SetNextAnswer(QMessageBox::Yes);
     SetNextFileDialogResult(QString());
     frame->OnCommand(cmd::kFileNew);
     EXPECT_EQ(MsgBox::ShownTexts().first(), Prompt(LangText(90026)));
-    EXPECT_EQ(g_doc.image.Text(), fresh);
+    EXPECT_EQ(g_doc.image.Text(), unnamed);
+    EXPECT_TRUE(g_doc.IsModified());
 }
 
 TEST(FileCommands, CancelAndFailuresChangeNothing)

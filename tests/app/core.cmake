@@ -6,4 +6,5 @@ vpx_core_test(app_core_tests
     ${CMAKE_CURRENT_LIST_DIR}/StartupLayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LangTextTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageFileTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AppLocationTest.cpp
   LIBS vpx_appcore)

@@ -4,4 +4,12 @@ vpx_gui_test(app_window_test
     ${CMAKE_CURRENT_LIST_DIR}/WindowStartupTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowFileCommandsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowCommandsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowTextFitTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowDataLossTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowKeysFocusTest.cpp
   LIBS vpx_gui)
+# Pictures of every window in both languages, for looking at them and for the README (run by hand:
+# window_screenshot DIR, under Xvfb or on the offscreen platform).
+add_executable(window_screenshot ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.cpp)
+target_link_libraries(window_screenshot PRIVATE vpx_gui)
+target_compile_definitions(window_screenshot PRIVATE VPX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -133,8 +133,13 @@ TEST_F(PageTest, RowHeightsShareTheGridHeight)
     EXPECT_EQ(t->rowHeight(1), h / 17);
     EXPECT_EQ(t->rowHeight(16), h / 17);
     EXPECT_EQ(t->rowHeight(0), h - 16 * (h / 17));
-    EXPECT_EQ(t->columnWidth(1), 113);
-    EXPECT_EQ(t->columnWidth(0), 87);
+    // The columns fill the grid's width between them, in the proportions of their twips widths.
+    int total = 0;
+    for (int c = 0; c < t->columnCount(); ++c)
+        total += t->isColumnHidden(c) ? 0 : t->columnWidth(c);
+    EXPECT_EQ(total, t->viewport()->width());
+    EXPECT_NEAR(t->columnWidth(1) * 1300.0 / 1700.0, t->columnWidth(0), 1.0);
+    EXPECT_NEAR(t->columnWidth(1) * 1400.0 / 1700.0, t->columnWidth(7), 1.0);
 
     // At its smallest the page still shows every column, in either language (the Chinese panel is
     // narrower than the table).
@@ -145,6 +150,9 @@ TEST_F(PageTest, RowHeightsShareTheGridHeight)
         QTableWidget* table = m_page->ChannelTable();
         EXPECT_LE(table->columnViewportPosition(7) + table->columnWidth(7), table->viewport()->width())
             << language;
+        // No column is narrower than its twips width (1700 twips: 113 pixels, 1300: 87).
+        EXPECT_GE(table->columnWidth(1), 113) << language;
+        EXPECT_GE(table->columnWidth(0), 87) << language;
     }
 }
 

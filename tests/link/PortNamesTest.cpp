@@ -25,7 +25,7 @@ public:
         for (const std::string& u : m_usable)
             if (u == m_name)
                 return m_open = true;
-        error = PortOpenFailureText(m_name, "Device or resource busy", false);
+        error = PortOpenFailureText(m_name, "Device or resource busy", PortFailure::Other);
         return false;
     }
     void Close() override { m_open = false; }
@@ -126,11 +126,13 @@ TEST(PortNames, ProbeAndOpenFailures)
     EXPECT_EQ(probe[2].device, "simulator");
     EXPECT_EQ(probe[15].number, 16);
 
-    const std::string denied = PortOpenFailureText("/dev/ttyUSB0", "Permission denied", true);
-    EXPECT_NE(denied.find("/dev/ttyUSB0"), std::string::npos);
+    const std::string denied =
+        PortOpenFailureText("/dev/vpx-no-such-node", "Permission denied", PortFailure::PermissionDenied);
+    EXPECT_NE(denied.find("/dev/vpx-no-such-node"), std::string::npos);
     EXPECT_NE(denied.find("Permission denied"), std::string::npos);
-    EXPECT_NE(denied.find("dialout"), std::string::npos);
-    EXPECT_EQ(PortOpenFailureText("/dev/ttyS0", "busy", false).find("dialout"), std::string::npos);
+    EXPECT_NE(denied.find("dialout"), std::string::npos); // a node it cannot examine: the usual group
+    EXPECT_EQ(PortOpenFailureText("/dev/ttyS0", "busy", PortFailure::Other).find("dialout"),
+              std::string::npos);
 
     // The port of a radio window: "simulator" reaches the shared simulated radio.
     RadioPort port([] { return std::make_unique<FakeDevicePort>(std::vector<std::string>{}); });
@@ -160,4 +162,21 @@ TEST(LineSettings, ParsesTheSettingsText)
     EXPECT_FALSE(LineSettings::Parse("9600,n,9,1", s));
     EXPECT_FALSE(LineSettings::Parse("9600,n,8,3", s));
     EXPECT_EQ(s.stopBits, 1); // defaults after a refusal
+}
+
+TEST(PortNames, DeviceTextNamesTheAdapterAsTheSystemDescribesIt)
+{
+    PortProbe p;
+    p.device = "/dev/ttyUSB0";
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0");
+    p.description = "CP2102 USB to UART";
+    p.maker = "Silicon Labs";
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0 \u2014 CP2102 USB to UART (Silicon Labs)");
+    // A maker the description already names is not repeated; blanks around either are dropped.
+    p.description = " Silicon Labs CP2102 ";
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0 \u2014 Silicon Labs CP2102");
+    p.description.clear();
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0 \u2014 Silicon Labs");
+    p.maker = "  ";
+    EXPECT_EQ(PortDeviceText(p), "/dev/ttyUSB0");
 }

@@ -199,3 +199,38 @@ TEST(PtyLink, CommandLineReadWriteAndSim)
     EXPECT_TRUE(gotPath);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
+
+TEST(PtyLink, CommandLineEndsItsLinesAndChoosesThePort)
+{
+    const std::string cli = std::string(VPX_BIN_DIR) + "/vpxds-cli";
+    if (!std::ifstream(cli).good())
+        GTEST_SKIP() << "vpxds-cli not built";
+    LinkAppDir dir;
+    dir.WriteFile("system.ini", "[language]\nlanguage=200000\n");
+    const std::string appdir = " --appdir '" + dir.File("") + "' ";
+    const std::string out = dir.File("out.txt");
+    const std::string err = dir.File("err.txt");
+
+    // The read's report is a whole line: the next prompt starts on a line of its own.
+    ASSERT_EQ(
+        std::system(
+            (cli + appdir + "read --port simulator '" + dir.File("r.dat") + "' 2>'" + err + "'").c_str()),
+        0);
+    EXPECT_EQ(ReadText(err), GetLangTextIn(3007, kLangEnglish) + "\n");
+
+    // Choosing a port stores it as the port page does; the list marks it.
+    ASSERT_EQ(std::system((cli + appdir + "port com3 >'" + out + "' 2>/dev/null").c_str()), 0);
+    EXPECT_NE(ReadText(dir.File("system.ini")).find("com=com3"), std::string::npos);
+    EXPECT_NE(ReadText(out).find("COM3"), std::string::npos);
+    ASSERT_EQ(std::system((cli + appdir + "port >'" + out + "'").c_str()), 0);
+    const std::string list = ReadText(out);
+    EXPECT_NE(list.find("* COM3"), std::string::npos) << list;
+    EXPECT_NE(list.find("  COM16"), std::string::npos) << list;
+    EXPECT_NE(list.find("settings: " + dir.File("system.ini")), std::string::npos) << list;
+
+    // A name that is no COM port changes nothing; "none" clears the choice.
+    EXPECT_NE(std::system((cli + appdir + "port com17 2>/dev/null").c_str()), 0);
+    EXPECT_NE(ReadText(dir.File("system.ini")).find("com=com3"), std::string::npos);
+    ASSERT_EQ(std::system((cli + appdir + "port none >/dev/null").c_str()), 0);
+    EXPECT_NE(ReadText(dir.File("system.ini")).find("com=\n"), std::string::npos);
+}

@@ -140,3 +140,33 @@ TEST(PortPage, OpensOnceAndUpdatesTheStatusBar)
     EXPECT_EQ(frame->PortPane()->text(), QStringLiteral("COM12"));
     EXPECT_GE(frame->PortPane()->minimumWidth(), 35);
 }
+
+TEST(PortPage, ShowsTheAdapterBehindEachPort)
+{
+    // COM1 is a USB adapter the system describes, COM2 a device it does not.
+    CSetComFrm::SetProbeForTests([] {
+        std::vector<PortProbe> probes = ProbeWithout({});
+        probes[0].description = "CP2102 USB to UART Bridge Controller";
+        probes[0].maker = "Silicon Labs";
+        return probes;
+    });
+    WindowTestEnv env;
+    env.Start();
+    CSetComFrm page;
+    page.OnInitialUpdate();
+    page.show();
+    CSetComFrm::SetProbeForTests(nullptr);
+
+    // The device on the first line; the description and the maker below it, in lines that keep the
+    // page narrow; the whole on one line as the tool tip.
+    const QStringList lines = page.DeviceLabel(1)->text().split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines.first(), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(lines.mid(1).join(QLatin1Char(' ')),
+              QStringLiteral("CP2102 USB to UART Bridge Controller (Silicon Labs)"));
+    for (const QString& line : lines)
+        EXPECT_LE(page.DeviceLabel(1)->fontMetrics().horizontalAdvance(line), 200) << line.toStdString();
+    EXPECT_EQ(page.PortButton(1)->toolTip(),
+              QStringLiteral("/dev/ttyUSB0 \u2014 CP2102 USB to UART Bridge Controller (Silicon Labs)"));
+    EXPECT_EQ(page.DeviceLabel(2)->text(), QStringLiteral("/dev/ttyUSB1"));
+}

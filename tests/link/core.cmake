@@ -6,6 +6,7 @@ vpx_core_test(link_tests
     ${CMAKE_CURRENT_LIST_DIR}/ReadSessionTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WriteSessionTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PortNamesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PortAccessTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SimulatedRadioTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PtyLinkTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FaultSweepTest.cpp

@@ -3,6 +3,7 @@ vpx_gui_test(link_window_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/WindowRadioDialogsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowPortPageTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowReadGuardTest.cpp
   LIBS vpx_gui)
 # Password, service access and model-information windows, also against the command line.
 vpx_gui_test(link_password_window_test

@@ -24,6 +24,7 @@ int CmdBackups(const CliArgs& args); // backups: the backup folder, newest first
 
 // Alignment data: align read|write|show|export (see its --help).
 int CmdAlign(const CliArgs& args);
+int CmdPort(const CliArgs& args); // port [COMn|none]: list the ports, choose one
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

@@ -1,10 +1,11 @@
-// vpxds-cli: the code-plug tools without a window. Finds the application directory (the program's
-// own directory, or --appdir DIR), loads the state from system.ini and runs one sub-command.
+// vpxds-cli: the code-plug tools without a window. Finds the application directory as the window
+// program does (or takes --appdir DIR), loads the state from system.ini and runs one sub-command.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <map>
 
+#include "app/AppLocation.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Startup.h"
@@ -41,6 +42,7 @@ void PrintUsage(std::ostream& out)
            "  backups                     list the backups made before writes, newest first\n"
            "  align read|write|show|export ...\n"
            "                              the radio's alignment data and its .dts files\n"
+           "  port [COMn|none]            list COM1..COM16 and their devices, or choose the port\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -57,12 +59,12 @@ int CliFail(int textNumber, const std::string& detail)
 
 int main(int argc, char** argv)
 {
-    std::string appDir = ProgramDirectory(argv[0]);
+    std::string appDirOverride;
     CliArgs args;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--appdir" && i + 1 < argc)
-            appDir = argv[++i];
+            appDirOverride = argv[++i];
         else
             args.push_back(a);
     }
@@ -74,7 +76,9 @@ int main(int argc, char** argv)
         PrintUsage(std::cout);
         return 0;
     }
-    InitAppState(appDir);
+    const AppLocation where = ResolveAppLocation(ProgramDirectory(argv[0]), appDirOverride);
+    g_strDataDir = where.dataDir;
+    InitAppState(where.appDir);
 
     // One command a line: new commands are added in their own line.
     // clang-format off
@@ -92,6 +96,7 @@ int main(int argc, char** argv)
         {"diff", CmdDiff},
         {"backups", CmdBackups},
         {"align", CmdAlign},
+        {"port", CmdPort},
     };
     // clang-format on
     auto it = commands.find(args[0]);
