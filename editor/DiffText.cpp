@@ -40,9 +40,15 @@ std::string AddressRanges(const std::vector<ByteChange>& bytes, std::size_t maxR
             ++j;
         if (ranges == maxRanges)
             return out + ", ...";
-        out += (out.empty() ? "" : ", ") + Address(bytes[i].address);
-        if (j > i)
-            out += "-" + Address(bytes[j].address);
+        // Appended piece by piece: a literal put in front of a temporary string trips GCC 12's
+        // -Wrestrict at -O3.
+        if (!out.empty())
+            out += ", ";
+        out += Address(bytes[i].address);
+        if (j > i) {
+            out += "-";
+            out += Address(bytes[j].address);
+        }
         ++ranges;
         i = j + 1;
     }
@@ -58,9 +64,11 @@ std::vector<std::string> DiffLines(const CodePlugDiff& diff)
         lines.push_back(f.caption + ": " + Change(f.before, f.after));
     for (const ChannelChange& c : diff.channels) {
         std::string line = GetLangTextWith(kTextChannel, {std::to_string(c.channel)}) + ": ";
-        for (std::size_t i = 0; i < c.cells.size(); ++i)
-            line +=
-                (i > 0 ? "; " : "") + c.cells[i].header + " " + Change(c.cells[i].before, c.cells[i].after);
+        for (std::size_t i = 0; i < c.cells.size(); ++i) {
+            if (i > 0)
+                line += "; ";
+            line += c.cells[i].header + " " + Change(c.cells[i].before, c.cells[i].after);
+        }
         lines.push_back(line);
     }
     if (!diff.otherBytes.empty())
@@ -73,9 +81,14 @@ std::string DiffSummary(const CodePlugDiff& diff, std::size_t maxLines)
 {
     const std::vector<std::string> lines = DiffLines(diff);
     std::string out;
-    for (std::size_t i = 0; i < lines.size() && i < maxLines; ++i)
-        out += (i > 0 ? "\n" : "") + lines[i];
-    if (lines.size() > maxLines)
-        out += "\n" + GetLangTextWith(kTextMore, {std::to_string(lines.size() - maxLines)});
+    for (std::size_t i = 0; i < lines.size() && i < maxLines; ++i) {
+        if (i > 0)
+            out += "\n";
+        out += lines[i];
+    }
+    if (lines.size() > maxLines) {
+        out += "\n";
+        out += GetLangTextWith(kTextMore, {std::to_string(lines.size() - maxLines)});
+    }
     return out;
 }

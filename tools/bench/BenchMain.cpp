@@ -240,8 +240,10 @@ int main(int argc, char** argv)
     ConfigureRadioPort(*alignPort, tuningServer.DevicePath(), kServiceLineSettings);
     AlignmentSession aligner(*alignPort, ui);
     std::string alignment(128, '5');
-    transfers.push_back({"align read", kAlignReadBudget, [&] { return aligner.Read(alignment).Succeeded(); }, {}});
-    transfers.push_back({"align write", kAlignWriteBudget, [&] { return aligner.Write(alignment).Succeeded(); }, {}});
+    transfers.push_back(
+        {"align read", kAlignReadBudget, [&] { return aligner.Read(alignment).Succeeded(); }, {}});
+    transfers.push_back(
+        {"align write", kAlignWriteBudget, [&] { return aligner.Write(alignment).Succeeded(); }, {}});
     bool allOk = true;
     for (int i = 0; i < rounds; ++i) {
         for (Transfer& t : transfers) {

@@ -149,8 +149,12 @@ void PrintTablesJson(const std::string& path, const std::string& data, const Ali
         std::string names;
         std::string values;
         for (int col = 1; col <= ParamRowColumns(row); ++col) {
-            names += (col > 1 ? ", " : "") + JsonString(Text(headings[static_cast<std::size_t>(col - 1)]));
-            values += (col > 1 ? ", " : "") + t.ParamText(row, col);
+            if (col > 1) { // appended piece by piece (GCC 12 -Wrestrict at -O3)
+                names += ", ";
+                values += ", ";
+            }
+            names += JsonString(Text(headings[static_cast<std::size_t>(col - 1)]));
+            values += t.ParamText(row, col);
         }
         out << "    {\"row\": " << JsonString(Text(ParamRowLabel(row))) << ", \"headings\": [" << names
             << "], \"values\": [" << values << "]}" << (row < kParamRows ? ",\n" : "\n");

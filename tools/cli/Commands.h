@@ -17,7 +17,7 @@ int CmdPasswords(const CliArgs& args); // passwords FILE [--read TEXT|--clear-re
 // Channel lists: export-csv FILE OUT.csv; import-csv FILE IN.csv [OUT.dat] [--partial].
 int CmdExportCsv(const CliArgs& args);
 int CmdImportCsv(const CliArgs& args);
-int CmdReport(const CliArgs& args);    // report FILE OUT.pdf [--lang en|zh]
+int CmdReport(const CliArgs& args); // report FILE OUT.pdf [--lang en|zh]
 
 int CmdDiff(const CliArgs& args);    // diff A B [--json]: 0 equal, 1 different, 2 usage or file error
 int CmdBackups(const CliArgs& args); // backups: the backup folder, newest first

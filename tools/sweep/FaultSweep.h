@@ -3,9 +3,9 @@
 // reports success holds exactly the radio's bytes, a failed one changes nothing, and a write ends with
 // the message its fault deserves (never a model or band refusal, or a refused block, that a stray byte
 // made up); entering the tuning mode that shows the items holds exactly the radio's alignment block,
-// and one that fails shows no item and the message of its fault. A write with the backup and the verification must,
-// when it reports success, have left exactly the image in the radio and the radio's previous memory
-// in the backup; when its backup fails it must have written nothing.
+// and one that fails shows no item and the message of its fault. A write with the backup and the verification
+// must, when it reports success, have left exactly the image in the radio and the radio's previous memory in
+// the backup; when its backup fails it must have written nothing.
 #pragma once
 
 #include <string>
