@@ -1,5 +1,5 @@
 // Start-up sequence of the window program.
-#include "app/AppStart.h"
+#include "app/qt/AppStart.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -8,12 +8,12 @@
 
 #include <clocale>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/CMainFrame.h"
 #include "codeplug/Document.h"
 
 namespace {

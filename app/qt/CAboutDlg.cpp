@@ -1,5 +1,5 @@
 // About box.
-#include "app/CAboutDlg.h"
+#include "app/qt/CAboutDlg.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
+#include "app/qt/AppFont.h"
 
 namespace {
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }

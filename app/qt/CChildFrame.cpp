@@ -1,5 +1,5 @@
 // Child window of the document area holding one page.
-#include "app/CChildFrame.h"
+#include "app/qt/CChildFrame.h"
 
 #include <QAction>
 #include <QApplication>

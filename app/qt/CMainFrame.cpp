@@ -1,5 +1,5 @@
 // Main window: wiring of menus, toolbar, status bar, title and the command table.
-#include "app/CMainFrame.h"
+#include "app/qt/CMainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,34 +19,34 @@
 
 #include <algorithm>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
-#include "app/CAboutDlg.h"
-#include "app/CChildFrame.h"
-#include "app/COptionsDlg.h"
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
-#include "app/EditCommands.h"
 #include "app/LangText.h"
-#include "app/LanguageSwitch.h"
-#include "app/MainMenu.h"
-#include "app/MsgBox.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/CAboutDlg.h"
+#include "app/qt/CChildFrame.h"
+#include "app/qt/COptionsDlg.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/EditCommands.h"
+#include "app/qt/LanguageSwitch.h"
+#include "app/qt/MainMenu.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CEmbedMsgFrm.h"
-#include "editor/CMainFrm.h"
-#include "editor/CTestFreqFrm.h"
-#include "link/CSetComFrm.h"
-#include "link/ModelInfoDialog.h"
-#include "link/PasswordDialog.h"
-#include "link/ReadDialog.h"
-#include "link/TestPasswordDialog.h"
-#include "link/WriteDialog.h"
+#include "editor/qt/CEmbedMsgFrm.h"
+#include "editor/qt/CMainFrm.h"
+#include "editor/qt/CTestFreqFrm.h"
+#include "link/qt/CSetComFrm.h"
+#include "link/qt/ModelInfoDialog.h"
+#include "link/qt/PasswordDialog.h"
+#include "link/qt/ReadDialog.h"
+#include "link/qt/TestPasswordDialog.h"
+#include "link/qt/WriteDialog.h"
 #include "print/qt/ReportPrinting.h"
-#include "service/qt/TuningDialog.h"
 #include "service/qt/AlignmentDialog.h"
+#include "service/qt/TuningDialog.h"
 
 // Resources of a static library must be registered by name from the global namespace.
 static void InitProgramResources() { Q_INIT_RESOURCE(vpxds); }

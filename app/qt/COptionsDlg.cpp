@@ -1,15 +1,15 @@
 // Options dialog with the interface lock box and the write's backup and verification boxes.
-#include "app/COptionsDlg.h"
+#include "app/qt/COptionsDlg.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
+#include "app/qt/AppFont.h"
 #include "link/WriteSession.h"
 
 namespace {

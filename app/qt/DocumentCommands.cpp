@@ -1,6 +1,6 @@
 // File commands New, Open, Save and Save As with their prompts and file dialogs; the hooks that keep the
 // main window's title and the editor page in step with the image.
-#include "app/DocumentCommands.h"
+#include "app/qt/DocumentCommands.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,13 +9,13 @@
 #include <optional>
 
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
 #include "app/Settings.h"
+#include "app/qt/CMainFrame.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CMainFrm.h"
+#include "editor/qt/CMainFrm.h"
 
 namespace {
 

@@ -1,20 +1,20 @@
 // Undo, redo and the channel-list file commands of the main window.
-#include "app/EditCommands.h"
+#include "app/qt/EditCommands.h"
 
 #include <QAction>
 #include <QFileInfo>
 
 #include "app/AtomicFile.h"
-#include "app/DocumentCommands.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CChannelTableActions.h"
-#include "editor/CMainFrm.h"
 #include "editor/ChannelCsv.h"
 #include "editor/ChannelCsvImport.h"
+#include "editor/qt/CChannelTableActions.h"
+#include "editor/qt/CMainFrm.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // First-paint probe of the main window.
-#include "app/FirstPaintProbe.h"
+#include "app/qt/FirstPaintProbe.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -14,8 +14,8 @@
 #include <string>
 
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
 #include "app/LangText.h"
+#include "app/qt/CMainFrame.h"
 
 namespace {
 

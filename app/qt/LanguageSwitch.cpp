@@ -1,5 +1,5 @@
 // Language switch with restart of the program.
-#include "app/LanguageSwitch.h"
+#include "app/qt/LanguageSwitch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,11 +8,11 @@
 #include <QTimer>
 
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
-#include "app/DocumentCommands.h"
-#include "app/MsgBox.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/qt/CMainFrame.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/MsgBox.h"
 
 namespace {
 

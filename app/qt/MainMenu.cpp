@@ -1,5 +1,5 @@
 // Main menu construction: popups File, Settings, Edit, Tools and Help with the program's command ids.
-#include "app/MainMenu.h"
+#include "app/qt/MainMenu.h"
 
 #include <QAction>
 #include <QKeySequence>

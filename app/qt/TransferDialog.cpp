@@ -1,5 +1,5 @@
 // Read/write window frame: controls, shrinking without the service view, keys, auto-close setting.
-#include "app/TransferDialog.h"
+#include "app/qt/TransferDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,11 +13,11 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
 #include "app/Settings.h"
-#include "link/PortFactory.h"
+#include "app/qt/MsgBox.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
+#include "link/qt/PortFactory.h"
 
 namespace {
 

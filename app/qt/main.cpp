@@ -4,10 +4,10 @@
 #include <QDir>
 
 #include "app/AppLocation.h"
-#include "app/AppStart.h"
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
-#include "app/FirstPaintProbe.h"
+#include "app/qt/AppStart.h"
+#include "app/qt/CMainFrame.h"
+#include "app/qt/FirstPaintProbe.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,14 +1,14 @@
 // Band selection of the editor page's model list, with its prompts and the image replacement.
-#include "editor/BandSelectionFlow.h"
+#include "editor/qt/BandSelectionFlow.h"
 
-#include "app/DocumentCommands.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "editor/BandSelection.h"
-#include "editor/CBandLimitDlg.h"
 #include "editor/PanelLogic.h"
+#include "editor/qt/CBandLimitDlg.h"
 
 namespace {
 

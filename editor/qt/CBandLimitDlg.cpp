@@ -1,6 +1,6 @@
 // Band-limit dialog (template 110) for the custom band: corrects its values silently when an edit
 // is left and writes the model block, limits, intermediate frequency and oscillator flag on OK.
-#include "editor/CBandLimitDlg.h"
+#include "editor/qt/CBandLimitDlg.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppFont.h"
 #include "app/LangText.h"
+#include "app/qt/AppFont.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "editor/BandLimitRules.h"

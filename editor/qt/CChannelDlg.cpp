@@ -1,6 +1,6 @@
 // Modal channel editor (template 109): every change is written at once into the page's table row
 // and into the channel's record in the image; there is no OK or Cancel.
-#include "editor/CChannelDlg.h"
+#include "editor/qt/CChannelDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,19 +16,19 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/Document.h"
 #include "codeplug/FreqCodec.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
 #include "codeplug/ToneCodec.h"
-#include "editor/CMainFrm.h"
-#include "editor/CToneList.h"
 #include "editor/ChannelRules.h"
+#include "editor/qt/CMainFrm.h"
+#include "editor/qt/CToneList.h"
 
 namespace {
 

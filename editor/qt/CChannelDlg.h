@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "editor/CToneList.h"
+#include "editor/qt/CToneList.h"
 
 class QCheckBox;
 class QLabel;

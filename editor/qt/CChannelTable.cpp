@@ -1,5 +1,5 @@
 // Channel table widget of the editor page.
-#include "editor/CChannelTable.h"
+#include "editor/qt/CChannelTable.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

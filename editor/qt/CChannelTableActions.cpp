@@ -1,5 +1,5 @@
 // Channel-table commands on the clipboard and the image; each change of the image is one undoable step.
-#include "editor/CChannelTableActions.h"
+#include "editor/qt/CChannelTableActions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,15 +7,15 @@
 #include <QKeySequence>
 #include <QMenu>
 
-#include "app/AppFont.h"
-#include "app/DocumentCommands.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CChannelTable.h"
-#include "editor/CMainFrm.h"
 #include "editor/ChannelRules.h"
+#include "editor/qt/CChannelTable.h"
+#include "editor/qt/CMainFrm.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // Embedded-message editor page (template 499): two lines of up to 32 characters, written into
 // the image by OK; closing the window any other way discards the edits.
-#include "editor/CEmbedMsgFrm.h"
+#include "editor/qt/CEmbedMsgFrm.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/CChildFrame.h"
-#include "app/AppFont.h"
 #include "app/LangText.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/CChildFrame.h"
 #include "codeplug/Document.h"
 #include "editor/EmbeddedMessage.h"
 

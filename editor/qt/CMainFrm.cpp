@@ -1,6 +1,6 @@
 // The editor page: builds the panel and the channel table, shows the image in them and writes every
 // panel change back into the image at once. The rules themselves live in PanelLogic and ChannelTableLogic.
-#include "editor/CMainFrm.h"
+#include "editor/qt/CMainFrm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,22 +13,22 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
-#include "app/CChildFrame.h"
-#include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/CChildFrame.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/Document.h"
 #include "codeplug/FreqCodec.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/BandSelectionFlow.h"
-#include "editor/CChannelDlg.h"
-#include "editor/CChannelTable.h"
-#include "editor/CChannelTableActions.h"
-#include "editor/CSpinEdit.h"
 #include "editor/ChannelTableLogic.h"
-#include "editor/InterfaceLock.h"
 #include "editor/PanelLogic.h"
+#include "editor/qt/BandSelectionFlow.h"
+#include "editor/qt/CChannelDlg.h"
+#include "editor/qt/CChannelTable.h"
+#include "editor/qt/CChannelTableActions.h"
+#include "editor/qt/CSpinEdit.h"
+#include "editor/qt/InterfaceLock.h"
 
 CMainFrm* g_pMainView = nullptr;
 

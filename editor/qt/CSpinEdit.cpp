@@ -1,5 +1,5 @@
 // Line edit with wrapping spin arrows for the page's scan-back, pause and dwell times.
-#include "editor/CSpinEdit.h"
+#include "editor/qt/CSpinEdit.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 // Test-frequency editor page (template 103): a 16-row grid edited in place, written into the
 // image's test-frequency table by OK; Cancel closes without writing.
-#include "editor/CTestFreqFrm.h"
+#include "editor/qt/CTestFreqFrm.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -15,10 +15,10 @@
 
 #include <algorithm>
 
-#include "app/CChildFrame.h"
-#include "app/AppFont.h"
-#include "app/DocumentCommands.h"
 #include "app/LangText.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/CChildFrame.h"
+#include "app/qt/DocumentCommands.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "editor/ChannelRules.h"

@@ -1,5 +1,5 @@
 // Editable tone drop-down list used by the channel editor.
-#include "editor/CToneList.h"
+#include "editor/qt/CToneList.h"
 
 #include "app/Settings.h"
 #include "codeplug/ToneCodec.h"

@@ -1,5 +1,5 @@
 // Mouse filter and no-entry cursor of the locked editor page.
-#include "editor/InterfaceLock.h"
+#include "editor/qt/InterfaceLock.h"
 
 #include <QChildEvent>
 #include <QContextMenuEvent>

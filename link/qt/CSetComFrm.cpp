@@ -1,5 +1,5 @@
 // Port selection page.
-#include "link/CSetComFrm.h"
+#include "link/qt/CSetComFrm.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -10,13 +10,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/CChildFrame.h"
-#include "app/AppFont.h"
 #include "app/AppState.h"
-#include "app/DocumentCommands.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
-#include "link/PortFactory.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/CChildFrame.h"
+#include "app/qt/DocumentCommands.h"
+#include "link/qt/PortFactory.h"
 
 namespace {
 

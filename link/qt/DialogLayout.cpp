@@ -1,5 +1,5 @@
 // Body above a right-aligned button row, at the window's natural size.
-#include "link/DialogLayout.h"
+#include "link/qt/DialogLayout.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,5 +1,5 @@
 // Model-information window (template 494), built in code on DescribeModelInfo.
-#include "link/ModelInfoDialog.h"
+#include "link/qt/ModelInfoDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 #include "app/LangText.h"
 #include "codeplug/ModelInfo.h"
-#include "link/DialogLayout.h"
+#include "link/qt/DialogLayout.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Read/write password window (template 495), built in code on the PasswordForm rules.
-#include "link/PasswordDialog.h"
+#include "link/qt/PasswordDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/LangText.h"
-#include "app/MsgBox.h"
-#include "link/DialogLayout.h"
+#include "app/qt/MsgBox.h"
+#include "link/qt/DialogLayout.h"
 
 namespace {
 

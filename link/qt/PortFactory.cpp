@@ -1,10 +1,10 @@
 // Port objects of the window program: radio ports with Qt SerialPort devices, and the port probe.
-#include "link/PortFactory.h"
+#include "link/qt/PortFactory.h"
 
 #include <QSerialPortInfo>
 
-#include "link/QtSerialPort.h"
 #include "link/RadioPort.h"
+#include "link/qt/QtSerialPort.h"
 
 namespace {
 

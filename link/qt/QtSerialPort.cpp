@@ -1,5 +1,5 @@
 // Qt SerialPort adapter, blocking use without an event loop.
-#include "link/QtSerialPort.h"
+#include "link/qt/QtSerialPort.h"
 
 #include <QString>
 

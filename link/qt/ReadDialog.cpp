@@ -1,13 +1,13 @@
 // Read window: runs a ReadSession and, when it succeeded, brings the window program in step with the
 // new image (editor page, title).
-#include "link/ReadDialog.h"
+#include "link/qt/ReadDialog.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/DocumentCommands.h"
 #include "app/LangText.h"
+#include "app/qt/DocumentCommands.h"
 #include "link/ReadSession.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "app/TransferDialog.h"
+#include "app/qt/TransferDialog.h"
 #include "link/TransferResult.h"
 
 class QCheckBox;

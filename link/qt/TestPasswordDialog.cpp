@@ -1,15 +1,15 @@
 // Test-password window (template 149), built in code.
-#include "link/TestPasswordDialog.h"
+#include "link/qt/TestPasswordDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/AppFont.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
-#include "link/DialogLayout.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/MsgBox.h"
+#include "link/qt/DialogLayout.h"
 
 namespace {
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }

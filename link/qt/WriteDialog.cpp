@@ -1,5 +1,5 @@
 // Write window: runs the WriteSession of this window (write or dry run).
-#include "link/WriteDialog.h"
+#include "link/qt/WriteDialog.h"
 
 #include "app/LangText.h"
 #include "link/WriteSession.h"

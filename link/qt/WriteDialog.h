@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/TransferDialog.h"
+#include "app/qt/TransferDialog.h"
 #include "link/TransferResult.h"
 
 class WriteSession;

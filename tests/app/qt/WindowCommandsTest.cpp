@@ -12,14 +12,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/CAboutDlg.h"
-#include "app/CChildFrame.h"
-#include "app/COptionsDlg.h"
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
-#include "app/LanguageSwitch.h"
+#include "app/qt/CAboutDlg.h"
+#include "app/qt/CChildFrame.h"
+#include "app/qt/COptionsDlg.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/LanguageSwitch.h"
 #include "codeplug/Document.h"
-#include "tests/app/WindowTestEnv.h"
+#include "tests/app/qt/WindowTestEnv.h"
 
 // Receives the URLs the program hands to the desktop (instead of starting a viewer).
 class UrlCatcher : public QObject {

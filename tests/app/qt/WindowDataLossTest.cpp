@@ -5,11 +5,11 @@
 #include <QTest>
 
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
-#include "app/LanguageSwitch.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/LanguageSwitch.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "tests/app/WindowTestEnv.h"
+#include "tests/app/qt/WindowTestEnv.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QFileInfo>
 
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
+#include "app/qt/DocumentCommands.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "tests/app/WindowTestEnv.h"
+#include "tests/app/qt/WindowTestEnv.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include <iostream>
 
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
 #include "app/Startup.h"
+#include "app/qt/DocumentCommands.h"
 #include "codeplug/Document.h"
-#include "editor/CEmbedMsgFrm.h"
-#include "editor/CMainFrm.h"
-#include "editor/CSpinEdit.h"
-#include "tests/app/WindowTestEnv.h"
+#include "editor/qt/CEmbedMsgFrm.h"
+#include "editor/qt/CMainFrm.h"
+#include "editor/qt/CSpinEdit.h"
+#include "tests/app/qt/WindowTestEnv.h"
 
 namespace {
 

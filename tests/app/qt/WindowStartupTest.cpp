@@ -15,7 +15,7 @@
 #include "app/CommandIds.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "tests/app/WindowTestEnv.h"
+#include "tests/app/qt/WindowTestEnv.h"
 
 namespace {
 

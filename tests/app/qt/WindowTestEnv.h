@@ -19,14 +19,14 @@
 #include <memory>
 #include <string>
 
-#include "app/AppStart.h"
-#include "app/CChildFrame.h"
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
 #include "app/IniFile.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
 #include "app/Settings.h"
+#include "app/qt/AppStart.h"
+#include "app/qt/CChildFrame.h"
+#include "app/qt/CMainFrame.h"
+#include "app/qt/MsgBox.h"
 
 class WindowTestEnv {
 public:

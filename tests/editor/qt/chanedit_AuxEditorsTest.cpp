@@ -15,11 +15,11 @@
 #include "codeplug/AddressMap.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CBandLimitDlg.h"
-#include "editor/CEmbedMsgFrm.h"
-#include "editor/CTestFreqFrm.h"
-#include "editor/CToneList.h"
-#include "chanedit_TestDir.h"
+#include "editor/qt/CBandLimitDlg.h"
+#include "editor/qt/CEmbedMsgFrm.h"
+#include "editor/qt/CTestFreqFrm.h"
+#include "editor/qt/CToneList.h"
+#include "tests/editor/chanedit_TestDir.h"
 
 namespace {
 

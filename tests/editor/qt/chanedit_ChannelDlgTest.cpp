@@ -15,15 +15,15 @@
 
 #include <memory>
 
-#include "app/AppFont.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CChannelDlg.h"
-#include "editor/CMainFrm.h"
-#include "chanedit_TestDir.h"
+#include "editor/qt/CChannelDlg.h"
+#include "editor/qt/CMainFrm.h"
+#include "tests/editor/chanedit_TestDir.h"
 
 namespace {
 

@@ -9,16 +9,16 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "app/EditCommands.h"
 #include "app/LangText.h"
+#include "app/qt/EditCommands.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/FreqCodec.h"
-#include "editor/CChannelDlg.h"
-#include "editor/CChannelTable.h"
-#include "editor/CChannelTableActions.h"
 #include "editor/ChannelCsv.h"
-#include "csv_Support.h"
+#include "editor/qt/CChannelDlg.h"
+#include "editor/qt/CChannelTable.h"
+#include "editor/qt/CChannelTableActions.h"
 #include "page_PageFixture.h"
+#include "tests/editor/csv_Support.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <QTableWidget>
 
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
+#include "app/qt/DocumentCommands.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/Document.h"
-#include "editor/CMainFrm.h"
 #include "editor/ChannelCsv.h"
-#include "csv_Support.h"
-#include "tests/app/WindowTestEnv.h"
+#include "editor/qt/CMainFrm.h"
+#include "tests/app/qt/WindowTestEnv.h"
+#include "tests/editor/csv_Support.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 
 #include <cstdio>
 
-#include "app/AppFont.h"
+#include "app/qt/AppFont.h"
 #include "codeplug/Document.h"
-#include "editor/CChannelTable.h"
-#include "editor/CChannelTableActions.h"
-#include "editor/CMainFrm.h"
-#include "csv_Support.h"
+#include "editor/qt/CChannelTable.h"
+#include "editor/qt/CChannelTableActions.h"
+#include "editor/qt/CMainFrm.h"
+#include "tests/editor/csv_Support.h"
 
 namespace {
 

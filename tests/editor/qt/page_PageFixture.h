@@ -13,13 +13,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppFont.h"
-#include "app/MsgBox.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CMainFrm.h"
-#include "editor/CSpinEdit.h"
-#include "page_TestDir.h"
+#include "editor/qt/CMainFrm.h"
+#include "editor/qt/CSpinEdit.h"
+#include "tests/editor/page_TestDir.h"
 
 class PageTest : public ::testing::Test {
 protected:

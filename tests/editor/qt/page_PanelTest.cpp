@@ -7,7 +7,7 @@
 
 #include "app/LangText.h"
 #include "codeplug/AddressMap.h"
-#include "editor/CSpinEdit.h"
+#include "editor/qt/CSpinEdit.h"
 #include "page_PageFixture.h"
 
 TEST_F(PageTest, TimeOutListFollowsTheStoredByteAndWritesTheChoice)

@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
+#include "app/qt/AppFont.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CMainFrm.h"
+#include "editor/qt/CMainFrm.h"
 #include "tests/support/SamplePlug.h"
 
 namespace {

@@ -5,16 +5,16 @@
 #include <atomic>
 #include <thread>
 
-#include "LinkTestSupport.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/ExchangeLog.h"
-#include "link/PortFactory.h"
 #include "link/Protocol.h"
-#include "link/QtSerialPort.h"
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
+#include "link/qt/PortFactory.h"
+#include "link/qt/QtSerialPort.h"
+#include "tests/link/LinkTestSupport.h"
 
 TEST(QtSerialPort, WriteThenReadOverAPseudoTerminal)
 {

@@ -11,16 +11,16 @@
 #include <QTest>
 
 #include "app/CommandIds.h"
-#include "app/AppFont.h"
-#include "app/DocumentCommands.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/DocumentCommands.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "link/ModelInfoDialog.h"
-#include "link/PasswordDialog.h"
-#include "link/ReadDialog.h"
-#include "link/TestPasswordDialog.h"
-#include "tests/app/WindowTestEnv.h"
+#include "link/qt/ModelInfoDialog.h"
+#include "link/qt/PasswordDialog.h"
+#include "link/qt/ReadDialog.h"
+#include "link/qt/TestPasswordDialog.h"
+#include "tests/app/qt/WindowTestEnv.h"
 #include "tests/support/CliRunner.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "app/CommandIds.h"
-#include "link/CSetComFrm.h"
-#include "tests/app/WindowTestEnv.h"
+#include "link/qt/CSetComFrm.h"
+#include "tests/app/qt/WindowTestEnv.h"
 
 namespace {
 

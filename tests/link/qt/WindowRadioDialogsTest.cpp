@@ -14,12 +14,12 @@
 
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/CMainFrm.h"
-#include "link/ReadDialog.h"
+#include "editor/qt/CMainFrm.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
-#include "link/WriteDialog.h"
-#include "tests/app/WindowTestEnv.h"
+#include "link/qt/ReadDialog.h"
+#include "link/qt/WriteDialog.h"
+#include "tests/app/qt/WindowTestEnv.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/DocumentCommands.h"
+#include "app/qt/DocumentCommands.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "link/ReadDialog.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
-#include "link/WriteDialog.h"
-#include "tests/app/WindowTestEnv.h"
+#include "link/qt/ReadDialog.h"
+#include "link/qt/WriteDialog.h"
+#include "tests/app/qt/WindowTestEnv.h"
 
 namespace {
 

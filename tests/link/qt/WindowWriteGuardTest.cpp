@@ -6,15 +6,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/COptionsDlg.h"
+#include "app/qt/COptionsDlg.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/Document.h"
 #include "codeplug/FreqCodec.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
-#include "link/WriteDialog.h"
-#include "tests/app/WindowTestEnv.h"
+#include "link/qt/WriteDialog.h"
+#include "tests/app/qt/WindowTestEnv.h"
 #include "tests/support/DataHome.h"
 
 namespace {

@@ -12,11 +12,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/AppStart.h"
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
-#include "app/COptionsDlg.h"
 #include "app/CommandIds.h"
+#include "app/qt/AppStart.h"
+#include "app/qt/CMainFrame.h"
+#include "app/qt/COptionsDlg.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
@@ -25,7 +25,7 @@
 #include "codeplug/ToneCodec.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
-#include "link/WriteDialog.h"
+#include "link/qt/WriteDialog.h"
 
 namespace {
 

@@ -16,10 +16,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/AppStart.h"
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
 #include "app/CommandIds.h"
+#include "app/qt/AppStart.h"
+#include "app/qt/CMainFrame.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"

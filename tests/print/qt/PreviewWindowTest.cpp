@@ -15,11 +15,11 @@
 
 #include <functional>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
-#include "editor/CSpinEdit.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/MsgBox.h"
+#include "editor/qt/CSpinEdit.h"
 #include "print/PreviewGeometry.h"
 #include "print/qt/CGotoPageDlg.h"
 #include "print/qt/CPreviewPageArea.h"

@@ -12,14 +12,14 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
+#include "app/qt/DocumentCommands.h"
 #include "codeplug/Document.h"
-#include "editor/CMainFrm.h"
-#include "editor/CSpinEdit.h"
+#include "editor/qt/CMainFrm.h"
+#include "editor/qt/CSpinEdit.h"
 #include "print/qt/CPrintPreviewFrame.h"
 #include "print/qt/ReportPrintLoop.h"
 #include "print/qt/ReportPrinting.h"
-#include "tests/app/WindowTestEnv.h"
+#include "tests/app/qt/WindowTestEnv.h"
 #include "tests/print/PdfText.h"
 #include "tests/support/CliRunner.h"
 #include "tests/support/SamplePlug.h"

@@ -13,7 +13,7 @@
 #include "print/ReportJob.h"
 #include "print/ReportLayout.h"
 #include "print/qt/DrawReportPage.h"
-#include "tests/print/RecordingDevice.h"
+#include "tests/print/qt/RecordingDevice.h"
 #include "tests/support/SamplePlug.h"
 #include "tests/support/TestAppDir.h"
 

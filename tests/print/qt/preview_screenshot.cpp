@@ -13,12 +13,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/AppStart.h"
 #include "app/AppState.h"
-#include "app/CMainFrame.h"
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
-#include "app/MsgBox.h"
+#include "app/qt/AppStart.h"
+#include "app/qt/CMainFrame.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "print/qt/CGotoPageDlg.h"
 #include "print/qt/CPrintPreviewFrame.h"

@@ -11,13 +11,13 @@
 #include <QTimer>
 
 #include "app/CommandIds.h"
-#include "app/DocumentCommands.h"
+#include "app/qt/DocumentCommands.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
 #include "service/AlignmentFile.h"
 #include "service/qt/AlignmentDialog.h"
 #include "service/qt/AlignmentGrid.h"
-#include "tests/app/WindowTestEnv.h"
+#include "tests/app/qt/WindowTestEnv.h"
 #include "tests/service/AlignmentSample.h"
 
 namespace {

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "TuningTestSupport.h"
 #include "app/CommandIds.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/Protocol.h"
@@ -21,7 +20,8 @@
 #include "service/TuningItems.h"
 #include "service/TuningSession.h"
 #include "service/qt/TuningDialog.h"
-#include "tests/app/WindowTestEnv.h"
+#include "tests/app/qt/WindowTestEnv.h"
+#include "tests/service/TuningTestSupport.h"
 
 namespace {
 

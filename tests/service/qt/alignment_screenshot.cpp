@@ -7,10 +7,10 @@
 
 #include <cstdio>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/MsgBox.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
 #include "service/qt/AlignmentDialog.h"

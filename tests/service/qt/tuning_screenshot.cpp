@@ -9,14 +9,14 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "TuningTestSupport.h"
-#include "app/AppStart.h"
 #include "app/AppState.h"
+#include "app/qt/AppStart.h"
+#include "app/qt/CMainFrame.h"
 #include "codeplug/DataFile.h"
-#include "app/CMainFrame.h"
 #include "link/SimulatedPort.h"
 #include "service/TuningSession.h"
 #include "service/qt/TuningDialog.h"
+#include "tests/service/TuningTestSupport.h"
 
 namespace {
 
