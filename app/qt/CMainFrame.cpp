@@ -65,6 +65,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 {
     InitProgramResources();
     g_pMainFrame = this;
+    SetMainFrameUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/vpxds/app.png")));
 
     m_mdi = new QMdiArea(this);
@@ -93,6 +94,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 
 CMainFrame::~CMainFrame()
 {
+    ClearMainFrameUi(this);
     if (g_pMainFrame == this)
         g_pMainFrame = nullptr;
 }
@@ -450,10 +452,10 @@ void CMainFrame::OnCommand(int id)
         OpenComPort();
         break;
     case cmd::kLangEnglish:
-        SwitchLanguage(this, kLangEnglish);
+        SwitchLanguage(this, *this, kLangEnglish);
         break;
     case cmd::kLangChinese:
-        SwitchLanguage(this, kLangChinese);
+        SwitchLanguage(this, *this, kLangChinese);
         break;
     case cmd::kOptions: {
         COptionsDlg dialog(this);
@@ -540,6 +542,12 @@ void CMainFrame::OnCommand(int id)
         break;
     }
     RefreshTitle();
+}
+
+void CMainFrame::CloseWithoutAsking()
+{
+    m_bCloseConfirmed = true;
+    close();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -9,6 +9,8 @@
 
 #include <map>
 
+#include "app/qt/MainFrameUi.h"
+
 class QAction;
 class QKeySequence;
 class QLabel;
@@ -18,7 +20,7 @@ class QMenu;
 class CChildFrame;
 class CMainFrm;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public MainFrameUi {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
@@ -31,7 +33,7 @@ public:
     void OnCommand(int id);
 
     // Title and status panes from the current document and band state.
-    void RefreshTitle();
+    void RefreshTitle() override;
     // Port pane text (upper-case port name).
     void SetPortText(const QString& text);
     QString PortText() const;
@@ -52,8 +54,11 @@ public:
     QMdiSubWindow* EmbedMsgWindow() const { return m_embedMsgWnd; }
     QMdiSubWindow* ComPortWindow() const { return m_comPortWnd; }
 
-    // Set by the language switch, which has asked about unsaved changes already.
+    // True: the window closes without the unsaved-changes question (asked already, or a test's or
+    // the start-up probe's window).
     void SetCloseConfirmed(bool confirmed) { m_bCloseConfirmed = confirmed; }
+    // The language switch, which has asked about unsaved changes already, ends the program.
+    void CloseWithoutAsking() override;
 
     // Places the window so that its outer rectangle, frame and title bar included, is `outer`; the
     // frame's size is known only once the window is on screen, so the size follows it until then.
@@ -103,4 +108,6 @@ private:
     bool m_bOuterPending = false; // the frame may still change: keep fitting the size to it
 };
 
+// The one main window while it exists. The program's own windows and commands report to it through
+// MainFrameUi; the tests look at it here.
 extern CMainFrame* g_pMainFrame;

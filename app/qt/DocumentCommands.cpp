@@ -11,7 +11,7 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
-#include "app/qt/CMainFrame.h"
+#include "app/qt/MainFrameUi.h"
 #include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
@@ -20,6 +20,7 @@
 namespace {
 
 std::optional<QString> s_nextFileDialogResult;
+MainFrameUi* s_pMainFrameUi = nullptr;
 
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
 
@@ -188,6 +189,14 @@ void ImageReplaced()
 
 void UpdateMainTitle()
 {
-    if (g_pMainFrame != nullptr)
-        g_pMainFrame->RefreshTitle();
+    if (s_pMainFrameUi != nullptr)
+        s_pMainFrameUi->RefreshTitle();
+}
+
+void SetMainFrameUi(MainFrameUi* frame) { s_pMainFrameUi = frame; }
+
+void ClearMainFrameUi(const MainFrameUi* frame)
+{
+    if (s_pMainFrameUi == frame)
+        s_pMainFrameUi = nullptr;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class MainFrameUi;
 class QWidget;
 
 // Unsaved-work prompt of New, Open and the band selection: false when the command must end - the
@@ -25,6 +26,10 @@ void FileSaveAs(QWidget* parent);
 void ImageReplaced();
 // Recomputes the main window's title and status panes now.
 void UpdateMainTitle();
+// The main window that UpdateMainTitle reports to: set by the main window while it exists.
+void SetMainFrameUi(MainFrameUi* frame);
+// Forgets frame if it is the one set (a main window that goes).
+void ClearMainFrameUi(const MainFrameUi* frame);
 
 // A file dialog for saving or opening files of a kind (name filter, default suffix), opened on the
 // suggested name. Returns the chosen path, empty for Cancel; tests answer it with

@@ -10,8 +10,8 @@
 #include "app/AppState.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/qt/CMainFrame.h"
 #include "app/qt/DocumentCommands.h"
+#include "app/qt/MainFrameUi.h"
 #include "app/qt/MsgBox.h"
 
 namespace {
@@ -31,17 +31,17 @@ bool StartDetached(const QString& program, const QStringList& args, const QStrin
 
 void SetProgramLauncher(ProgramLauncher launcher) { Launcher() = std::move(launcher); }
 
-bool SwitchLanguage(CMainFrame* frame, int languageBase)
+bool SwitchLanguage(QWidget* parent, MainFrameUi& frame, int languageBase)
 {
     // These two texts are fixed English in every language.
     QMessageBox::StandardButton answer =
-        MsgBox::Ask(frame, QStringLiteral("Message"),
+        MsgBox::Ask(parent, QStringLiteral("Message"),
                     QStringLiteral("Language has changed, you need to restart the software."),
                     QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Question);
     if (answer != QMessageBox::Ok)
         return false;
 
-    if (!SaveChangesPrompt(frame))
+    if (!SaveChangesPrompt(parent))
         return false; // keep the program (and the unsaved work) as it is
 
     WriteSetting("language", "language", languageBase == kLangEnglish ? "200000" : "100000");
@@ -57,9 +57,6 @@ bool SwitchLanguage(CMainFrame* frame, int languageBase)
         launch(program, args, appDir);
     }
     QDir::setCurrent(appDir);
-    if (frame != nullptr) {
-        frame->SetCloseConfirmed(true);
-        frame->close();
-    }
+    frame.CloseWithoutAsking();
     return true;
 }
