@@ -1,8 +1,10 @@
 target_sources(vpx_gui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/qt/CMainFrm.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/qt/CMainFrm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt/CMainFrmPanel.cpp)
 # Channel editor and auxiliary editors.
 target_sources(vpx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qt/CChannelDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt/CChannelDlgEvents.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/CEmbedMsgFrm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/CTestFreqFrm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/CBandLimitDlg.cpp)

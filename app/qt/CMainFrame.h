@@ -29,7 +29,8 @@ public:
     // Creates the child window with the editor page and runs its initial update (start-up step 16).
     void CreateEditorChild();
 
-    // Runs the command with this id, whether or not a menu item or button carries it.
+    // Runs the command with this id, whether or not a menu item or button carries it (the command
+    // table and the windows it opens: CMainFrameCommands.cpp).
     void OnCommand(int id);
 
     // Title and status panes from the current document and band state.

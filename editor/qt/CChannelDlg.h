@@ -44,6 +44,7 @@ public:
     // Writes the channel record and scan bit of the channel in the number edit into the image.
     void StoreChannel();
 
+    // Event handlers (CChannelDlgEvents.cpp): each stores the change at once.
     void OnRxKillFocus();
     void OnTxKillFocus();
     void OnDecodeKillFocus();

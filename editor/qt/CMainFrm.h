@@ -87,10 +87,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls, their captions and fonts (CMainFrmPanel.cpp).
     void BuildPanel();
-    void FillLists();
     void ApplyCaptions();
     void ApplyFonts();
+    void FillLists();
     void SetChannelDefaults(bool afterLimitEdit = false);
     void ApplyPriorityDependencies();
     void RebuildRevertList(int keepData);
