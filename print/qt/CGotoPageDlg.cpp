@@ -11,9 +11,9 @@
 
 #include <algorithm>
 
-#include "app/AppFont.h"
 #include "app/LangText.h"
-#include "editor/CSpinEdit.h"
+#include "app/qt/AppFont.h"
+#include "editor/qt/CSpinEdit.h"
 #include "print/ReportJob.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/AppFont.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/MsgBox.h"
 #include "print/qt/CGotoPageDlg.h"
 #include "print/qt/CPreviewPageArea.h"
 #include "print/qt/ReportPrinting.h"

@@ -14,12 +14,12 @@
 
 #include <optional>
 
-#include "app/DocumentCommands.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
-#include "editor/CMainFrm.h"
 #include "editor/PanelReport.h"
+#include "editor/qt/CMainFrm.h"
 #include "print/ReportPdf.h"
 #include "print/qt/CPrintPreviewFrame.h"
 #include "print/qt/ReportPrintLoop.h"

@@ -14,15 +14,15 @@
 #include <QVBoxLayout>
 
 #include "app/AppState.h"
-#include "app/DocumentCommands.h"
 #include "app/LangText.h"
-#include "app/MsgBox.h"
 #include "app/Startup.h"
+#include "app/qt/DocumentCommands.h"
+#include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
-#include "link/PortFactory.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
+#include "link/qt/PortFactory.h"
 #include "service/AlignmentSession.h"
 #include "service/qt/AlignmentGrid.h"
 

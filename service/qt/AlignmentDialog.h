@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/DialogCursor.h"
+#include "app/qt/DialogCursor.h"
 #include "link/LinkUi.h"
 #include "link/SerialPort.h"
 #include "service/AlignmentEditor.h"

@@ -12,12 +12,12 @@
 #include <QScrollBar>
 #include <QSlider>
 
-#include "app/AppFont.h"
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "link/PortFactory.h"
+#include "app/qt/AppFont.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
+#include "link/qt/PortFactory.h"
 #include "service/TuningItems.h"
 #include "service/TuningSession.h"
 

@@ -22,11 +22,11 @@
 #include "app/AppState.h"
 #include "codeplug/Document.h"
 #include "link/LinkUi.h"
-#include "link/PortFactory.h"
 #include "link/PtyRadioServer.h"
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
+#include "link/qt/PortFactory.h"
 #include "service/AlignmentSession.h"
 #include "service/TuningSession.h"
 

@@ -1,0 +1,37 @@
+// Wait cursor of a radio window and the messages it shows with the normal cursor.
+#include "app/qt/DialogCursor.h"
+
+#include <QApplication>
+
+#include "app/LangText.h"
+#include "app/qt/MsgBox.h"
+
+void DialogCursor::SetWait(bool on)
+{
+    if (on == m_wait)
+        return;
+    m_wait = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void DialogCursor::ShowText(int textNumber, const std::string& detail)
+{
+    QString message = QString::fromStdString(GetLangText(textNumber));
+    if (!detail.empty())
+        message += QStringLiteral("\n\n") + QString::fromStdString(detail);
+    WithNormalCursor([&] {
+        ShowErrorMessage(message);
+        return true;
+    });
+}
+
+void DialogCursor::ShowSuccess(int textNumber)
+{
+    WithNormalCursor([&] {
+        ShowTextMessage(textNumber);
+        return true;
+    });
+}

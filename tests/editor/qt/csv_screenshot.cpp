@@ -1,0 +1,62 @@
+// Renders the editor page with three channel rows selected and the table's context menu open, in both
+// languages, into PNG files for the README:
+//   csv_screenshot [OUTPUT_DIR]   (default: docs/ of the source tree; offscreen or on an X server)
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+
+#include <cstdio>
+
+#include "app/qt/AppFont.h"
+#include "codeplug/Document.h"
+#include "editor/qt/CChannelTable.h"
+#include "editor/qt/CChannelTableActions.h"
+#include "editor/qt/CMainFrm.h"
+#include "tests/editor/csv_Support.h"
+
+namespace {
+
+bool Render(int language, const QString& file)
+{
+    CsvTestDir dir(language);
+    InitAppFont();
+    g_doc.ResetToNew();
+    g_doc.image = SampleChannelPlug();
+    ApplyBand(g_doc.image.Text());
+
+    CMainFrm page;
+    page.resize(800, 620);
+    page.OnInitialUpdate();
+    page.show();
+    QApplication::processEvents();
+    CChannelTable* table = page.Table();
+    table->SelectRows(3, 5);
+    const QPoint at = table->visualItemRect(table->item(4, 2)).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(table->viewport(), &event);
+    QApplication::processEvents();
+    QMenu* menu = page.TableActions()->ContextMenu();
+
+    QPixmap shot = page.grab();
+    QPainter painter(&shot);
+    painter.drawPixmap(page.mapFromGlobal(menu->pos()), menu->grab());
+    painter.end();
+    menu->hide();
+    return shot.save(file);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VPX_SOURCE_DIR "/docs");
+    QDir().mkpath(out);
+    bool ok = Render(kLangEnglish, out + "/channel-table-menu-en.png");
+    ok = Render(kLangChinese, out + "/channel-table-menu-zh.png") && ok;
+    std::printf("%s\n", ok ? "written" : "failed");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,64 @@
+// Renders the alignment-data window with a block read from the simulated radio, in both languages,
+// under each heading layout of the parameter table, with and without the service view:
+//   alignment_screenshot [OUTPUT_DIR]   (default: docs/ of the source tree; run under an X server)
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+#include "app/AppState.h"
+#include "app/LangText.h"
+#include "app/qt/AppFont.h"
+#include "app/qt/MsgBox.h"
+#include "link/SimulatedPort.h"
+#include "link/SimulatedRadio.h"
+#include "service/qt/AlignmentDialog.h"
+#include "service/qt/AlignmentGrid.h"
+#include "tests/service/AlignmentSample.h"
+#include "tests/support/TestAppDir.h"
+
+namespace {
+
+// clickedRow: the parameter row whose headings show (3: layout C, 5: layout B, 1: layout A).
+bool Render(int language, bool serviceView, int clickedRow, const QString& file)
+{
+    TestAppDir dir("vpx-align-shot-", TestAppDir::Texts::Project);
+    g_nLanguage = language;
+    g_bServiceView = serviceView;
+    ResetLangTextCache();
+    InitAppFont();
+
+    SimulatedRadio radio;
+    radio.SetModelText("R736");
+    radio.SetMemoryHex(MemoryWithAlignment(SampleAlignmentBlock()));
+    AlignmentDialog dialog(nullptr, std::make_unique<SimulatedPort>(radio));
+    dialog.OnRead();
+    dialog.Editor().SetPath(dir.File("bench-07.dts")); // as if it had been saved there
+    dialog.ClickParamCell(clickedRow, 0);
+    dialog.show();
+    QApplication::processEvents();
+    dialog.setWindowTitle(QString::fromStdString(dialog.Editor().Title()));
+    const bool ok = dialog.grab().save(file);
+    dialog.hide();
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    MsgBox::SetNonInteractive(true);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VPX_SOURCE_DIR "/docs");
+    QDir().mkpath(out);
+    bool ok = true;
+    for (const auto& [language, suffix] : {std::pair{kLangEnglish, "en"}, std::pair{kLangChinese, "zh"}}) {
+        const QString s = QString::fromLatin1(suffix);
+        ok = Render(language, true, 3, out + "/alignment-data-service-" + s + ".png") && ok;
+        ok = Render(language, false, 5, out + "/alignment-data-" + s + ".png") && ok;
+        ok = Render(language, false, 1, out + "/alignment-data-single-" + s + ".png") && ok;
+    }
+    std::printf("%s\n", ok ? "written" : "failed");
+    return ok ? 0 : 1;
+}
