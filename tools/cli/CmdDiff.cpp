@@ -8,8 +8,8 @@
 #include "codeplug/DataFile.h"
 #include "editor/CodePlugDiff.h"
 #include "editor/DiffText.h"
-#include "tools/cli/CliJson.h"
 #include "tools/cli/Commands.h"
+#include "tools/cli/JsonText.h"
 
 namespace {
 

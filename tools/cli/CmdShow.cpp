@@ -13,7 +13,6 @@
 #include "editor/PanelLogic.h"
 #include "editor/PanelReport.h"
 #include "link/PasswordField.h"
-#include "tools/cli/CliJson.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/JsonText.h"
 

@@ -16,6 +16,7 @@
 #include "editor/qt/CChannelTableActions.h"
 #include "editor/qt/CMainFrm.h"
 #include "tests/editor/csv_Support.h"
+#include "tests/support/qt/ScreenshotMain.h"
 
 namespace {
 
@@ -52,11 +53,7 @@ bool Render(int language, const QString& file)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VPX_SOURCE_DIR "/docs");
-    QDir().mkpath(out);
-    bool ok = Render(kLangEnglish, out + "/channel-table-menu-en.png");
-    ok = Render(kLangChinese, out + "/channel-table-menu-zh.png") && ok;
-    std::printf("%s\n", ok ? "written" : "failed");
-    return ok ? 0 : 1;
+    return ScreenshotMain(argc, argv, [](int language, const QString& suffix, const QString& out) {
+        return Render(language, out + "/channel-table-menu-" + suffix + ".png");
+    });
 }

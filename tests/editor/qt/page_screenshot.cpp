@@ -14,6 +14,7 @@
 #include "codeplug/ModelCatalogue.h"
 #include "editor/qt/CMainFrm.h"
 #include "tests/support/SamplePlug.h"
+#include "tests/support/qt/ScreenshotMain.h"
 
 namespace {
 
@@ -49,11 +50,7 @@ bool Render(int language, const QString& file)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VPX_SOURCE_DIR "/docs");
-    QDir().mkpath(out);
-    bool ok = Render(kLangEnglish, out + "/editor-page-en.png");
-    ok = Render(kLangChinese, out + "/editor-page-zh.png") && ok;
-    std::printf("%s\n", ok ? "written" : "failed");
-    return ok ? 0 : 1;
+    return ScreenshotMain(argc, argv, [](int language, const QString& suffix, const QString& out) {
+        return Render(language, out + "/editor-page-" + suffix + ".png");
+    });
 }

@@ -26,6 +26,7 @@
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
 #include "link/qt/WriteDialog.h"
+#include "tests/support/qt/ScreenshotMain.h"
 
 namespace {
 
@@ -101,11 +102,7 @@ bool TakeShots(int language, const QString& out)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VPX_SOURCE_DIR "/docs");
-    QDir().mkpath(out);
-    bool ok = TakeShots(kLangEnglish, out);
-    ok = TakeShots(kLangChinese, out) && ok;
-    std::printf("%s\n", ok ? "written" : "failed");
-    return ok ? 0 : 1;
+    return ScreenshotMain(argc, argv, [](int language, const QString&, const QString& out) {
+        return TakeShots(language, out);
+    });
 }

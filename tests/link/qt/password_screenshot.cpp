@@ -24,6 +24,7 @@
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/PasswordField.h"
+#include "tests/support/qt/ScreenshotMain.h"
 
 namespace {
 
@@ -115,18 +116,8 @@ bool TakeShots(int language, const QString& out, bool screen)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QString out = QStringLiteral(VPX_SOURCE_DIR "/docs");
-    bool screen = false;
-    for (int i = 1; i < argc; ++i) {
-        if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--screen"))
-            screen = true;
-        else
-            out = QString::fromLocal8Bit(argv[i]);
-    }
-    QDir().mkpath(out);
-    bool ok = TakeShots(kLangEnglish, out, screen);
-    ok = TakeShots(kLangChinese, out, screen) && ok;
-    std::printf("%s\n", ok ? "written" : "failed");
-    return ok ? 0 : 1;
+    const bool screen = HasOption(argc, argv, "--screen");
+    return ScreenshotMain(argc, argv, [screen](int language, const QString&, const QString& out) {
+        return TakeShots(language, out, screen);
+    });
 }

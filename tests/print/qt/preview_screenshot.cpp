@@ -23,6 +23,7 @@
 #include "print/qt/CGotoPageDlg.h"
 #include "print/qt/CPrintPreviewFrame.h"
 #include "tests/support/SamplePlug.h"
+#include "tests/support/qt/ScreenshotMain.h"
 
 namespace {
 
@@ -82,11 +83,7 @@ bool Render(const char* lang, const QString& out)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VPX_SOURCE_DIR "/docs");
-    QDir().mkpath(out);
-    bool ok = Render("en", out);
-    ok = Render("zh", out) && ok;
-    std::printf("%s\n", ok ? "written" : "failed");
-    return ok ? 0 : 1;
+    return ScreenshotMain(argc, argv, [](int, const QString& suffix, const QString& out) {
+        return Render(suffix.toLatin1().constData(), out);
+    });
 }

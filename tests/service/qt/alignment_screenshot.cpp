@@ -17,6 +17,7 @@
 #include "service/qt/AlignmentGrid.h"
 #include "tests/service/AlignmentSample.h"
 #include "tests/support/TestAppDir.h"
+#include "tests/support/qt/ScreenshotMain.h"
 
 namespace {
 
@@ -48,17 +49,10 @@ bool Render(int language, bool serviceView, int clickedRow, const QString& file)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    MsgBox::SetNonInteractive(true);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VPX_SOURCE_DIR "/docs");
-    QDir().mkpath(out);
-    bool ok = true;
-    for (const auto& [language, suffix] : {std::pair{kLangEnglish, "en"}, std::pair{kLangChinese, "zh"}}) {
-        const QString s = QString::fromLatin1(suffix);
-        ok = Render(language, true, 3, out + "/alignment-data-service-" + s + ".png") && ok;
+    return ScreenshotMain(argc, argv, [](int language, const QString& s, const QString& out) {
+        MsgBox::SetNonInteractive(true);
+        bool ok = Render(language, true, 3, out + "/alignment-data-service-" + s + ".png");
         ok = Render(language, false, 5, out + "/alignment-data-" + s + ".png") && ok;
-        ok = Render(language, false, 1, out + "/alignment-data-single-" + s + ".png") && ok;
-    }
-    std::printf("%s\n", ok ? "written" : "failed");
-    return ok ? 0 : 1;
+        return Render(language, false, 1, out + "/alignment-data-single-" + s + ".png") && ok;
+    });
 }

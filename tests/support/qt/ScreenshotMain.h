@@ -1,0 +1,42 @@
+// The common main of the screenshot programs: renders their pictures in English and in Chinese into
+// the folder named on the command line (docs/ of the source tree by default) and says whether every
+// picture was written.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QString>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+#include "app/AppState.h"
+
+// shoot(language base, "en" or "zh", folder) renders one language's pictures.
+using ShootLanguage = std::function<bool(int language, const QString& suffix, const QString& out)>;
+
+inline int ScreenshotMain(int argc, char** argv, const ShootLanguage& shoot)
+{
+    QApplication app(argc, argv);
+    QString out = QStringLiteral(VPX_SOURCE_DIR "/docs");
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--", 2) != 0)
+            out = QString::fromLocal8Bit(argv[i]);
+    }
+    QDir().mkpath(out);
+    bool ok = shoot(kLangEnglish, QStringLiteral("en"), out);
+    ok = shoot(kLangChinese, QStringLiteral("zh"), out) && ok;
+    std::printf("%s\n", ok ? "written" : "failed");
+    return ok ? 0 : 1;
+}
+
+// Whether the option (for example "--screen") stands on the command line.
+inline bool HasOption(int argc, char** argv, const char* option)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    }
+    return false;
+}
