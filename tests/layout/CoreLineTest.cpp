@@ -72,10 +72,17 @@ std::string Quote(const std::string& word)
 // Runs the words as a command in directory, its output into log; the exit code (-1: it did not end).
 int RunCommand(const std::vector<std::string>& words, const std::string& directory, const fs::path& log)
 {
-    std::string command = "cd " + Quote(directory) + " &&";
-    for (const std::string& w : words)
-        command += " " + Quote(w);
-    command += " >" + Quote(log.string()) + " 2>&1";
+    // Appended piece by piece: GCC 12 warns (-Wrestrict) about a literal put in front of a temporary.
+    std::string command = "cd ";
+    command += Quote(directory);
+    command += " &&";
+    for (const std::string& w : words) {
+        command += ' ';
+        command += Quote(w);
+    }
+    command += " >";
+    command += Quote(log.string());
+    command += " 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -114,7 +121,9 @@ bool InSubsystem(const std::string& relative)
 // True when the header resolves with the entry's header search (preprocessing a file that includes it).
 bool FindsHeader(const CompileCommand& entry, const std::string& header, const ScratchDir& scratch)
 {
-    const std::string probe = "probe-" + std::to_string(std::hash<std::string>{}(header)) + ".cpp";
+    std::string probe = "probe-";
+    probe += std::to_string(std::hash<std::string>{}(header));
+    probe += ".cpp";
     scratch.Write(probe, "#include <" + header + ">\n");
     std::vector<std::string> words = HeaderSearchArguments(entry);
     for (const char* w : {"-E", "-x", "c++", "-o", "/dev/null"})
