@@ -8,14 +8,20 @@ PACKAGES+=(fonts-arphic-uming poppler-utils)
 PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back with it
 # The Debian package: dpkg-shlibdeps finds its dependencies (file tells it the programs).
 PACKAGES+=(dpkg-dev file)
+# A desktop locale with a decimal comma, for the test that frequencies never follow the locale.
+PACKAGES+=(locales)
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
 missing=()
 for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    SUDO=""
-    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
     echo "installing: ${missing[*]}"
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    echo "generating the locale de_DE.UTF-8"
+    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
