@@ -19,7 +19,8 @@ runs=(
     "--op write" "--op write --paced" "--op write --pty --paced"
     "--op tune" "--op tune --paced"
     "--op guarded" "--op guarded --paced"
-    "--op align-read --paced" "--op align-read --pty --paced" "--op align-write --paced" "--op align-write --pty --paced"
+    "--op align-read" "--op align-read --paced" "--op align-read --pty --paced"
+    "--op align-write" "--op align-write --paced" "--op align-write --pty --paced"
 )
 start=$(date +%s)
 for run in "${runs[@]}"; do
