@@ -17,13 +17,6 @@ constexpr int kTextLine = 9580;      // "Line %1: %2"
 constexpr int kTextMoreLines = 9577; // "... and %1 more"
 constexpr const char* kNoFrequency = "FFFFFFFF";
 
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to)
-{
-    for (std::size_t pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
-}
-
 std::string Mhz6(const std::string& field) { return FormatFixed(FreqFieldMHz(field), 6); }
 
 } // namespace
@@ -59,14 +52,14 @@ std::string CsvColumns::Get(const CsvRecord& record, const std::string& name) co
 
 std::string DescribeCsvError(const CsvRowError& error)
 {
-    std::string reason = GetLangText(error.textNumber);
-    if (reason.find("%2") != std::string::npos)
-        reason = ReplaceAll(ReplaceAll(reason, "%1", error.column), "%2", error.value);
-    else
-        reason = ReplaceAll(reason, "%1", error.value);
+    // A reason with two places names the column and its value; one with a single place the value.
+    const bool namesColumn = GetLangText(error.textNumber).find("%2") != std::string::npos;
+    const std::string reason =
+        namesColumn ? GetLangTextWith(error.textNumber, {error.column, error.value})
+                    : GetLangTextWith(error.textNumber, {error.value});
     if (error.line <= 0)
         return reason;
-    return ReplaceAll(ReplaceAll(GetLangText(kTextLine), "%1", std::to_string(error.line)), "%2", reason);
+    return GetLangTextWith(kTextLine, {std::to_string(error.line), reason});
 }
 
 std::string DescribeCsvErrors(const std::vector<CsvRowError>& errors, std::size_t maxLines)
@@ -81,7 +74,7 @@ std::string DescribeCsvErrors(const std::vector<CsvRowError>& errors, std::size_
         // Appended piece by piece: a literal put in front of a temporary string trips GCC 12's
         // -Wrestrict at -O3.
         text += "\n";
-        text += ReplaceAll(GetLangText(kTextMoreLines), "%1", std::to_string(errors.size() - maxLines));
+        text += GetLangTextWith(kTextMoreLines, {std::to_string(errors.size() - maxLines)});
     }
     return text;
 }
