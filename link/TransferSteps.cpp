@@ -25,7 +25,7 @@ TransferResult ReportStepFailure(SerialPort& port, LinkUi& ui, int lastResult)
 TransferResult ReportTransferEnd(LinkUi& ui, TransferStatus status, int textNumber)
 {
     if (textNumber != 0 && status == TransferStatus::Success)
-        ui.ReportSuccess(textNumber);
+        ui.ReportSuccess(textNumber, std::string());
     else if (textNumber != 0)
         ui.ReportMessage(textNumber, std::string());
     return {status, textNumber};

@@ -113,7 +113,7 @@ TransferResult WriteSession::Run()
     }
     if (!m_backupPath.empty())
         detail = Paragraphs(detail, GetLangTextWith(kTextBackupSaved, {m_backupPath}));
-    m_ui.ReportMessage(kWriteDoneText, detail);
+    m_ui.ReportSuccess(kWriteDoneText, detail);
     return {TransferStatus::Success, kWriteDoneText};
 }
 

@@ -17,21 +17,32 @@ void DialogCursor::SetWait(bool on)
         QApplication::restoreOverrideCursor();
 }
 
-void DialogCursor::ShowText(int textNumber, const std::string& detail)
+namespace {
+
+QString TextWithDetail(int textNumber, const std::string& detail)
 {
     QString message = QString::fromStdString(GetLangText(textNumber));
     if (!detail.empty())
         message += QStringLiteral("\n\n") + QString::fromStdString(detail);
+    return message;
+}
+
+} // namespace
+
+void DialogCursor::ShowText(int textNumber, const std::string& detail)
+{
+    const QString message = TextWithDetail(textNumber, detail);
     WithNormalCursor([&] {
         ShowErrorMessage(message);
         return true;
     });
 }
 
-void DialogCursor::ShowSuccess(int textNumber)
+void DialogCursor::ShowSuccess(int textNumber, const std::string& detail)
 {
+    const QString message = TextWithDetail(textNumber, detail);
     WithNormalCursor([&] {
-        ShowTextMessage(textNumber);
+        ShowMessage(message);
         return true;
     });
 }

@@ -12,7 +12,6 @@ public:
     DialogCursor& operator=(const DialogCursor&) = delete;
 
     void SetWait(bool on);
-    bool Wait() const { return m_wait; }
 
     // Runs show (a message box) with the normal cursor; the wait cursor comes back afterwards.
     template <typename Show> auto WithNormalCursor(Show show)
@@ -27,8 +26,9 @@ public:
     // Interface text textNumber that reports a failure, with detail below it when there is one: a
     // message box with the warning icon.
     void ShowText(int textNumber, const std::string& detail);
-    // Interface text textNumber that reports success ("Reading finished."): a plain message box.
-    void ShowSuccess(int textNumber);
+    // Interface text textNumber that reports success ("Reading finished."), with detail below it
+    // when there is one ("Verified ..."): a plain message box.
+    void ShowSuccess(int textNumber, const std::string& detail);
 
 private:
     bool m_wait = false;

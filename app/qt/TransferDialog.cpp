@@ -98,7 +98,10 @@ void TransferDialog::ReportMessage(int textNumber, const std::string& detail)
     m_cursor.ShowText(textNumber, detail);
 }
 
-void TransferDialog::ReportSuccess(int textNumber) { m_cursor.ShowSuccess(textNumber); }
+void TransferDialog::ReportSuccess(int textNumber, const std::string& detail)
+{
+    m_cursor.ShowSuccess(textNumber, detail);
+}
 
 bool TransferDialog::AskYesNo(int textNumber)
 {

@@ -43,11 +43,11 @@ void ReadDialog::StartTransfer()
         FinishFailed();
 }
 
-void ReadDialog::ReportSuccess(int textNumber)
+void ReadDialog::ReportSuccess(int textNumber, const std::string& detail)
 {
     // 3007 ends a complete read: the image has been replaced, so the page and the title follow it
     // before the user is told.
     if (textNumber == kReadDoneText)
         ImageReplaced();
-    TransferDialog::ReportSuccess(textNumber);
+    TransferDialog::ReportSuccess(textNumber, detail);
 }

@@ -24,7 +24,7 @@ public:
     QCheckBox* ReadTwiceBox() const { return m_readTwice; }
 
     // The success message comes after the editor page and the title show the new code plug.
-    void ReportSuccess(int textNumber) override;
+    void ReportSuccess(int textNumber, const std::string& detail) override;
 
 private:
     std::unique_ptr<ReadSession> m_session;

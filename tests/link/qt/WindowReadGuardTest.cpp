@@ -159,4 +159,16 @@ TEST(TransferWindows, FailuresWarnAndEveryBoxHasRoomForItsCaption)
     EXPECT_EQ(dialog.LastResult().textNumber, 3006);
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_GE(width, needed);
+
+    // A write that succeeds is news as well, not a warning.
+    SimulatedRadio target;
+    WriteDialog write(nullptr, std::make_unique<SimulatedPort>(target));
+    write.show();
+    icon = QMessageBox::Warning;
+    WhenBoxShows(inspect);
+    write.StartTransfer();
+    MsgBox::SetNonInteractive(true);
+    ASSERT_TRUE(write.LastResult().Succeeded());
+    EXPECT_EQ(write.LastResult().textNumber, 3014);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
 }
