@@ -3,11 +3,11 @@
 #include "editor/CodePlugDiff.h"
 
 #include <array>
-#include <cstdio>
 
 #include "app/LangText.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/ModelCatalogue.h"
+#include "codeplug/NumberText.h"
 #include "editor/ChannelTableLogic.h"
 #include "editor/PanelLogic.h"
 #include "editor/PanelReport.h"
@@ -135,9 +135,13 @@ std::string BandText(const CodePlug& image)
     const BandState band = LimitsOf(image);
     if (band.lower == 0.0 && band.upper == 0.0)
         return band.code;
-    char limits[64];
-    std::snprintf(limits, sizeof limits, " (%.5f - %.5f MHz)", band.lower, band.upper);
-    return band.code + limits;
+    std::string text = band.code;
+    text += " (";
+    text += FormatFixed(band.lower, 5);
+    text += " - ";
+    text += FormatFixed(band.upper, 5);
+    text += " MHz)";
+    return text;
 }
 
 CodePlugDiff DiffCodePlugs(const CodePlug& before, const CodePlug& after)

@@ -1,9 +1,8 @@
 // Lines of text for the differences of two code plugs, with the page's captions and cell texts.
 #include "editor/DiffText.h"
 
-#include <cstdio>
-
 #include "app/LangText.h"
+#include "codeplug/HexText.h"
 
 namespace {
 
@@ -21,12 +20,7 @@ std::string Change(const std::string& before, const std::string& after)
     return Shown(before) + kArrow + Shown(after);
 }
 
-std::string Address(int address)
-{
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "0x%04X", address);
-    return buf;
-}
+std::string Address(int address) { return "0x" + IntToHex(address, 2); }
 
 } // namespace
 

@@ -26,15 +26,6 @@ constexpr int kLogInAgainText = 9590;
 constexpr int kOwnerOnlyText = 9591;
 constexpr int kBrlttyText = 9592;
 
-std::string WithGroup(int textNumber, const std::string& group)
-{
-    std::string text = GetLangText(textNumber);
-    const std::string mark = "%1";
-    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + group.size()))
-        text.replace(at, mark.size(), group);
-    return text;
-}
-
 std::string FirstLine(const fs::path& file)
 {
     std::ifstream in(file);
@@ -97,12 +88,12 @@ std::string PermissionAdvice(const NodeAccess& node)
 {
     // Without the node's details the usual group of serial devices is the best advice there is.
     if (!node.known)
-        return WithGroup(kJoinGroupText, "dialout");
+        return GetLangTextWith(kJoinGroupText, {"dialout"});
     if (!node.groupMayUse)
-        return WithGroup(kOwnerOnlyText, node.group);
+        return GetLangTextWith(kOwnerOnlyText, {node.group});
     if (node.member && !node.inSession)
-        return WithGroup(kLogInAgainText, node.group);
-    return WithGroup(kJoinGroupText, node.group);
+        return GetLangTextWith(kLogInAgainText, {node.group});
+    return GetLangTextWith(kJoinGroupText, {node.group});
 }
 
 const std::vector<CableChip>& ProgrammingCableChips()

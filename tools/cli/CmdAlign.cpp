@@ -7,7 +7,6 @@
 #include "app/LangText.h"
 #include "codeplug/HexText.h"
 #include "link/PortNames.h"
-#include "link/PosixSerialPort.h"
 #include "link/RadioPort.h"
 #include "service/AlignmentExport.h"
 #include "service/AlignmentFile.h"
@@ -77,7 +76,7 @@ template <typename Run> AlignmentResult RunOnPort(const AlignArgs& a, CliLinkUi&
 {
     if (a.log)
         g_bServiceView = true;
-    RadioPort port([] { return std::unique_ptr<SerialPort>(std::make_unique<PosixSerialPort>()); });
+    RadioPort port(&MakeDevicePort);
     ConfigureRadioPort(port, a.port, kServiceLineSettings);
     AlignmentSession session(port, ui);
     const AlignmentResult result = run(session);

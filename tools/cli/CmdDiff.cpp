@@ -1,11 +1,11 @@
 // vpxds-cli diff: the differences of two data files field by field, in the editor page's words, as
 // lines of text or one JSON object; the exit code tells equal (0), different (1) or an error (2).
-#include <cstdio>
 #include <iostream>
 #include <sstream>
 
 #include "app/LangText.h"
 #include "codeplug/DataFile.h"
+#include "codeplug/HexText.h"
 #include "editor/CodePlugDiff.h"
 #include "editor/DiffText.h"
 #include "tools/cli/Commands.h"
@@ -21,13 +21,6 @@ const char* kDiffUsage =
     "each general setting that differs (caption: A -> B), each channel row that differs (its cells),\n"
     "and how many other bytes differ, with their addresses. --json prints one JSON object instead.\n"
     "Exit code 0 when the code plugs are equal, 1 when they differ, 2 on a usage or file error.\n";
-
-std::string Hex2(int value)
-{
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "%02X", value & 0xFF);
-    return buf;
-}
 
 std::string Change(const std::string& before, const std::string& after)
 {
@@ -61,10 +54,8 @@ void PrintJson(const CodePlugDiff& d)
     out << (d.channels.empty() ? "" : "\n  ") << "],\n  \"otherBytes\": [";
     for (std::size_t i = 0; i < d.otherBytes.size(); ++i) {
         const ByteChange& b = d.otherBytes[i];
-        char address[8];
-        std::snprintf(address, sizeof address, "%04X", b.address);
-        out << (i > 0 ? "," : "") << "\n    {\"address\": \"" << address << "\", \"before\": \""
-            << Hex2(b.before) << "\", \"after\": \"" << Hex2(b.after) << "\"}";
+        out << (i > 0 ? "," : "") << "\n    {\"address\": \"" << IntToHex(b.address, 2) << "\", \"before\": \""
+            << IntToHex(b.before, 1) << "\", \"after\": \"" << IntToHex(b.after, 1) << "\"}";
     }
     out << (d.otherBytes.empty() ? "" : "\n  ") << "]\n}\n";
     std::cout << out.str();

@@ -8,7 +8,6 @@
 #include "app/Settings.h"
 #include "codeplug/HexText.h"
 #include "link/PortNames.h"
-#include "link/PosixSerialPort.h"
 #include "tools/cli/Commands.h"
 
 namespace {
@@ -19,8 +18,6 @@ const char* kPortUsage =
     "system.ini, else the N-th serial device, USB adapters first) and why a port cannot be opened;\n"
     "'*' marks the chosen port. With a name: makes COM1 ... COM16 the chosen port (none: no port),\n"
     "stored as [computer] com in the application directory's system.ini.\n";
-
-std::unique_ptr<SerialPort> MakeDevicePort() { return std::make_unique<PosixSerialPort>(); }
 
 void ListPorts(const std::vector<PortProbe>& probes)
 {

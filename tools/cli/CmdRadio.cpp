@@ -5,7 +5,6 @@
 #include "app/LangText.h"
 #include "codeplug/Document.h"
 #include "link/PortNames.h"
-#include "link/PosixSerialPort.h"
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
 #include "link/WriteSession.h"
@@ -64,8 +63,6 @@ const char* kPortHelp =
     "of system.ini, else the N-th serial device, USB adapters first), or 'simulator' (a built-in\n"
     "simulated radio). --log prints the exchange log (every frame sent and reply received).\n"
     "Exit code 0 only when the transfer succeeded; failures print 'error N: text'.\n";
-
-std::unique_ptr<SerialPort> MakeDevicePort() { return std::make_unique<PosixSerialPort>(); }
 
 // A failure whose detail runs over several lines (the differences a verification found) prints the
 // detail below the message; a short one stays in parentheses on the message's line.

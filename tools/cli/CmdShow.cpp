@@ -9,6 +9,7 @@
 #include "codeplug/DataFile.h"
 #include "codeplug/ModelCatalogue.h"
 #include "codeplug/ModelInfo.h"
+#include "codeplug/NumberText.h"
 #include "editor/ChannelTableLogic.h"
 #include "editor/PanelLogic.h"
 #include "editor/PanelReport.h"
@@ -27,12 +28,7 @@ void PrintShowUsage(std::ostream& out)
            "  write passwords are set. --json prints one JSON object instead.\n";
 }
 
-std::string Limit(double mhz)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.5f", mhz);
-    return buf;
-}
+std::string Limit(double mhz) { return FormatFixed(mhz, 5); }
 
 // "modelInfo" with the six texts of the model-information window and "passwords" telling only
 // whether each password is set.

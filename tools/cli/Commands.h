@@ -1,8 +1,11 @@
 // Sub-commands of vpxds-cli. Each takes the arguments after its name and returns the exit code.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "link/SerialPort.h"
 
 using CliArgs = std::vector<std::string>;
 
@@ -28,3 +31,6 @@ int CmdPort(const CliArgs& args); // port [COMn|none]: list the ports, choose on
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());
+
+// The port of a real device (a path, the device of COMn): the POSIX termios port.
+std::unique_ptr<SerialPort> MakeDevicePort();

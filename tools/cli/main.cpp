@@ -9,6 +9,7 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Startup.h"
+#include "link/PosixSerialPort.h"
 #include "tools/cli/Commands.h"
 
 namespace {
@@ -56,6 +57,8 @@ int CliFail(int textNumber, const std::string& detail)
     std::cerr << "\n";
     return 1;
 }
+
+std::unique_ptr<SerialPort> MakeDevicePort() { return std::make_unique<PosixSerialPort>(); }
 
 int main(int argc, char** argv)
 {
