@@ -6,7 +6,8 @@
 #include <vector>
 
 // The four family codes ("vpxds", "vpxc", "vpxb", "vpxa"): they read the language setting, have help
-// and program files, and open the tuning window on Ctrl+M, which checks the radio's model tag.
+// and program files, and their service functions (the tuning window on Ctrl+M, the alignment data)
+// check the radio's model tag.
 bool IsFamilyCode(const std::string& model);
 
 // Steps 2 to 8 of start-up: version, application directory, model code, marker files, port name,
@@ -16,10 +17,6 @@ void InitAppState(const std::string& appDir);
 // The same steps for a given model code (the build passes kBuildModelCode); lets the rules that
 // depend on the model code ("vpxjrepair" lock, the four codes that read the language) be checked.
 void InitAppStateFor(const std::string& appDir, const std::string& modelCode);
-
-// The four family codes ("vpxds", "vpxc", "vpxb", "vpxa"): they read the language setting, have help
-// and program files, and their service functions check the radio's model tag.
-bool IsFamilyCode(const std::string& model);
 
 // The language base that a [language] language value selects for the four family codes: the
 // value read as a C decimal number (leading blanks, sign, digits up to the first other character)

@@ -69,6 +69,9 @@ void SettleAfterFailedAttempt(SerialPort& port, int rc, const std::string& reply
 // 10-byte field (20 hex digits) XOR SCRAMBLE_KEY; 20 F's stay as they are. Its own inverse.
 std::string ScrambleCode(const std::string& field);
 
+// The model tag the family's radios identify with; the service functions refuse any other radio.
+inline constexpr const char* kFamilyModelTag = "R736";
+
 // The 8-byte reply to the identity request.
 class RadioIdentity {
 public:

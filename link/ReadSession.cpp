@@ -80,7 +80,7 @@ TransferResult ReadSession::Run()
     const int radioType = 3;
     m_doc.AcceptFromRadio(image, radioType);
     g_nRadioType = radioType;
-    if (identity.ModelTag() == "R736")
+    if (identity.ModelTag() == kFamilyModelTag)
         g_modelInfo.mcuVersion = identity.VersionText();
     m_ui.SetButtonEnabled(true);
     return ReportTransferEnd(m_ui, TransferStatus::Success, 3007);

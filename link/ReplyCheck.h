@@ -22,8 +22,6 @@ public:
 class BlockEcho : public ReplyCheck {
 public:
     bool Accept(SerialPort& port, const std::string& command, const std::string& reply) override;
-    // Whether the radio of this conversation echoes its requests (known after the first block).
-    bool Echoing() const { return m_state == State::Echoing; }
 
 private:
     enum class State { Unknown, Echoing, Other };

@@ -71,7 +71,6 @@ public:
     // A radio that sleeps through QUINTAR: it gives no answer to it until a "02" has woken it (the
     // alignment data's wake-up before a write: QUINTAR, then 02, PROGRAM). Reset() wakes it.
     void SetNeedsWakeUp(bool on) { m_asleep = on; }
-    bool Asleep() const { return m_asleep; }
 
     // Tuning items: the working value (TS) and the confirmed one (SV, kept in the alignment block,
     // item k at byte 40 + k, after the five test points).

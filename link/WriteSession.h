@@ -35,7 +35,6 @@ public:
     WriteSession(SerialPort& port, LinkUi& ui, CodePlug& image = g_doc.image);
 
     void SetOptions(const WriteOptions& options) { m_options = options; }
-    const WriteOptions& Options() const { return m_options; }
 
     // One write (the Write button), including the nested run after a Yes to the band question.
     // Changes the image only by the 0x03C4 normalisation. With the backup, a whole read of the radio
@@ -48,7 +47,6 @@ public:
     bool BandCheck() const { return m_bBandCheck; }
     // The backup file of the last run (empty when it made none).
     const std::string& BackupPath() const { return m_backupPath; }
-    ExchangeLog& Log() { return m_log; }
 
     // In the byte at 0x03C4 a two-bit field 3 (bits 5 and 4) becomes 1; other values stay.
     static void NormaliseImage(CodePlug& image);

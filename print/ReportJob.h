@@ -17,7 +17,6 @@ struct ReportJob {
     int pageCount = 0; // from the row count; 0 when there is nothing to show
     int currentPage = 1;
     int copies = 1;
-    bool printAll = true;  // every page from 1 to the page count is printed
     bool printing = false; // drawing goes to a printer (or a PDF file), not into the preview
 };
 

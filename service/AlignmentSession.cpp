@@ -26,8 +26,6 @@ int BlockAddress(int k) { return Addr::kAlignment + kAlignmentBlockBytes * k; }
 
 } // namespace
 
-bool ChecksServiceModelTag(const std::string& model) { return IsFamilyCode(model); }
-
 AlignmentSession::AlignmentSession(SerialPort& port, LinkUi& ui) : m_port(port), m_ui(ui), m_log(&ui) {}
 
 AlignmentResult AlignmentSession::Fail(AlignmentStatus status, int textNumber)
@@ -61,7 +59,7 @@ bool AlignmentSession::OpenPort(AlignmentResult& failure)
 bool AlignmentSession::TagAccepted(const std::string& reply) const
 {
     const RadioIdentity identity(reply);
-    return identity.IsValid() && (!ChecksServiceModelTag(g_strModel) || identity.ModelTag() == "R736");
+    return identity.IsValid() && (!IsFamilyCode(g_strModel) || identity.ModelTag() == kFamilyModelTag);
 }
 
 bool AlignmentSession::CheckIdentity(std::string reply, AlignmentResult& failure)

@@ -40,7 +40,6 @@ public:
     // Writes 128 hex digits of alignment data into the radio.
     AlignmentResult Write(const std::string& data);
 
-    ExchangeLog& Log() { return m_log; }
     LinkUi& Ui() { return m_ui; }
 
 private:
@@ -60,6 +59,3 @@ private:
     LinkUi& m_ui;
     ExchangeLog m_log;
 };
-
-// The build models whose radios must identify as "R736" for the service functions.
-bool ChecksServiceModelTag(const std::string& model);

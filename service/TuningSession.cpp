@@ -19,7 +19,6 @@ constexpr int kPortOpenText = 3012;
 constexpr int kPortFaultText = 3006;
 constexpr int kWrongModelText = 3023;
 constexpr int kLiveItem = 0;
-constexpr const char* kFamilyTag = "R736";
 constexpr int kConfirmPauseMs = 50;
 constexpr int kBlockPauseMs = 5;
 
@@ -85,7 +84,7 @@ TuningSession::EnterResult TuningSession::Enter()
 
 TuningSession::TagCheck TuningSession::CheckModelTag(RadioIdentity& identity)
 {
-    if (identity.ModelTag() == kFamilyTag)
+    if (identity.ModelTag() == kFamilyModelTag)
         return TagCheck::Family;
     // The tuning handshake does not pause after the identity, so the link cannot have seen whether
     // bytes followed it. A reply followed by more bytes was pushed out of place by a stray byte in
@@ -102,7 +101,7 @@ TuningSession::TagCheck TuningSession::CheckModelTag(RadioIdentity& identity)
                       true, nullptr, &alone))
         return TagCheck::Failed;
     identity = RadioIdentity(reply);
-    return identity.ModelTag() == kFamilyTag ? TagCheck::Family : TagCheck::OtherModel;
+    return identity.ModelTag() == kFamilyModelTag ? TagCheck::Family : TagCheck::OtherModel;
 }
 
 TuningSession::EnterResult TuningSession::ReadBlock()

@@ -275,14 +275,11 @@ void CMainFrame::SetMenuCommandEnabled(int id, bool enabled)
 
 void CMainFrame::SetPortText(const QString& text)
 {
-    m_portText = text;
     m_portPane->setText(text);
     // 35 pixels, wider when the name needs it.
     const int needed = m_portPane->fontMetrics().horizontalAdvance(text) + 8;
     m_portPane->setMinimumWidth(std::max(35, needed));
 }
-
-QString CMainFrame::PortText() const { return m_portText; }
 
 QString CMainFrame::FilePaneText() const
 {
@@ -299,8 +296,6 @@ void CMainFrame::RefreshTitle()
     const QString file = FilePaneText();
     if (m_filePane->text() != file)
         m_filePane->setText(file);
-    if (m_portPane->text() != m_portText)
-        m_portPane->setText(m_portText);
     if (QAction* testFreq = Action(cmd::kTestFrequency))
         testFreq->setEnabled(g_bTestEnabled);
     UpdateEditActions(Action(cmd::kEditUndo), Action(cmd::kEditRedo));

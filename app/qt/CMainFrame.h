@@ -37,7 +37,6 @@ public:
     void RefreshTitle() override;
     // Port pane text (upper-case port name).
     void SetPortText(const QString& text);
-    QString PortText() const;
     QString FilePaneText() const;
     QLabel* PortPane() const { return m_portPane; }
 
@@ -76,7 +75,6 @@ protected:
 private:
     void CreateToolBar();
     void CreateStatusBar();
-    void CreateShortcuts();
     QMdiSubWindow* AddChild(QWidget* page, const QString& title);
     void PlaceCentred(QMdiSubWindow* child);
     // Puts a child window at offset from its default place (the document area's top-left corner),
@@ -96,7 +94,6 @@ private:
     QLabel* m_logo = nullptr;
     QLabel* m_filePane = nullptr;
     QLabel* m_portPane = nullptr;
-    QString m_portText;
     bool m_bCloseConfirmed = false;
     QTimer m_idleTimer;
     std::map<int, QAction*> m_actions;

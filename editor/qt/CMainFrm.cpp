@@ -310,12 +310,6 @@ void CMainFrm::WriteRowToTable(int row)
     m_table->SetRowTexts(row, texts, cells.rxRed, cells.txRed);
 }
 
-void CMainFrm::MarkOutOfBandCells()
-{
-    for (int r = 1; r <= 16; ++r)
-        m_table->MarkOutOfBand(r);
-}
-
 void CMainFrm::TakeRowSnapshot(int row)
 {
     m_rowSnapshot.clear();

@@ -54,8 +54,6 @@ public:
 
     // Writes one channel of the image into its table row (row 1..16).
     void WriteRowToTable(int row);
-    // Marks the rx/tx cells of every row red when outside the band limits.
-    void MarkOutOfBandCells();
 
     // The table with its row selection, and its copy, cut, paste and delete commands.
     CChannelTable* Table() const { return m_table; }

@@ -45,8 +45,6 @@ public:
     QPushButton* CancelButton() const { return m_cancel; }
     QPlainTextEdit* LogView() const { return m_log; }
     bool PollTimerActive() const { return m_poll.isActive(); }
-    // Whether entering the tuning mode has been run (it runs once, after the window first shows).
-    bool EnterDone() const { return m_enterDone; }
 
     // TuningUi
     void ShowTuning(const TuningView& view) override;
