@@ -11,6 +11,7 @@
 #include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/WaitCursor.h"
+#include "service/AlignmentBlockRead.h"
 #include "service/AlignmentLayout.h"
 
 namespace {
@@ -19,8 +20,6 @@ constexpr int kBlockLimitMs = 300;
 constexpr int kBlockPauseMs = 5;
 constexpr int kIdentityPauseMs = 20;
 constexpr int kTextRefused = 9532;
-// A block read answers a 4-byte header and the 8 data bytes.
-constexpr int kBlockReplyBytes = 4 + kAlignmentBlockBytes;
 
 int BlockAddress(int k) { return Addr::kAlignment + kAlignmentBlockBytes * k; }
 
@@ -129,24 +128,9 @@ void AlignmentSession::QuietLine()
 bool AlignmentSession::ReadBlocks(std::string& block, AlignmentResult& failure)
 {
     QuietLine();
-    BlockEcho echo; // one conversation: the first block reply decides how the others are checked
-    m_ui.SetProgressRange(1, kAlignmentBlocks);
-    for (int k = 0; k < kAlignmentBlocks; ++k) {
-        m_ui.SetProgressPos(k + 1);
-        std::string reply;
-        if (!PortExchange(m_port, ReadRequestFrame(BlockAddress(k), kAlignmentBlockBytes), reply,
-                          kBlockReplyBytes, kBlockLimitMs, std::string(), m_log, true, nullptr, &echo)) {
-            failure = ExchangeFailed();
-            return false;
-        }
-        block += reply.substr(8); // the data after the 4-byte header
-        DelayMs(kBlockPauseMs);
-        std::string ack;
-        if (!PortExchange(m_port, FRAME_ACK, ack, 1, kBlockLimitMs, FRAME_ACK, m_log, true)) {
-            failure = ExchangeFailed();
-            return false;
-        }
-        DelayMs(kBlockPauseMs);
+    if (!ReadAlignmentBlocks(m_port, m_log, m_ui, block)) {
+        failure = ExchangeFailed();
+        return false;
     }
     return true;
 }

@@ -12,6 +12,7 @@
 #include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/WaitCursor.h"
+#include "service/AlignmentBlockRead.h"
 
 namespace {
 
@@ -20,7 +21,6 @@ constexpr int kPortFaultText = 3006;
 constexpr int kWrongModelText = 3023;
 constexpr int kLiveItem = 0;
 constexpr int kConfirmPauseMs = 50;
-constexpr int kBlockPauseMs = 5;
 
 bool InspectionOnly(int item) { return ItemKind(item) == TuningItemKind::InspectionOnly; }
 
@@ -106,24 +106,10 @@ TuningSession::TagCheck TuningSession::CheckModelTag(RadioIdentity& identity)
 
 TuningSession::EnterResult TuningSession::ReadBlock()
 {
-    BlockEcho echo; // one conversation: the first block reply decides how the others are checked
     std::string data;
-    for (int n = 0; n < TuningBlock::kReads; ++n) {
-        const std::string frame =
-            ReadRequestFrame(TuningBlock::kAddress + n * TuningBlock::kReadBytes, TuningBlock::kReadBytes);
-        std::string reply;
-        if (!PortExchange(m_port, frame, reply, 4 + TuningBlock::kReadBytes, kFrameMs, std::string(), m_log,
-                          true, nullptr, &echo)) {
-            ReportIfPortFault();
-            return EnterResult::CloseDialog;
-        }
-        data += reply.substr(8); // the data after the 4-byte header
-        DelayMs(kBlockPauseMs);
-        if (!PortExchange(m_port, FRAME_ACK, reply, 1, kFrameMs, FRAME_ACK, m_log, true)) {
-            ReportIfPortFault();
-            return EnterResult::CloseDialog;
-        }
-        DelayMs(kBlockPauseMs);
+    if (!ReadAlignmentBlocks(m_port, m_log, m_ui, data)) {
+        ReportIfPortFault();
+        return EnterResult::CloseDialog;
     }
     m_block = TuningBlock(data);
     return EnterResult::Entered;

@@ -6,6 +6,7 @@ target_sources(vpx_service PRIVATE
 # Alignment data: the block's tables and files, the radio session and the spreadsheet export.
 target_sources(vpx_service PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AlignmentLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AlignmentBlockRead.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AlignmentTables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AlignmentFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AlignmentSession.cpp
