@@ -32,6 +32,16 @@ bool WriteSetting(const std::string& section, const std::string& key, const std:
     return ini.Write(section, key, value);
 }
 
+bool ReadYesSetting(const std::string& section, const std::string& key)
+{
+    return ReadSetting(section, key) == "yes";
+}
+
+bool WriteYesSetting(const std::string& section, const std::string& key, bool on)
+{
+    return WriteSetting(section, key, on ? "yes" : "no");
+}
+
 bool FileExists(const std::string& path)
 {
     if (path.empty())

@@ -19,6 +19,10 @@ std::string ReadSetting(const std::string& section, const std::string& key);
 // Writes [section] key = value into system.ini, keeping every other line; true on success.
 bool WriteSetting(const std::string& section, const std::string& key, const std::string& value);
 
+// An on/off setting: on only when the value is "yes"; written as "yes" or "no".
+bool ReadYesSetting(const std::string& section, const std::string& key);
+bool WriteYesSetting(const std::string& section, const std::string& key, bool on);
+
 // True when the file can be opened for reading.
 bool FileExists(const std::string& path);
 

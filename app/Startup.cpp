@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/AppState.h"
+#include "app/CommandIds.h"
 #include "app/Settings.h"
 
 bool IsFamilyCode(const std::string& model)
@@ -33,18 +34,6 @@ std::string FormatG(double v)
     std::snprintf(buf, sizeof buf, "%g", v);
     return buf;
 }
-
-// Menu command ids of the main frame's command table.
-constexpr int kCmdOptionalFunctions = 204;
-constexpr int kCmdKeyAssignment = 205;
-constexpr int kCmdEnglishVersion = 202;
-constexpr int kCmdChineseVersion = 203;
-constexpr int kCmdTestMode = 209;
-constexpr int kCmdBatchWrite = 32780;
-constexpr int kCmdTestPassword = 210;
-constexpr int kCmdModelInfo = 32785;
-constexpr int kCmdRwPassword = 32787;
-constexpr int kCmdHelpTopics = 211;
 
 constexpr int kWindowWidth = 790;
 constexpr int kWindowHeight = 572;
@@ -109,15 +98,15 @@ void InitAppState(const std::string& appDir) { InitAppStateFor(appDir, kBuildMod
 
 std::vector<int> RemovedMenuCommands()
 {
-    std::vector<int> ids{kCmdOptionalFunctions, kCmdKeyAssignment};
+    std::vector<int> ids{cmd::kOptionalFunctions, cmd::kKeyAssignment};
     if (g_bShowLangMenu)
-        ids.push_back(g_nLanguage == kLangEnglish ? kCmdEnglishVersion : kCmdChineseVersion);
+        ids.push_back(g_nLanguage == kLangEnglish ? cmd::kLangEnglish : cmd::kLangChinese);
     else {
-        ids.push_back(kCmdEnglishVersion);
-        ids.push_back(kCmdChineseVersion);
+        ids.push_back(cmd::kLangEnglish);
+        ids.push_back(cmd::kLangChinese);
     }
-    for (int id :
-         {kCmdTestMode, kCmdBatchWrite, kCmdTestPassword, kCmdModelInfo, kCmdRwPassword, kCmdHelpTopics})
+    for (int id : {cmd::kTestMode, cmd::kBatchWriteTest, cmd::kTestPassword, cmd::kModelInfo,
+                   cmd::kRwPassword, cmd::kHelpTopics})
         ids.push_back(id);
     // The menu is built without the diagnostic popup, so nothing else needs removing.
     return ids;

@@ -54,9 +54,8 @@ std::string DescribeCsvError(const CsvRowError& error)
 {
     // A reason with two places names the column and its value; one with a single place the value.
     const bool namesColumn = GetLangText(error.textNumber).find("%2") != std::string::npos;
-    const std::string reason =
-        namesColumn ? GetLangTextWith(error.textNumber, {error.column, error.value})
-                    : GetLangTextWith(error.textNumber, {error.value});
+    const std::string reason = namesColumn ? GetLangTextWith(error.textNumber, {error.column, error.value})
+                                           : GetLangTextWith(error.textNumber, {error.value});
     if (error.line <= 0)
         return reason;
     return GetLangTextWith(kTextLine, {std::to_string(error.line), reason});

@@ -70,7 +70,7 @@ ChannelEnableState ComputeEnableState(const std::string& rxText, const std::stri
 
 ToneRules ToneRulesFromSettings()
 {
-    return {ReadSetting("option", "allow_illegal_qtdqt") == "yes", MarkerPresent(kMarkerLowCtcss)};
+    return {ReadYesSetting("option", "allow_illegal_qtdqt"), MarkerPresent(kMarkerLowCtcss)};
 }
 
 ToneTextResult ApplyToneRule(const std::string& typed, const std::vector<std::string>& entries)

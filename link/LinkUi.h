@@ -23,7 +23,10 @@ public:
     // The message that ends a transfer that succeeded (3007, 3014), with what a write's guards add
     // (verified, the backup's path) as detail: a window shows it as news, not as an error. By default
     // the same as ReportMessage.
-    virtual void ReportSuccess(int textNumber, const std::string& detail) { ReportMessage(textNumber, detail); }
+    virtual void ReportSuccess(int textNumber, const std::string& detail)
+    {
+        ReportMessage(textNumber, detail);
+    }
 
     // Yes/No question of text textNumber (3019: write across bands?), caption 90006, question icon,
     // No as the default button. True for Yes.

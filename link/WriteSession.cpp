@@ -52,8 +52,8 @@ std::string Paragraphs(const std::string& a, const std::string& b)
 WriteOptions WriteOptionsFromSettings()
 {
     WriteOptions o;
-    o.backup = ReadSetting("option", "backup_before_write") == "yes";
-    o.verify = ReadSetting("option", "verify_after_write") == "yes";
+    o.backup = ReadYesSetting("option", "backup_before_write");
+    o.verify = ReadYesSetting("option", "verify_after_write");
     return o;
 }
 

@@ -25,7 +25,8 @@ bool ReadAlignmentBlocks(SerialPort& port, ExchangeLog& log, LinkUi& ui, std::st
     for (int k = 0; k < kAlignmentBlocks; ++k) {
         ui.SetProgressPos(k + 1);
         std::string reply;
-        if (!PortExchange(port, ReadRequestFrame(Addr::kAlignment + kAlignmentBlockBytes * k, kAlignmentBlockBytes),
+        if (!PortExchange(port,
+                          ReadRequestFrame(Addr::kAlignment + kAlignmentBlockBytes * k, kAlignmentBlockBytes),
                           reply, kBlockReplyBytes, kBlockLimitMs, std::string(), log, true, nullptr, &echo))
             return false;
         data += reply.substr(8); // the data after the 4-byte header

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "codeplug/AddressMap.h"
+#include "service/AlignmentLayout.h"
+
 inline constexpr int kTuningItems = 21;
 inline constexpr int kTuningTestPoints = 5;
 
@@ -34,11 +37,11 @@ std::string FrequencyLabelText(int textNumber);
 // in the BCD frequency code), then item k's value at byte 40 + k; bytes 61 to 63 are not used here.
 class TuningBlock {
 public:
-    static constexpr int kAddress = 0x02A0;
-    static constexpr int kBytes = 64;
-    static constexpr int kReads = 8;
-    static constexpr int kReadBytes = 8;
-    static constexpr int kFirstItemByte = 40;
+    static constexpr int kAddress = Addr::kAlignment;
+    static constexpr int kBytes = kAlignmentBytes;
+    static constexpr int kReads = kAlignmentBlocks;
+    static constexpr int kReadBytes = kAlignmentBlockBytes;
+    static constexpr int kFirstItemByte = kFirstParamByte;
 
     // 128 hex digits; anything else leaves the block empty (invalid).
     TuningBlock() = default;

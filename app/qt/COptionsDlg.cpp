@@ -49,8 +49,8 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
 void COptionsDlg::accept()
 {
     g_bLockInterface = m_lock->isChecked();
-    WriteSetting("option", "lock_interface", g_bLockInterface ? "yes" : "no");
-    WriteSetting("option", "backup_before_write", m_backup->isChecked() ? "yes" : "no");
-    WriteSetting("option", "verify_after_write", m_verify->isChecked() ? "yes" : "no");
+    WriteYesSetting("option", "lock_interface", g_bLockInterface);
+    WriteYesSetting("option", "backup_before_write", m_backup->isChecked());
+    WriteYesSetting("option", "verify_after_write", m_verify->isChecked());
     QDialog::accept();
 }

@@ -50,7 +50,7 @@ TransferDialog::TransferDialog(QWidget* parent, std::unique_ptr<SerialPort> port
 
     m_start->setAutoDefault(false);
     m_test->setAutoDefault(false);
-    m_autoClose->setChecked(ReadSetting("option", "auto_close_rw_window") == "yes");
+    m_autoClose->setChecked(ReadYesSetting("option", "auto_close_rw_window"));
 
     setFixedSize(kWidth, g_bServiceView ? kFullHeight : kShrunkHeight);
     m_progress->reset();
@@ -153,7 +153,7 @@ void TransferDialog::reject()
 
 void TransferDialog::closeEvent(QCloseEvent* event)
 {
-    WriteSetting("option", "auto_close_rw_window", m_autoClose->isChecked() ? "yes" : "no");
+    WriteYesSetting("option", "auto_close_rw_window", m_autoClose->isChecked());
     event->accept();
     done(QDialog::Rejected);
 }

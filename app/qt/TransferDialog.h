@@ -38,7 +38,7 @@ public:
     void SetProgressPos(int pos) override;
     void ShowLog(const std::string& text) override;
     void ReportMessage(int textNumber, const std::string& detail) override; // warning box
-    void ReportSuccess(int textNumber, const std::string& detail) override;                            // plain message box
+    void ReportSuccess(int textNumber, const std::string& detail) override; // plain message box
     bool AskYesNo(int textNumber) override;
     void SetButtonEnabled(bool enabled) override;
     void SetWaitCursor(bool on) override;

@@ -33,7 +33,7 @@ void CToneList::FillToneList(int kind)
     const int index = FindTonePrefix(Entries(), previous.trimmed().toStdString());
     if (index >= 0) {
         setCurrentIndex(index);
-    } else if (ReadSetting("option", "allow_illegal_qtdqt") == "yes") {
+    } else if (ReadYesSetting("option", "allow_illegal_qtdqt")) {
         setCurrentIndex(-1);
         setEditText(previous);
     } else {

@@ -54,8 +54,9 @@ void PrintJson(const CodePlugDiff& d)
     out << (d.channels.empty() ? "" : "\n  ") << "],\n  \"otherBytes\": [";
     for (std::size_t i = 0; i < d.otherBytes.size(); ++i) {
         const ByteChange& b = d.otherBytes[i];
-        out << (i > 0 ? "," : "") << "\n    {\"address\": \"" << IntToHex(b.address, 2) << "\", \"before\": \""
-            << IntToHex(b.before, 1) << "\", \"after\": \"" << IntToHex(b.after, 1) << "\"}";
+        out << (i > 0 ? "," : "") << "\n    {\"address\": \"" << IntToHex(b.address, 2)
+            << "\", \"before\": \"" << IntToHex(b.before, 1) << "\", \"after\": \"" << IntToHex(b.after, 1)
+            << "\"}";
     }
     out << (d.otherBytes.empty() ? "" : "\n  ") << "]\n}\n";
     std::cout << out.str();
