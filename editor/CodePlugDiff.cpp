@@ -45,12 +45,6 @@ constexpr std::array<FieldBytes, 15> kPanelBytes = {{
 constexpr std::array<const char*, kTableColumns> kCellKeys = {"channel", "rx",        "tx",    "decode",
                                                               "encode",  "bandwidth", "power", "scan"};
 
-// The page's general settings for an image, as `show` prints them.
-std::vector<PanelField> PanelOf(const CodePlug& image)
-{
-    return DescribePanel(LoadPanelState(image, BandCodeOf(image.Text()), ScanChannelsInUse(image)));
-}
-
 // The band of an image with limits only where the band has its own (0 - 0 otherwise).
 BandState LimitsOf(const CodePlug& image) { return BandStateOf(image, BandState{"", 0.0, 0.0}); }
 
@@ -93,8 +87,8 @@ void DiffBand(const CodePlug& before, const CodePlug& after, CodePlugDiff& diff,
 void DiffSettings(const CodePlug& before, const CodePlug& after, CodePlugDiff& diff,
                   ExplainedBytes& explained)
 {
-    const std::vector<PanelField> a = PanelOf(before);
-    const std::vector<PanelField> b = PanelOf(after);
+    const std::vector<PanelField> a = DescribeImagePanel(before, BandCodeOf(before.Text()));
+    const std::vector<PanelField> b = DescribeImagePanel(after, BandCodeOf(after.Text()));
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
         if (a[i].text == b[i].text)
             continue;

@@ -46,3 +46,8 @@ std::vector<PanelField> DescribePanel(const PanelState& s)
     add("dwell", 4018, s.dwell);
     return fields;
 }
+
+std::vector<PanelField> DescribeImagePanel(const CodePlug& image, const std::string& bandCode)
+{
+    return DescribePanel(LoadPanelState(image, bandCode, ScanChannelsInUse(image)));
+}

@@ -20,3 +20,5 @@ std::string EntryText(const std::vector<ListEntry>& entries, int index);
 
 // Every general setting of the page, in the page's order.
 std::vector<PanelField> DescribePanel(const PanelState& state);
+// The same for an image as the page would load it in band bandCode.
+std::vector<PanelField> DescribeImagePanel(const CodePlug& image, const std::string& bandCode);

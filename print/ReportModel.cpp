@@ -25,7 +25,7 @@ const PanelField* FieldOf(const std::vector<PanelField>& fields, const char* key
 ReportSource ReportSourceFromImage(const CodePlug& image, const BandState& band)
 {
     ReportSource source;
-    source.fields = DescribePanel(LoadPanelState(image, band.code, ScanChannelsInUse(image)));
+    source.fields = DescribeImagePanel(image, band.code);
     source.table.push_back(ChannelTableHeaders());
     for (int n = 1; n < kTableRows; ++n)
         source.table.push_back(ChannelRowCells(image, n, band).text);

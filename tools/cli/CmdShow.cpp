@@ -138,8 +138,7 @@ int CmdShow(const CliArgs& args)
     const CodePlug image(text);
     ApplyBand(image.Text(), false);
 
-    const PanelState state = LoadPanelState(image, g_band.code, ScanChannelsInUse(image));
-    const std::vector<PanelField> fields = DescribePanel(state);
+    const std::vector<PanelField> fields = DescribeImagePanel(image, g_band.code);
     if (json)
         PrintJson(path, fields, image);
     else
