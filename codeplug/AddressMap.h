@@ -22,6 +22,7 @@ inline constexpr int kScanFlags = 0x017E;          // 2 bytes, channel n = bit (
 inline constexpr int kModelBlock = 0x01B8;         // 8 bytes
 inline constexpr int kTestFreqs = 0x0280;          // 128 bytes
 inline constexpr int kAlignment = 0x02A0;          // 64 bytes, service functions
+inline constexpr int kAlignmentEnd = 0x02E0;       // the first byte after it
 inline constexpr int kMcuVersion = 0x0300;         // 2 bytes
 inline constexpr int kPcVersion = 0x0302;          // 3 bytes
 inline constexpr int kProgramTime = 0x0305;        // 7 bytes BCD

@@ -167,13 +167,21 @@ BandState BandStateOf(const CodePlug& image, const BandState& fallback)
         band.upper = FreqFieldMHz(image.Read(Addr::kCustomUpper, 4));
         return band;
     }
+    CatalogueBandLimits(band.code, band);
+    return band;
+}
+
+bool CatalogueBandLimits(const std::string& code, BandState& band)
+{
     for (const BandLimits& b : kBandLimits) {
-        if (band.code == b.code) {
+        if (code == b.code) {
+            band.code = code;
             band.lower = b.lower;
             band.upper = b.upper;
+            return true;
         }
     }
-    return band;
+    return false;
 }
 
 void ApplyBand(const std::string& imageText, bool fromRadio)

@@ -30,6 +30,8 @@ std::string BuildBandImage(const std::string& code); // default image of a band 
 // The band an image names: its band code with that band's limits (for "FF" the limits stored at
 // 0x0350); a code without limits of its own keeps those of fallback.
 BandState BandStateOf(const CodePlug& image, const BandState& fallback);
+// The fixed limits of a band code; false for a code without limits of its own ("F0", "FF", unknown).
+bool CatalogueBandLimits(const std::string& code, BandState& band);
 // Sets g_band and g_modelInfo from the image; the MCU version only when fromRadio is false.
 void ApplyBand(const std::string& image, bool fromRadio = false);
 std::string ApplyPresetRange(const std::string& image, const std::string& code, const std::string& range);

@@ -21,6 +21,17 @@ std::string FormatFixed(double value, int precision, int width)
     return text;
 }
 
+std::string FormatShortDecimal(double value)
+{
+    std::string text = FormatFixed(value, 5);
+    if (text.find('.') == std::string::npos)
+        return text;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
 double ReadLeadingDecimal(const std::string& text)
 {
     std::size_t i = 0;

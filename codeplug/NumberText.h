@@ -6,6 +6,8 @@
 
 // printf "%<width>.<precision>f": fixed notation, right-aligned with blanks to at least width characters.
 std::string FormatFixed(double value, int precision, int width = 0);
+// A value as people write a band limit: at most five decimals, trailing zeros dropped ("400", "433.5").
+std::string FormatShortDecimal(double value);
 
 // Decimal reading of the leading number of text as the C library does it (blanks, sign, digits, point,
 // exponent); 0 when the text does not start with a number. Infinite or NaN readings give 0.

@@ -120,6 +120,14 @@ bool IsExtensionTone(const std::string& text)
     return false;
 }
 
+bool IsListedTone(const std::string& text)
+{
+    if (FindExact(CtcssTones(), text) >= 0)
+        return true;
+    return text.size() == 5 && (text.back() == 'N' || text.back() == 'I') &&
+           FindExact(DcsCodes(), text.substr(0, 4)) >= 0;
+}
+
 std::vector<std::string> BuildToneList(int kind)
 {
     const bool onlyOne = g_strModel == kExtendedToneModel;

@@ -10,6 +10,8 @@ std::string DecodeTone(const std::string& hex);  // "67.0", "D023N", "D754I" or 
 const std::vector<std::string>& CtcssTones();  // 38 entries "67.0" ... "250.3"
 const std::vector<std::string>& DcsCodes();    // 83 entries "D023" ... "D754" (no suffix)
 bool IsExtensionTone(const std::string& text); // extended tone set of model code "vpxgk"
+// A tone text of the lists: a CTCSS tone ("67.0") or a DCS code with its polarity ("D023N", "D754I").
+bool IsListedTone(const std::string& text);
 
 // Entries of a tone drop-down list: text 90020, then the CTCSS list, the N list, the I list
 // (for the extended-tone model code only the list chosen by kind 0, 1 or 3).

@@ -1,8 +1,11 @@
 // The window side of a radio transfer as the read, write and tuning procedures see it: progress,
-// the exchange log, numbered messages, the cross-band question and the state of the start button.
+// the exchange log, numbered messages, the cross-band question, the question about a code plug with
+// problems and the state of the start button.
 #pragma once
 
 #include <string>
+
+struct PreWriteCheck;
 
 class LinkUi {
 public:
@@ -32,6 +35,10 @@ public:
     // No as the default button. True for Yes.
     virtual bool AskYesNo(int textNumber) = 0;
 
+    // A code plug about to be written has problems (check lists them, each with its channel): write
+    // anyway? No is the default answer. True for Yes.
+    virtual bool AskWriteAnyway(const PreWriteCheck& check) = 0;
+
     // The transfer's start button (Read 1006 / Write 1009).
     virtual void SetButtonEnabled(bool enabled) = 0;
 
@@ -47,6 +54,9 @@ public:
     void ShowLog(const std::string&) override {}
     void ReportMessage(int, const std::string&) override {}
     bool AskYesNo(int) override { return false; }
+    // Nobody to ask: the programs without a window that use it (the benchmark, the fault sweep) write
+    // the synthetic code plugs they were given.
+    bool AskWriteAnyway(const PreWriteCheck&) override { return true; }
     void SetButtonEnabled(bool) override {}
     void SetWaitCursor(bool) override {}
 };

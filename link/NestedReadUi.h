@@ -19,6 +19,7 @@ public:
     void ShowLog(const std::string& text) override;
     void ReportMessage(int textNumber, const std::string& detail) override;
     bool AskYesNo(int) override { return false; } // a read asks nothing
+    bool AskWriteAnyway(const PreWriteCheck&) override { return false; }
     void SetButtonEnabled(bool enabled) override { m_outer.SetButtonEnabled(enabled); }
     void SetWaitCursor(bool) override {} // the write holds the cursor for the whole operation
 

@@ -6,9 +6,11 @@
 
 std::vector<int> ServiceMenuCommands() { return {cmd::kTestFrequency, cmd::kTestMode, cmd::kBatchWriteTest}; }
 
+bool IsServiceAccessCode(const std::string& text) { return text == SERVICE_ACCESS_CODE; }
+
 bool EnterServiceAccessCode(const std::string& text, const MenuItemEnabler& setMenuItem)
 {
-    const bool granted = text == SERVICE_ACCESS_CODE;
+    const bool granted = IsServiceAccessCode(text);
     g_bTestEnabled = granted;
     g_bServiceView = granted;
     if (setMenuItem) {

@@ -9,6 +9,9 @@
 inline constexpr const char* SERVICE_ACCESS_CODE = "pvkrwamt47"; // compared exactly, case-sensitive
 inline constexpr int kTextWrongServiceCode = 5202;
 
+// The rule of the service-code window: the code, compared exactly.
+bool IsServiceAccessCode(const std::string& text);
+
 // The menu items that follow the service flags: Test frequency (206), Test mode (209) and Batch write
 // test data (32780).
 std::vector<int> ServiceMenuCommands();

@@ -15,6 +15,7 @@
 #include "editor/DiffText.h"
 #include "link/LinkUi.h"
 #include "link/NestedReadUi.h"
+#include "link/PreWriteCheck.h"
 #include "link/Protocol.h"
 #include "link/ReadSession.h"
 #include "link/ReplyCheck.h"
@@ -30,13 +31,18 @@ bool ChecksModelNumber(const std::string& model)
     return model == "vpxds" || model == "vpxb" || model == "vpxc" || model == "vpxa";
 }
 
-bool SkippedBlock(int address) { return address == 0x0180 || address == 0x0190 || address == 0x01A0; }
+// The radio's alignment block (its calibration, 0x02A0-0x02DF): only the service functions write it.
+bool InAlignmentBlock(int address) { return address >= Addr::kAlignment && address < Addr::kAlignmentEnd; }
+
+bool SkippedBlock(int address)
+{
+    return address == 0x0180 || address == 0x0190 || address == 0x01A0 || InAlignmentBlock(address);
+}
 
 constexpr int kWriteDoneText = 3014;
 constexpr int kTextVerifyFailed = 9550;     // the radio does not hold what was written
 constexpr int kTextVerifyReadFailed = 9551; // written, but not read back
 constexpr int kTextBackupReadFailed = 9552; // nothing written
-constexpr int kTextRestoreFrom = 9554;      // "... saved in %1 ..."
 constexpr int kTextBackupSaved = 9557;      // "... was backed up to %1."
 constexpr int kTextVerified = 9558;
 // Differences named in the message of a failed verification; the rest are counted.
@@ -77,6 +83,14 @@ std::string WriteSession::BlockFrame(const CodePlug& image, int n)
     return WriteRequestFrame(address, kBlockBytes, image.Read(address, kBlockBytes));
 }
 
+std::string WriteSession::DryRunFrame(const CodePlug& image, int n)
+{
+    const int address = (n - 1) * kDryRunBytes;
+    if (InAlignmentBlock(address))
+        return std::string();
+    return WriteRequestFrame(address, kDryRunBytes, image.Read(address, kDryRunBytes));
+}
+
 CodePlug WriteSession::AsWrittenInRadio(const CodePlug& written, const CodePlug& radio)
 {
     CodePlug seen = written;
@@ -91,7 +105,8 @@ CodePlug WriteSession::AsWrittenInRadio(const CodePlug& written, const CodePlug&
 TransferResult WriteSession::Run()
 {
     WaitCursor cursor(m_ui);
-    m_backupPath.clear();
+    m_ui.SetBackupPath(std::string());
+    m_backupImage.clear();
     const int reads = (m_options.backup ? 1 : 0) + (m_options.verify ? 1 : 0);
     const int total = kBlocks + reads * ReadSession::kBlocks;
     int first = 1;
@@ -111,8 +126,8 @@ TransferResult WriteSession::Run()
         m_ui.SetButtonEnabled(true);
         detail = GetLangText(kTextVerified);
     }
-    if (!m_backupPath.empty())
-        detail = Paragraphs(detail, GetLangTextWith(kTextBackupSaved, {m_backupPath}));
+    if (!BackupPath().empty())
+        detail = Paragraphs(detail, GetLangTextWith(kTextBackupSaved, {BackupPath()}));
     m_ui.ReportSuccess(kWriteDoneText, detail);
     return {TransferStatus::Success, kWriteDoneText};
 }
@@ -147,6 +162,11 @@ TransferResult WriteSession::WriteConversation(int first, int total)
         m_bBandCheck = true;
         return nested;
     }
+
+    if (auto declined = ConfirmProblems(data, identity.BandCode()))
+        return *declined;
+    if (auto failed = SaveBackupFile())
+        return *failed;
 
     if (auto failed = AcknowledgeConversation(m_port, m_ui, m_log, kWriteHandshake))
         return *failed;
@@ -189,21 +209,40 @@ bool WriteSession::ReadRadio(std::string& image, int first, int total, std::stri
 
 std::optional<TransferResult> WriteSession::BackUpRadio(int total)
 {
-    std::string image;
     std::string readMessage;
-    if (!ReadRadio(image, 1, total, readMessage)) {
+    if (!ReadRadio(m_backupImage, 1, total, readMessage)) {
+        m_backupImage.clear();
         m_ui.ReportMessage(kTextBackupReadFailed, readMessage);
         return TransferResult{TransferStatus::BackupFailed, kTextBackupReadFailed};
     }
+    return std::nullopt;
+}
+
+std::optional<TransferResult> WriteSession::SaveBackupFile()
+{
+    if (m_backupImage.empty())
+        return std::nullopt;
     std::string path;
-    const int saved = SaveBackup(CodePlug(image), std::time(nullptr), path);
+    const int saved = SaveBackup(CodePlug(m_backupImage), std::time(nullptr), path);
+    m_backupImage.clear();
     if (saved != 0) {
+        m_port.Close();
         m_ui.SetButtonEnabled(true);
         m_ui.ReportMessage(saved, path);
         return TransferResult{TransferStatus::BackupFailed, saved};
     }
-    m_backupPath = path;
+    m_ui.SetBackupPath(path);
     return std::nullopt;
+}
+
+std::optional<TransferResult> WriteSession::ConfirmProblems(const CodePlug& data,
+                                                            const std::string& radioBand)
+{
+    const PreWriteCheck check = CheckBeforeWrite(data, radioBand);
+    if (check.Clean() || m_ui.AskWriteAnyway(check))
+        return std::nullopt;
+    m_port.Close();
+    return TransferResult{TransferStatus::CheckDeclined, 0};
 }
 
 std::optional<TransferResult> WriteSession::VerifyRadio(const CodePlug& written, int first, int total)
@@ -211,7 +250,7 @@ std::optional<TransferResult> WriteSession::VerifyRadio(const CodePlug& written,
     std::string image;
     std::string readMessage;
     if (!ReadRadio(image, first, total, readMessage)) {
-        m_ui.ReportMessage(kTextVerifyReadFailed, Paragraphs(readMessage, RestoreHint()));
+        m_ui.ReportMessage(kTextVerifyReadFailed, readMessage);
         return TransferResult{TransferStatus::VerifyReadFailed, kTextVerifyReadFailed};
     }
     const CodePlug inRadio = AsWrittenInRadio(written, CodePlug(image));
@@ -219,13 +258,8 @@ std::optional<TransferResult> WriteSession::VerifyRadio(const CodePlug& written,
         return std::nullopt;
     m_ui.SetButtonEnabled(true);
     const CodePlugDiff diff = DiffCodePlugs(written, inRadio);
-    m_ui.ReportMessage(kTextVerifyFailed, Paragraphs(DiffSummary(diff, kDifferencesShown), RestoreHint()));
+    m_ui.ReportMessage(kTextVerifyFailed, DiffSummary(diff, kDifferencesShown));
     return TransferResult{TransferStatus::VerifyFailed, kTextVerifyFailed};
-}
-
-std::string WriteSession::RestoreHint() const
-{
-    return m_backupPath.empty() ? std::string() : GetLangTextWith(kTextRestoreFrom, {m_backupPath});
 }
 
 TransferResult WriteSession::DryRun()
@@ -235,9 +269,11 @@ TransferResult WriteSession::DryRun()
     m_ui.SetProgressRange(1, kDryRunBlocks);
     m_ui.SetButtonEnabled(false);
     for (int n = 1; n <= kDryRunBlocks; ++n) {
-        const int address = (n - 1) * kDryRunBytes;
         m_ui.SetProgressPos(n);
-        m_log.Add("S:" + WriteRequestFrame(address, kDryRunBytes, copy.Read(address, kDryRunBytes)) + "\r\n");
+        const std::string frame = DryRunFrame(copy, n);
+        if (frame.empty())
+            continue;
+        m_log.Add("S:" + frame + "\r\n");
         m_log.Add("R:06\r\n");
         m_log.Show();
     }

@@ -24,4 +24,8 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ServiceAccess.cpp)
 # The write's backup before and verification after: reads inside a write.
 target_sources(vpx_link PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/NestedReadUi.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/NestedReadUi.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RestoreHintUi.cpp)
+# What a code plug is checked for before it is written.
+target_sources(vpx_link PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/PreWriteCheck.cpp)

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-serialport-dev
-          qt6-translations-l10n libxlsxwriter-dev xvfb xauth fonts-noto-cjk)
+          qt6-translations-l10n libxlsxwriter-dev zlib1g-dev xvfb xauth fonts-noto-cjk)
 # The report: a Ming face for Chinese reports whose PDF text reads back as drawn; the PDF tools for its tests.
 PACKAGES+=(fonts-arphic-uming poppler-utils)
 PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back with it

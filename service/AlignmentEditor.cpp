@@ -9,7 +9,10 @@
 
 namespace {
 constexpr int kTextNoData = 7022;
-}
+constexpr int kTextWriteQuestion = 9639; // "Write the alignment data into the radio?"
+constexpr int kTextValuesDiffer = 9640;  // "%1 of its values differ from the data last read ..."
+constexpr int kTextNothingRead = 9641;   // "No alignment data has been read from the radio ..."
+} // namespace
 
 AlignmentEditor::AlignmentEditor() : m_path(ReadSetting("option", "adjust_data_path")) {}
 
@@ -20,7 +23,18 @@ std::string AlignmentEditor::Title() const
 
 std::string AlignmentEditor::Current() const { return m_tables.Filled() ? m_tables.Build() : m_held; }
 
-bool AlignmentEditor::IsModified() const { return Current() != m_saved; }
+bool AlignmentEditor::IsModified() const { return m_tables.Filled() && Current() != m_saved; }
+
+bool AlignmentEditor::HasUnkeptEdits() const { return IsModified() && Current() != m_fromRadio; }
+
+std::string AlignmentEditor::WriteQuestion() const
+{
+    const std::string detail =
+        m_fromRadio.empty() ? GetLangText(kTextNothingRead)
+                            : GetLangTextWith(kTextValuesDiffer,
+                                              {std::to_string(CountDifferingValues(Current(), m_fromRadio))});
+    return GetLangText(kTextWriteQuestion) + "\n\n" + detail;
+}
 
 void AlignmentEditor::Clear()
 {
@@ -55,7 +69,7 @@ int AlignmentEditor::SaveTo(const std::string& path)
     return 0;
 }
 
-bool AlignmentEditor::Export(const std::string& path)
+SheetExport AlignmentEditor::Export(const std::string& path)
 {
     m_held = Current();
     return ExportAlignmentSheet(path, m_tables);
@@ -68,6 +82,7 @@ AlignmentResult AlignmentEditor::Read(AlignmentSession& session)
     if (!result.Succeeded())
         return result;
     m_held = data;
+    m_fromRadio = data;
     m_tables.Fill(data);
     m_path.clear();
     return result;
@@ -82,5 +97,7 @@ AlignmentResult AlignmentEditor::Write(AlignmentSession& session)
     m_held = Current();
     const AlignmentResult result = session.Write(m_held);
     m_tables.Fill(m_held);
+    if (result.Succeeded())
+        m_fromRadio = m_held;
     return result;
 }

@@ -3,6 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/AtomicFile.h"
+#include "codeplug/AddressMap.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
@@ -12,6 +13,7 @@ namespace {
 
 constexpr int kTextCannotOpen = 2011;
 constexpr int kTextCannotSave = 2014;
+constexpr int kTextNoAlignmentInPlug = 9642;
 
 std::string PadWithF(std::string hex, std::size_t length)
 {
@@ -58,8 +60,17 @@ bool ParseDtsText(const std::string& text, std::string& data)
 int LoadAlignmentFile(const std::string& path, std::string& data)
 {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes) || !ParseDtsText(bytes, data))
+    if (!ReadWholeFile(path, bytes))
         return kTextCannotOpen;
+    if (ParseDtsText(bytes, data))
+        return 0;
+    std::string image;
+    if (LoadDataFile(path, image) != 0)
+        return kTextCannotOpen;
+    const std::string block = image.substr(2 * static_cast<std::size_t>(Addr::kAlignment), kAlignmentChars);
+    if (block == std::string(kAlignmentChars, 'F'))
+        return kTextNoAlignmentInPlug;
+    data = block;
     return 0;
 }
 

@@ -23,7 +23,10 @@ std::string BuildDtsText(const std::string& data);
 // else, data untouched.
 bool ParseDtsText(const std::string& text, std::string& data);
 
-// Reads a .dts file: 0 and the data (upper case), or 2011 with data untouched.
+// Reads a .dts file, or the alignment block of a code-plug data file read from the radio (a backup
+// made before a write holds the radio's block as it was): 0 and the data (upper case); 2011 for
+// neither, 9642 for a code plug whose block is empty (all 0xFF: never read from a radio); data
+// untouched on failure.
 int LoadAlignmentFile(const std::string& path, std::string& data);
 // Replaces the file as a whole with header and data: 0, or 2014 with an existing file unchanged.
 int SaveAlignmentFile(const std::string& path, const std::string& data);

@@ -49,6 +49,22 @@ std::string AlignmentParamText(const std::string& data, int row, int col)
     return std::to_string(HexToInt(Field(data, byte, 1)));
 }
 
+int CountDifferingValues(const std::string& a, const std::string& b)
+{
+    if (!IsBlock(a) || !IsBlock(b))
+        return -1;
+    const std::string x = ToUpperAscii(a);
+    const std::string y = ToUpperAscii(b);
+    int differing = 0;
+    auto compare = [&](int byte, int bytes) { differing += Field(x, byte, bytes) != Field(y, byte, bytes); };
+    for (int row = 1; row <= kFreqRows; ++row)
+        for (int col = 1; col <= kFreqColumns; ++col)
+            compare(FreqCellByte(row, col), 4);
+    for (int byte = kFirstParamByte; byte < kAlignmentBytes; ++byte)
+        compare(byte, 1);
+    return differing;
+}
+
 void AlignmentTables::Fill(const std::string& data)
 {
     if (!IsBlock(data))

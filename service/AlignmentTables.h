@@ -57,3 +57,6 @@ private:
 // parameter byte as a decimal number.
 std::string AlignmentFreqText(const std::string& data, int row, int col);
 std::string AlignmentParamText(const std::string& data, int row, int col);
+// How many values differ between two blocks: the ten frequencies (4 bytes each), the 21 parameters and
+// each byte after them that no table shows. -1 when either is no block.
+int CountDifferingValues(const std::string& a, const std::string& b);

@@ -1,16 +1,18 @@
-// The workbook writer over libxlsxwriter: the sheet is written into a temporary file, which then
-// replaces the target file in one step.
+// The workbook writer over libxlsxwriter: the sheet is written into a temporary file without a name,
+// whose content then replaces the target file in one step.
 #include "service/CSpreadSheet.h"
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <unistd.h>
 
 #include "app/AtomicFile.h"
-#include "codeplug/DataFile.h"
+#include "service/WorkbookSheets.h"
 
 namespace {
 
@@ -26,18 +28,55 @@ bool IsWholeNumber(const std::string& text)
     return true;
 }
 
-// A fresh, empty file in the system's temporary folder; empty when none can be made.
-std::string MakeTemporaryFile()
+constexpr int kTextOtherSheets = 9644; // "The workbook %1 holds other sheets (%2) ..."
+constexpr int kTextNotAWorkbook = 9645;
+
+// A fresh file in the system's temporary folder that has no name, so nothing of it stays behind
+// whatever ends the program; -1 when none can be made. Where the folder cannot hold a file without a
+// name, the file is named for the moment it takes to remove the name.
+int OpenUnnamedTemporaryFile()
 {
     std::error_code ec;
-    std::string pattern = (std::filesystem::temp_directory_path(ec) / "vpx-sheet-XXXXXX").string();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
     if (ec)
-        return std::string();
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0)
-        return std::string();
-    close(fd);
-    return pattern;
+        return -1;
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+        return fd;
+    std::string pattern = (folder / "vpx-sheet-XXXXXX").string();
+    const int named = ::mkstemp(pattern.data());
+    if (named >= 0)
+        ::unlink(pattern.c_str());
+    return named;
+}
+
+bool ReadFromStart(int fd, std::string& bytes)
+{
+    bytes.clear();
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return false;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+std::string Joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        if (!text.empty())
+            text += ", ";
+        text += name;
+    }
+    return text;
 }
 
 } // namespace
@@ -99,17 +138,38 @@ bool CSpreadSheet::WriteWorkbook(const std::string& path) const
     return ok && closed;
 }
 
+bool CSpreadSheet::MayReplace()
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(m_file, ec))
+        return true;
+    std::vector<std::string> sheets;
+    if (!std::filesystem::is_regular_file(m_file, ec) || !ReadWorkbookSheetNames(m_file, sheets)) {
+        m_refusal = {kTextNotAWorkbook, {m_file}};
+        return false;
+    }
+    std::vector<std::string> others;
+    for (const std::string& sheet : sheets)
+        if (sheet != m_sheet)
+            others.push_back(sheet);
+    if (others.empty())
+        return true;
+    m_refusal = {kTextOtherSheets, {m_file, Joined(others)}};
+    return false;
+}
+
 bool CSpreadSheet::Commit()
 {
-    if (m_file.empty() || m_sheet.empty())
+    m_refusal = SheetRefusal{};
+    if (m_file.empty() || m_sheet.empty() || !MayReplace())
         return false;
-    const std::string temporary = MakeTemporaryFile();
-    if (temporary.empty())
+    const int fd = OpenUnnamedTemporaryFile();
+    if (fd < 0)
         return false;
+    // The writer takes a file name; the process's own link to the open file serves as one.
     std::string bytes;
-    const bool ok =
-        WriteWorkbook(temporary) && ReadWholeFile(temporary, bytes) && WriteFileAtomically(m_file, bytes);
-    std::error_code ec;
-    std::filesystem::remove(temporary, ec);
+    const bool ok = WriteWorkbook("/proc/self/fd/" + std::to_string(fd)) && ReadFromStart(fd, bytes) &&
+                    WriteFileAtomically(m_file, bytes);
+    ::close(fd);
     return ok;
 }

@@ -40,5 +40,6 @@ public:
     void SetProgressRange(int, int) override {}
     void SetProgressPos(int) override {}
     bool AskYesNo(int) override { return false; }
+    bool AskWriteAnyway(const PreWriteCheck&) override { return false; }
     void SetButtonEnabled(bool) override {}
 };

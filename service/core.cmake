@@ -12,7 +12,10 @@ target_sources(vpx_service PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AlignmentSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AlignmentEditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AlignmentExport.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/CSpreadSheet.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/CSpreadSheet.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WorkbookSheets.cpp)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(XLSXWRITER REQUIRED IMPORTED_TARGET xlsxwriter)
-target_link_libraries(vpx_service PRIVATE PkgConfig::XLSXWRITER)
+# zlib: the sheets of an existing workbook are read out of its zip archive.
+pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
+target_link_libraries(vpx_service PRIVATE PkgConfig::XLSXWRITER PkgConfig::ZLIB)

@@ -108,6 +108,11 @@ void ShowErrorMessage(const QString& text)
 
 void ShowTextError(int textNumber) { ShowErrorMessage(QString::fromStdString(GetLangText(textNumber))); }
 
+void ShowOpenFileError(const QString& reason)
+{
+    ShowErrorMessage(QStringLiteral("Open File Error!\n\n") + reason);
+}
+
 int MessageBoxMinimumWidth(const QWidget* box, const QString& title)
 {
     // Title bars usually draw their caption in a bold face of about the application font's size.

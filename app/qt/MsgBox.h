@@ -39,6 +39,9 @@ void ShowTextMessage(int textNumber);
 // The same box with the warning icon, for a failure.
 void ShowErrorMessage(const QString& text);
 void ShowTextError(int textNumber);
+// A file that cannot be opened as what it should be: the fixed notice "Open File Error!" with the
+// reason below it, in one box.
+void ShowOpenFileError(const QString& reason);
 
 // The width a box needs so that its title bar shows the whole caption beside the window buttons.
 int MessageBoxMinimumWidth(const QWidget* box, const QString& title);

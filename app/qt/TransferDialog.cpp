@@ -16,6 +16,7 @@
 #include "app/Settings.h"
 #include "app/qt/MsgBox.h"
 #include "link/PortNames.h"
+#include "link/PreWriteCheck.h"
 #include "link/RadioPort.h"
 #include "link/qt/PortFactory.h"
 
@@ -26,6 +27,8 @@ QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
 constexpr int kWidth = 430;
 constexpr int kFullHeight = 330;
 constexpr int kShrunkHeight = 110;
+// Problems listed in the question before a write; the rest are counted.
+constexpr std::size_t kProblemsShown = 12;
 
 } // namespace
 
@@ -108,6 +111,17 @@ bool TransferDialog::AskYesNo(int textNumber)
     return m_cursor.WithNormalCursor([&] {
         return MsgBox::Ask(this, Text(90006), Text(textNumber), QMessageBox::Yes | QMessageBox::No,
                            QMessageBox::No, QMessageBox::Question) == QMessageBox::Yes;
+    });
+}
+
+bool TransferDialog::AskWriteAnyway(const PreWriteCheck& check)
+{
+    const QString text = Text(9620) + QStringLiteral("\n\n") +
+                         QString::fromStdString(DescribeWriteProblems(check, kProblemsShown)) +
+                         QStringLiteral("\n\n") + Text(9621);
+    return m_cursor.WithNormalCursor([&] {
+        return MsgBox::Ask(this, Text(90006), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                           QMessageBox::Warning) == QMessageBox::Yes;
     });
 }
 

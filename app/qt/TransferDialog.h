@@ -40,6 +40,7 @@ public:
     void ReportMessage(int textNumber, const std::string& detail) override; // warning box
     void ReportSuccess(int textNumber, const std::string& detail) override; // plain message box
     bool AskYesNo(int textNumber) override;
+    bool AskWriteAnyway(const PreWriteCheck& check) override; // the problems listed, Yes/No, No default
     void SetButtonEnabled(bool enabled) override;
     void SetWaitCursor(bool on) override;
 

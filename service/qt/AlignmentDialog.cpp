@@ -107,7 +107,7 @@ void AlignmentDialog::BuildControls()
         b->setAutoDefault(false);
         b->setMinimumWidth(kButtonWidth);
     }
-    m_write->setDefault(true);
+    // No default button: Enter never writes the radio (nor does anything else) by surprise.
 
     connect(m_params, &QTableWidget::cellClicked, this, &AlignmentDialog::ClickParamCell);
     connect(m_freqs, &QTableWidget::cellClicked, this, &AlignmentDialog::ClickFreqCell);
@@ -233,27 +233,33 @@ void AlignmentDialog::OnClear()
     UpdateTitle();
 }
 
+bool AlignmentDialog::KeepOrDropUnsaved()
+{
+    // A block read from the radio and not edited is asked about as the main window asks about a read.
+    const bool unedited = m_editor.Current() == m_editor.FromRadio();
+    const QString name = m_editor.Path().empty() ? Text(90026) : Q(m_editor.Path());
+    const QString question = unedited ? Text(2002) : name + QStringLiteral(" ") + Text(2004);
+    const QMessageBox::StandardButton answer =
+        MsgBox::Ask(this, Text(90006), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    // Yes saves first; when that does not happen the values stay and the command ends.
+    return answer != QMessageBox::Yes || OnSave() == SaveOutcome::Saved;
+}
+
 void AlignmentDialog::OnOpen()
 {
     EndEditing(true);
-    if (m_editor.IsModified()) {
-        const QString name = m_editor.Path().empty() ? Text(90026) : Q(m_editor.Path());
-        const QMessageBox::StandardButton answer =
-            MsgBox::Ask(this, Text(90006), name + QStringLiteral(" ") + Text(2004),
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-        if (answer == QMessageBox::Cancel)
-            return;
-        // Yes saves first; when that does not happen the edits stay and nothing is opened.
-        if (answer == QMessageBox::Yes && OnSave() != SaveOutcome::Saved)
-            return;
-    }
+    if (m_editor.IsModified() && !KeepOrDropUnsaved())
+        return;
+    // An alignment data file, or a code plug read from the radio (its backup) holding the block.
     const QString chosen =
-        AskFilePath(this, false, Text(2013) + QStringLiteral(" (*.dts)"), QStringLiteral("dts"));
+        AskFilePath(this, false, Text(2013) + QStringLiteral(" (*.dts *.dat)"), QStringLiteral("dts"));
     if (chosen.isEmpty())
         return;
-    if (m_editor.Open(chosen.toStdString()) != 0) {
-        ShowMessage(QStringLiteral("Open File Error!"));
-        ShowTextMessage(2011);
+    if (const int rc = m_editor.Open(chosen.toStdString()); rc != 0) {
+        ShowOpenFileError(Text(rc));
         return;
     }
     ShowTables();
@@ -301,8 +307,7 @@ void AlignmentDialog::OnExport()
         AskFilePath(this, true, Text(7023) + QStringLiteral(" (*.xlsx)"), QStringLiteral("xlsx"));
     if (chosen.isEmpty())
         return;
-    const bool ok = m_editor.Export(chosen.toStdString());
-    ShowMessage(Text(ok ? 7024 : 7025) + QStringLiteral("!"));
+    ShowMessage(SheetExportMessage(m_editor.Export(chosen.toStdString())));
 }
 
 template <typename Run> AlignmentResult AlignmentDialog::RunRadio(Run run)
@@ -323,12 +328,32 @@ template <typename Run> AlignmentResult AlignmentDialog::RunRadio(Run run)
 
 void AlignmentDialog::OnRead()
 {
+    EndEditing(true);
+    if (m_editor.HasUnkeptEdits() && !KeepOrDropUnsaved())
+        return;
     RunRadio([this] { return m_editor.Read(*m_session); });
 }
 
 void AlignmentDialog::OnWrite()
 {
-    RunRadio([this] { return m_editor.Write(*m_session); });
+    EndEditing(true);
+    if (m_editor.CheckData() == 0) {
+        const QMessageBox::StandardButton answer =
+            MsgBox::Ask(this, Text(90006), Q(m_editor.WriteQuestion()), QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::No, QMessageBox::Question);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    if (RunRadio([this] { return m_editor.Write(*m_session); }).Succeeded())
+        ShowTextMessage(9531); // "Alignment data written to the radio."
+}
+
+void AlignmentDialog::reject()
+{
+    EndEditing(true);
+    if (m_editor.IsModified() && !KeepOrDropUnsaved())
+        return;
+    QDialog::reject();
 }
 
 void AlignmentDialog::ShowLog(const std::string& text)

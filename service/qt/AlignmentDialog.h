@@ -1,6 +1,7 @@
 // The alignment-data window: the radio's alignment block in a frequency table and a parameter table,
 // with Clear, Open, Save, Save as, Export, Read, Write and Close. Opened by Batch write test data
-// (Ctrl+T) while the service functions are unlocked.
+// (Ctrl+T) while the service functions are unlocked. Nothing typed is dropped unasked: Open, Read,
+// Close and Escape ask first, and Write says what it will change in the radio before it sends.
 #pragma once
 
 #include <QDialog>
@@ -58,6 +59,8 @@ public:
     void OnExport();
     void OnRead();
     void OnWrite();
+    // Close and Escape: asks first when the tables hold values that are not saved.
+    void reject() override;
 
     // LinkUi: messages through ShowMessage; the log in the service view. There is no progress bar.
     void SetProgressRange(int, int) override {}
@@ -65,6 +68,7 @@ public:
     void ShowLog(const std::string& text) override;
     void ReportMessage(int textNumber, const std::string& detail) override;
     bool AskYesNo(int) override { return false; }
+    bool AskWriteAnyway(const PreWriteCheck&) override { return false; } // writes no code plug
     void SetButtonEnabled(bool) override {}
     void SetWaitCursor(bool on) override;
 
@@ -79,6 +83,9 @@ private:
     void CommitFreq(int row, int col, const QString& text);
     // Runs a radio operation with the buttons disabled; clicks made meanwhile are dropped.
     template <typename Run> AlignmentResult RunRadio(Run run);
+    // The unsaved values of the tables: Yes saves them, No drops them; true when the command may go on
+    // (Cancel, or a save that did not happen, keeps them and ends the command).
+    bool KeepOrDropUnsaved();
 
     AlignmentEditor m_editor;
     std::unique_ptr<SerialPort> m_port;

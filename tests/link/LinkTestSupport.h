@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "link/LinkUi.h"
+#include "link/PreWriteCheck.h"
 #include "link/PtyRadioServer.h"
 #include "tests/support/TestAppDir.h"
 #include "link/SimulatedPort.h"
@@ -32,6 +33,11 @@ public:
     }
     void ReportMessage(int textNumber, const std::string& detail) override;
     bool AskYesNo(int textNumber) override;
+    bool AskWriteAnyway(const PreWriteCheck& check) override
+    {
+        writeChecks.push_back(check);
+        return writeAnyway;
+    }
     void SetButtonEnabled(bool enabled) override { buttonEnabled = enabled; }
     void SetWaitCursor(bool on) override
     {
@@ -52,6 +58,8 @@ public:
     std::vector<std::string> details;
     std::vector<int> questions;
     bool answer = false;
+    std::vector<PreWriteCheck> writeChecks; // the code plugs with problems that a write asked about
+    bool writeAnyway = true;
     bool buttonEnabled = true;
     bool waitCursor = false;
     int cursorChanges = 0;

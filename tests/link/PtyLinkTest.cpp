@@ -153,7 +153,7 @@ TEST(PtyLink, CommandLineReadWriteAndSim)
     EXPECT_NE(std::system(writeF9.c_str()), 0);
     EXPECT_NE(ReadText(err).find(GetLangText(3019)), std::string::npos);
     EXPECT_NE(ReadText(err).find("--yes-cross-band"), std::string::npos);
-    EXPECT_EQ(std::system((writeF9 + " --yes-cross-band").c_str()), 0);
+    EXPECT_EQ(std::system((writeF9 + " --yes-cross-band --force").c_str()), 0); // F9's default has no channel
 
     // vpxds-cli sim serves a terminal until SIGTERM; a read through it with --log prints the exchange.
     int pipeFds[2];

@@ -275,7 +275,7 @@ TEST(WriteGuard, ReadBackThatFailsIsNoSuccess)
     EXPECT_EQ(g.ui.messages, std::vector<int>{9551});
     EXPECT_TRUE(Contains(g.ui.details[0], GetLangText(3009)));
     EXPECT_TRUE(Contains(g.ui.details[0], g.session.BackupPath()));
-    EXPECT_EQ(CountPrefix(g.b.radio.Frames(), "57"), 49); // the write itself went through
+    EXPECT_EQ(CountPrefix(g.b.radio.Frames(), "57"), 45); // the write itself went through
 }
 
 TEST(WriteGuard, CrossBandConsentRepeatsOnlyTheWrite)
@@ -290,7 +290,7 @@ TEST(WriteGuard, CrossBandConsentRepeatsOnlyTheWrite)
     EXPECT_EQ(g.ui.questions, std::vector<int>{3019});
     EXPECT_EQ(CountPrefix(g.b.radio.Frames(), FRAME_PROGRAM), 4); // backup, write, write again, read-back
     EXPECT_EQ(CountPrefix(g.b.radio.Frames(), "52"), 32);
-    EXPECT_EQ(CountPrefix(g.b.radio.Frames(), "57"), 49);
+    EXPECT_EQ(CountPrefix(g.b.radio.Frames(), "57"), 45);
     EXPECT_EQ(home.BackupCount(), 1);
     EXPECT_TRUE(g.session.BandCheck());
     EXPECT_EQ(g.ui.high, 84);

@@ -43,11 +43,15 @@ int Count(const std::vector<std::string>& frames, const std::string& frame)
 
 } // namespace
 
-TEST(WriteSession, SendsFortyNineBlocksBelow0340)
+TEST(WriteSession, SendsFortyFiveBlocksAndLeavesTheRadiosCalibrationAlone)
 {
     LinkAppDir dir;
     SimBench b;
-    b.radio.SetMemoryHex(std::string(2048, '0'));
+    // The radio's memory: zeros, and its alignment block (its calibration) holding 40 41 42 ... 7F.
+    std::string memory(2048, '0');
+    for (int i = 0; i < 64; ++i)
+        memory.replace(static_cast<std::size_t>(2 * (0x02A0 + i)), 2, IntToHex(0x40 + i, 1));
+    b.radio.SetMemoryHex(memory);
     b.port.Close();
     CodePlug image = ImageToWrite();
     const CodePlug before = image;
@@ -65,31 +69,22 @@ TEST(WriteSession, SendsFortyNineBlocksBelow0340)
     EXPECT_EQ(ui.positions.size(), 52u); // the skipped blocks still step the progress
     EXPECT_EQ(image.Text(), before.Text());
 
-    const std::vector<std::string> frames = WriteFrames(b.radio);
-    ASSERT_EQ(frames.size(), 49u);
-    int previous = -1;
-    for (const std::string& f : frames) {
-        const int address = static_cast<int>(HexToInt(f.substr(2, 4)));
-        EXPECT_GT(address, previous);
-        previous = address;
-        EXPECT_EQ(f.size(), 40u);
-        EXPECT_EQ(f.substr(6, 2), "10");
-        EXPECT_LT(address, 0x0340);
-        EXPECT_TRUE(address != 0x0180 && address != 0x0190 && address != 0x01A0) << f;
-        EXPECT_EQ(f.substr(8), image.Read(address, 16));
-    }
-    // The radio holds the image below 0x0340 except the skipped blocks, and its own bytes above.
-    const std::string mem = b.radio.MemoryHex();
-    EXPECT_EQ(mem.substr(0, 2 * 0x0180), image.Text().substr(0, 2 * 0x0180));
-    EXPECT_EQ(mem.substr(2 * 0x0180, 2 * 0x30), std::string(2 * 0x30, '0'));
-    EXPECT_EQ(mem.substr(2 * 0x01B0, 2 * (0x0340 - 0x01B0)),
-              image.Text().substr(2 * 0x01B0, 2 * (0x0340 - 0x01B0)));
-    EXPECT_EQ(mem.substr(2 * 0x0340), std::string(2 * (0x0400 - 0x0340), '0'));
-    // Handshake as the write runs it: PROGRAM, identity, acknowledge, then the blocks.
-    ASSERT_GE(b.radio.Frames().size(), 3u);
-    EXPECT_EQ(b.radio.Frames()[0], FRAME_PROGRAM);
-    EXPECT_EQ(b.radio.Frames()[1], "02");
-    EXPECT_EQ(b.radio.Frames()[2], "06");
+    // Every frame the radio received, in order: the handshake, then every 16-byte block below 0x0340
+    // except 0x0180-0x01AF and the alignment block 0x02A0-0x02DF.
+    std::vector<std::string> expected = {FRAME_PROGRAM, "02", "06"};
+    for (int address = 0; address < 0x0340; address += 16)
+        if ((address < 0x0180 || address >= 0x01B0) && (address < 0x02A0 || address >= 0x02E0))
+            expected.push_back("57" + IntToHex(address, 2) + "10" + image.Read(address, 16));
+    ASSERT_EQ(expected.size(), 3u + 45u);
+    EXPECT_EQ(b.radio.Frames(), expected);
+
+    // The radio holds the image below 0x0340 except the skipped blocks, and its own bytes elsewhere:
+    // its calibration byte for byte.
+    CodePlug held(memory);
+    for (const std::string& f : WriteFrames(b.radio))
+        held.Write(static_cast<int>(HexToInt(f.substr(2, 4))), f.substr(8));
+    EXPECT_EQ(b.radio.MemoryHex(), held.Text());
+    EXPECT_EQ(b.radio.MemoryHex().substr(2 * 0x02A0, 128), memory.substr(2 * 0x02A0, 128));
 }
 
 TEST(WriteSession, NormalisesTheFlagsByteInTheImage)
@@ -143,7 +138,7 @@ TEST(WriteSession, ModelNumberCheck)
         RecordingUi ui;
         WriteSession session(b.port, ui, image);
         EXPECT_TRUE(session.Run().Succeeded());
-        EXPECT_EQ(WriteFrames(b.radio).size(), 49u);
+        EXPECT_EQ(WriteFrames(b.radio).size(), 45u);
     }
 }
 
@@ -187,7 +182,7 @@ TEST(WriteSession, BandMismatchNeedsTheMarkerAndConsent)
         EXPECT_EQ(ui.questions.size(), 1u);
         EXPECT_EQ(ui.messages, std::vector<int>{3014});
         EXPECT_EQ(Count(b.radio.Frames(), FRAME_PROGRAM), 2);
-        EXPECT_EQ(WriteFrames(b.radio).size(), 49u);
+        EXPECT_EQ(WriteFrames(b.radio).size(), 45u);
         EXPECT_TRUE(session.BandCheck());
         ui.answer = false;
         EXPECT_EQ(session.Run().status, TransferStatus::BandDeclined); // asked again next time
@@ -248,7 +243,7 @@ TEST(WriteSession, FailuresShowTheirMessage)
         RecordingUi ui;
         WriteSession session(b.port, ui, image);
         EXPECT_TRUE(session.Run().Succeeded());
-        EXPECT_EQ(WriteFrames(b.radio).size(), 50u);
+        EXPECT_EQ(WriteFrames(b.radio).size(), 46u);
     }
 }
 
@@ -268,10 +263,15 @@ TEST(WriteSession, DryRunLogsTheFramesWithoutTraffic)
     EXPECT_EQ(ui.high, 123);
     EXPECT_EQ(ui.positions.size(), 123u);
     EXPECT_TRUE(ui.buttonEnabled);
+    // Every 8-byte frame of 0x0000-0x03D7 but the alignment block's eight (0x02A0-0x02D8).
     const std::vector<std::string> sent = ui.SentFrames();
-    ASSERT_EQ(sent.size(), 123u);
-    EXPECT_EQ(ui.CountLines("R:06"), 123);
-    EXPECT_EQ(sent.front(), "57000008" + image.Read(0, 8));
-    EXPECT_EQ(sent.back(), "5703D008" + image.Read(0x03D0, 8));
-    EXPECT_EQ(sent[0x03C0 / 8], "5703C008" + image.Read(0x03C0, 4) + "1F" + image.Read(0x03C5, 3));
+    ASSERT_EQ(sent.size(), 115u);
+    EXPECT_EQ(ui.CountLines("R:06"), 115);
+    std::vector<std::string> expected;
+    for (int address = 0; address <= 0x03D0; address += 8)
+        if (address < 0x02A0 || address >= 0x02E0)
+            expected.push_back("57" + IntToHex(address, 2) + "08" +
+                               (address == 0x03C0 ? image.Read(0x03C0, 4) + "1F" + image.Read(0x03C5, 3)
+                                                  : image.Read(address, 8)));
+    EXPECT_EQ(sent, expected);
 }

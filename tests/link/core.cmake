@@ -23,6 +23,7 @@ vpx_core_test(write_guard_tests
     ${CMAKE_CURRENT_LIST_DIR}/LinkTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WriteGuardTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GuardCliTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WriteCheckTest.cpp
   LIBS vpx_link vpx_editorcore vpx_codeplug vpx_appcore)
 target_include_directories(write_guard_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 if(TARGET vpxds-cli)

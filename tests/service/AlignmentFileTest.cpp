@@ -6,7 +6,9 @@
 #include <filesystem>
 
 #include "app/AppState.h"
+#include "codeplug/AddressMap.h"
 #include "codeplug/HexText.h"
+#include "codeplug/ModelCatalogue.h"
 #include "service/AlignmentEditor.h"
 #include "service/AlignmentFile.h"
 #include "tests/service/AlignmentSample.h"
@@ -94,7 +96,7 @@ TEST(AlignmentFile, FilesThatAreNotAlignmentDataChangeNothing)
     dir.WriteFile("short.dts", good.substr(0, 191));
     dir.WriteFile("long.dts", good + "FF");
     dir.WriteFile("nonhex.dts", good.substr(0, 100) + "G" + good.substr(101));
-    dir.WriteFile("plug.dat", std::string(2048, 'F'));
+    dir.WriteFile("plug.dat", std::string(2047, 'F')); // one character short of a code plug
     dir.WriteFile("empty.dts", "");
     std::filesystem::create_directory(dir.Path() / "folder.dts");
     for (const char* name :
@@ -102,7 +104,30 @@ TEST(AlignmentFile, FilesThatAreNotAlignmentDataChangeNothing)
         EXPECT_EQ(editor.Open(dir.File(name)), 2011) << name;
         EXPECT_TRUE(StateOf(editor) == before) << name;
     }
+    // A code plug never read from a radio (a New one): its alignment block is empty.
+    dir.WriteFile("new.dat", BuildBandImage("33"));
+    EXPECT_EQ(editor.Open(dir.File("new.dat")), 9642);
+    EXPECT_TRUE(StateOf(editor) == before);
     EXPECT_EQ(editor.Tables().ParamText(1, 1), "77");
+}
+
+TEST(AlignmentFile, ACodePlugReadFromTheRadioRestoresItsCalibration)
+{
+    TestAppDir dir("vpx-dts-");
+    // A backup made before a write holds the radio's whole memory, its alignment block included.
+    CodePlug backup(BuildBandImage("33"));
+    backup.Write(Addr::kAlignment, SampleAlignmentBlock());
+    dir.WriteFile("backup.dat", backup.Text());
+    std::string data;
+    ASSERT_EQ(LoadAlignmentFile(dir.File("backup.dat"), data), 0);
+    EXPECT_EQ(data, SampleAlignmentBlock());
+
+    AlignmentEditor editor;
+    ASSERT_EQ(editor.Open(dir.File("backup.dat")), 0);
+    EXPECT_EQ(editor.Held(), SampleAlignmentBlock());
+    EXPECT_EQ(editor.Path(), dir.File("backup.dat"));
+    EXPECT_FALSE(editor.IsModified());
+    EXPECT_EQ(editor.Tables().FreqText(4, 1), AlignmentFreqText(SampleAlignmentBlock(), 4, 1));
 }
 
 TEST(AlignmentFile, FailedSaveKeepsFilePathAndSavedCopy)

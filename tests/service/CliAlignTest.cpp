@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "LinkTestSupport.h"
+#include "app/Settings.h"
+#include "link/ServiceAccess.h"
 #include "service/AlignmentFile.h"
 #include "tests/service/AlignmentSample.h"
 #include "tests/support/CliRunner.h"
@@ -11,11 +13,14 @@ namespace {
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
-// An English-speaking application directory and a service radio served on a pseudo-terminal.
+// An English-speaking application directory whose service functions are unlocked (the marker file),
+// and a service radio served on a pseudo-terminal.
 struct CliBench {
-    CliBench() : cli(dir.Path())
+    explicit CliBench(bool unlocked = true) : cli(dir.Path())
     {
         dir.WriteFile("system.ini", "[language]\nlanguage=200000\n");
+        if (unlocked)
+            dir.WriteFile(kMarkerServiceUnlock, "");
         pty.server.Radio().SetModelText("R736");
         pty.server.Radio().SetMemoryHex(MemoryWithAlignment(SampleAlignmentBlock()));
     }
@@ -115,4 +120,41 @@ TEST(CliAlign, FailuresExitWithTheirMessageAndLeaveFilesAlone)
     EXPECT_EQ(b.cli.Run("align copy a b").exitCode, 2);
     EXPECT_EQ(b.cli.Run("align export " + Quoted(b.dir.File("good.dts"))).exitCode, 2);
     EXPECT_EQ(b.cli.Run("align --help").exitCode, 0);
+}
+
+TEST(CliAlign, ReadAndWriteNeedTheServiceFunctionsUnlocked)
+{
+    CliBench b(false);
+    if (!b.cli.Available())
+        GTEST_SKIP() << "vpxds-cli is not built";
+    ASSERT_TRUE(b.pty.ok) << b.pty.openError;
+    b.pty.Start();
+    ASSERT_EQ(SaveAlignmentFile(b.dir.File("edited.dts"), std::string(128, '1')), 0);
+    const std::string read = "align read --port " + b.Port() + " " + Quoted(b.dir.File("unit.dts"));
+    const std::string write = "align write " + Quoted(b.dir.File("edited.dts")) + " --port " + b.Port();
+
+    // Locked: a clear error, exit code 2, not one byte to the radio.
+    for (const std::string& command : {read, write}) {
+        const CliResult r = b.cli.Run(command);
+        EXPECT_EQ(r.exitCode, 2) << command;
+        EXPECT_NE(r.err.find("error 9643: The service functions are locked"), std::string::npos) << r.err;
+        EXPECT_TRUE(b.pty.server.Radio().Frames().empty()) << command;
+    }
+    EXPECT_FALSE(b.dir.Exists("unit.dts"));
+    // A wrong code is refused as the service-code window refuses it.
+    CliResult r = b.cli.Run(write + " --service-code guess");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("error 5202: "), std::string::npos) << r.err;
+    EXPECT_TRUE(b.pty.server.Radio().Frames().empty());
+    EXPECT_EQ(b.RadioBlock(), SampleAlignmentBlock());
+
+    // The right code unlocks them for the command.
+    r = b.cli.Run(read + " --service-code " + SERVICE_ACCESS_CODE);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(b.dir.ReadFile("unit.dts"), DtsHeader() + SampleAlignmentBlock());
+    r = b.cli.Run(write + " --service-code " + SERVICE_ACCESS_CODE);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(b.RadioBlock(), std::string(128, '1'));
+    // Files alone need no unlocking.
+    EXPECT_EQ(b.cli.Run("align show " + Quoted(b.dir.File("unit.dts"))).exitCode, 0);
 }

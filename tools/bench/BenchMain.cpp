@@ -48,7 +48,7 @@ struct LineBudget {
 constexpr int kHandshakeBytes = 7 + 1 + 1 + 8 + 1 + 1;
 constexpr LineBudget kReadBudget{kHandshakeBytes + ReadSession::kBlocks * ((4 + 68) + (1 + 1)),
                                  100 + 20 + 20};
-constexpr LineBudget kWriteBudget{kHandshakeBytes + 49 * (20 + 1), 100 + 20 + 20 + 49 * 5};
+constexpr LineBudget kWriteBudget{kHandshakeBytes + 45 * (20 + 1), 100 + 20 + 20 + 45 * 5};
 // Read twice: two whole reads, the port opened (and waited for) again for the second.
 constexpr LineBudget kReadTwiceBudget{2 * kReadBudget.bytes, 2 * kReadBudget.sleepMs};
 // Entering the tuning mode: the handshake (no sleep after the identity), "10" + reply, the service

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/LangText.h"
+#include "link/PreWriteCheck.h"
 
 void CliLinkUi::SetProgressRange(int low, int high)
 {
@@ -54,19 +55,43 @@ void CliLinkUi::ReportMessage(int textNumber, const std::string& detail)
     m_lastDetail = detail;
 }
 
+namespace {
+
+bool SaysYes(const std::string& answer)
+{
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
+}
+
+// The question on the terminal, answered there; No without a terminal, with the option that says Yes.
+bool AskOnTerminal(const std::string& question, const char* yesOption)
+{
+    std::cerr << question << " [y/N] " << std::flush;
+    if (!::isatty(STDIN_FILENO)) {
+        // Nobody to ask: the question and its answer No stay visible, with the way to say Yes.
+        std::cerr << "n (" << yesOption << ")\n";
+        return false;
+    }
+    std::string answer;
+    return std::getline(std::cin, answer) && SaysYes(answer);
+}
+
+} // namespace
+
 bool CliLinkUi::AskYesNo(int textNumber)
 {
     if (m_crossBandYes)
         return true;
     FinishProgress();
-    std::cerr << GetLangText(textNumber) << " [y/N] " << std::flush;
-    if (!::isatty(STDIN_FILENO)) {
-        // Nobody to ask: the question and its answer No stay visible, with the way to say Yes.
-        std::cerr << "n (--yes-cross-band)\n";
-        return false;
+    return AskOnTerminal(GetLangText(textNumber), "--yes-cross-band");
+}
+
+bool CliLinkUi::AskWriteAnyway(const PreWriteCheck& check)
+{
+    FinishProgress();
+    std::cerr << GetLangText(9620) << "\n" << DescribeWriteProblems(check) << "\n";
+    if (m_forceWrite) {
+        std::cerr << GetLangText(9621) << " y (--force)\n";
+        return true;
     }
-    std::string answer;
-    if (!std::getline(std::cin, answer))
-        return false;
-    return answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
+    return AskOnTerminal(GetLangText(9621), "--force");
 }

@@ -1,5 +1,6 @@
 // The command line as the window of a radio transfer: a progress bar on standard error, the exchange
-// log on standard output (--log), numbered messages kept for the exit report, the cross-band question.
+// log on standard output (--log), numbered messages kept for the exit report, the cross-band question
+// and the question about a code plug with problems.
 #pragma once
 
 #include <string>
@@ -15,6 +16,10 @@ public:
     void ShowLog(const std::string& text) override;
     void ReportMessage(int textNumber, const std::string& detail) override;
     bool AskYesNo(int textNumber) override;
+    // Prints the problems on standard error; then --force answers Yes, a terminal is asked, and
+    // without a terminal the answer is No.
+    bool AskWriteAnyway(const PreWriteCheck& check) override;
+    void SetForceWrite(bool force) { m_forceWrite = force; }
     void SetButtonEnabled(bool) override {}
     void SetWaitCursor(bool) override {}
 
@@ -26,6 +31,7 @@ public:
 private:
     bool m_printLog;
     bool m_crossBandYes;
+    bool m_forceWrite = false;
     int m_low = 1;
     int m_high = 1;
     bool m_progressShown = false;

@@ -8,6 +8,7 @@
 #include "codeplug/HexText.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
+#include "link/ServiceAccess.h"
 #include "service/AlignmentExport.h"
 #include "service/AlignmentFile.h"
 #include "service/AlignmentSession.h"
@@ -18,21 +19,30 @@
 
 namespace {
 
+constexpr int kTextServiceLocked = 9643;
+
 const char* kAlignUsage =
-    "usage: vpxds-cli align read --port PORT OUT.dts [--log]\n"
-    "       vpxds-cli align write IN.dts --port PORT [--log]\n"
+    "usage: vpxds-cli align read --port PORT OUT.dts [--log] [--service-code CODE]\n"
+    "       vpxds-cli align write IN.dts --port PORT [--log] [--service-code CODE]\n"
     "       vpxds-cli align show IN.dts [--json]\n"
     "       vpxds-cli align export IN.dts OUT.xlsx\n"
     "The radio's 64-byte alignment block (service functions): read saves it as an alignment data\n"
     "file (OUT.dts is left untouched when the read fails); write sends a file's block to the radio\n"
     "exactly as the file holds it; show prints the frequency and parameter tables as the alignment\n"
-    "data window shows them; export writes the parameters to a workbook with the sheet AdjustData.\n"
+    "data window shows them; export writes the parameters to a workbook (.xlsx) with the sheet\n"
+    "AdjustData, and refuses a workbook that holds other sheets. IN may also be a code plug read from\n"
+    "the radio (a backup made before a write): its alignment block is taken.\n"
+    "read and write need the service functions unlocked, as the window does: the marker file in the\n"
+    "application directory, or the service code given with --service-code CODE; otherwise they end\n"
+    "with exit code 2 and send nothing.\n"
     "PORT as for read and write (a device path, com1..com16 or 'simulator'); the line runs at\n"
     "9600,n,8,1. --log prints the exchange log. Exit code 0 only on success; failures print\n"
     "'error N: text'.\n";
 
 struct AlignArgs {
     std::string port;
+    std::string serviceCode;
+    bool serviceCodeGiven = false;
     std::vector<std::string> files;
     bool log = false;
     bool json = false;
@@ -55,7 +65,10 @@ AlignArgs ParseAlignArgs(const CliArgs& args)
             a.port = args[++i];
         else if (arg.rfind("--port=", 0) == 0)
             a.port = arg.substr(7);
-        else if (!arg.empty() && arg[0] == '-')
+        else if (arg == "--service-code" && i + 1 < args.size()) {
+            a.serviceCode = args[++i];
+            a.serviceCodeGiven = true;
+        } else if (!arg.empty() && arg[0] == '-')
             a.error = "unknown option " + arg;
         else
             a.files.push_back(arg);
@@ -70,6 +83,21 @@ int AlignUsageError(const std::string& why)
 }
 
 std::string Text(int number) { return GetLangText(number); }
+
+// The service functions' lock, as the window keeps it: unlocked by the marker file, or by the service
+// code checked with the service-code window's rule. 0, or the exit code of the refusal.
+int CheckServiceLock(const AlignArgs& a)
+{
+    if (a.serviceCodeGiven && !IsServiceAccessCode(a.serviceCode)) {
+        CliFail(kTextWrongServiceCode);
+        return 2;
+    }
+    if (!g_bTestEnabled && !a.serviceCodeGiven) {
+        CliFail(kTextServiceLocked);
+        return 2;
+    }
+    return 0;
+}
 
 // A session on the named port with the service line settings; the result's message is kept by ui.
 template <typename Run> AlignmentResult RunOnPort(const AlignArgs& a, CliLinkUi& ui, Run run)
@@ -88,6 +116,8 @@ int AlignRead(const AlignArgs& a)
 {
     if (a.port.empty() || a.files.size() != 1)
         return AlignUsageError("read needs --port PORT and one OUT.dts");
+    if (const int locked = CheckServiceLock(a); locked != 0)
+        return locked;
     CliLinkUi ui(a.log, false);
     std::string data;
     const AlignmentResult result = RunOnPort(a, ui, [&](AlignmentSession& s) { return s.Read(data); });
@@ -103,6 +133,8 @@ int AlignWrite(const AlignArgs& a)
 {
     if (a.port.empty() || a.files.size() != 1)
         return AlignUsageError("write needs one IN.dts and --port PORT");
+    if (const int locked = CheckServiceLock(a); locked != 0)
+        return locked;
     std::string data;
     if (const int rc = LoadAlignmentFile(a.files[0], data); rc != 0)
         return CliFail(rc, a.files[0]);
@@ -193,9 +225,14 @@ int AlignExport(const AlignArgs& a)
     AlignmentTables tables;
     if (const int rc = LoadTables(a, 2, "export needs IN.dts and OUT.xlsx", data, tables); rc != 0)
         return rc;
-    if (!ExportAlignmentSheet(a.files[1], tables))
-        return CliFail(7025, a.files[1]);
-    std::cerr << Text(7024) << "!\n";
+    const SheetExport result = ExportAlignmentSheet(a.files[1], tables);
+    if (!result.written && result.args.empty())
+        return CliFail(result.textNumber, result.path);
+    if (!result.written) { // the reason names the file itself
+        std::cerr << "error " << result.textNumber << ": " << SheetExportMessage(result) << "\n";
+        return 1;
+    }
+    std::cerr << SheetExportMessage(result) << "\n";
     return 0;
 }
 

@@ -13,12 +13,15 @@
 
 namespace {
 
+constexpr int kTextNotWritten = 9627; // the code plug's problems were not confirmed
+
 struct RadioArgs {
     std::string port;
     std::string file;
     bool log = false;
     bool twice = false;
     bool crossBand = false;
+    bool force = false;
     bool backup = false;
     bool verify = false;
     bool help = false;
@@ -36,6 +39,8 @@ RadioArgs ParseRadioArgs(const CliArgs& args, bool forWrite)
             r.log = true;
         else if (a == "--yes-cross-band" && forWrite)
             r.crossBand = true;
+        else if (a == "--force" && forWrite)
+            r.force = true;
         else if (a == "--backup" && forWrite)
             r.backup = true;
         else if (a == "--verify" && forWrite)
@@ -119,10 +124,15 @@ int CmdRead(const CliArgs& args)
 int CmdWrite(const CliArgs& args)
 {
     static const char* usage =
-        "usage: vpxds-cli write FILE --port PORT [--log] [--yes-cross-band] [--backup] [--verify]\n"
+        "usage: vpxds-cli write FILE --port PORT [--log] [--yes-cross-band] [--force] [--backup]\n"
+        "                [--verify]\n"
         "Writes the data file FILE into the radio on PORT. When the radio's band differs from the\n"
         "file's and the cross-band marker file is present, the write asks on the terminal; without a\n"
         "terminal it answers No unless --yes-cross-band is given.\n"
+        "Before the first frame the code plug is checked against the band the radio reports: channels\n"
+        "outside it, no channel at all, tones the radio cannot use. Problems are listed and asked about\n"
+        "on the terminal; without a terminal nothing is written (exit 1) unless --force is given.\n"
+        "--force answers only this check, never the band question.\n"
         "--backup first reads the whole radio and keeps its code plug in the backup folder\n"
         "($XDG_DATA_HOME/vpxds/backups, see 'vpxds-cli backups'); nothing is written when that fails.\n"
         "--verify reads the radio back afterwards and fails, naming the differences, unless it holds\n"
@@ -138,6 +148,7 @@ int CmdWrite(const CliArgs& args)
     if (a.log)
         g_bServiceView = true;
     CliLinkUi ui(a.log, a.crossBand);
+    ui.SetForceWrite(a.force);
     RadioPort port(&MakeDevicePort);
     ConfigureRadioPort(port, a.port, kCodePlugLineSettings);
     WriteSession session(port, ui, g_doc.image);
@@ -148,6 +159,8 @@ int CmdWrite(const CliArgs& args)
     const TransferResult result = session.Run();
     ui.FinishProgress();
     if (!result.Succeeded()) {
+        if (result.status == TransferStatus::CheckDeclined)
+            return CliFail(kTextNotWritten);
         if (result.textNumber == 0)
             return 1; // the user declined the cross-band write
         return FailWithDetail(result.textNumber, ui.LastDetail());

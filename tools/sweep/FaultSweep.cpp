@@ -218,7 +218,7 @@ SweepResult RunAlignmentCase(const SweepCase& c, SimulatedRadio& radio, Simulate
 int SweepFrameCount(SweepOp op)
 {
     const int read = 3 + 2 * ReadSession::kBlocks;
-    const int write = 3 + 49;
+    const int write = 3 + 45;
     switch (op) {
     case SweepOp::Read:
         return read;

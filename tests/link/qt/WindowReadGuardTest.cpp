@@ -114,7 +114,7 @@ TEST(TransferWindows, AFailedTransferLeavesNoFullProgressBar)
     {
         // A write refused by the radio near its end likewise.
         SimulatedRadio radio;
-        radio.AddFault({SimFault::Kind::WrongByte, 49, 1, "57", 0, 0x15, {}});
+        radio.AddFault({SimFault::Kind::WrongByte, 45, 1, "57", 0, 0x15, {}});
         WriteDialog dialog(nullptr, std::make_unique<SimulatedPort>(radio));
         dialog.show();
         dialog.StartTransfer();

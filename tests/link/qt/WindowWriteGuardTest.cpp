@@ -131,6 +131,49 @@ TEST(WriteDialogGuards, OptionsOffKeepThePlainWrite)
     EXPECT_TRUE(dialog.LastResult().Succeeded());
     EXPECT_EQ(dialog.Progress()->maximum(), 52);
     EXPECT_EQ(MsgBox::ShownTexts(), QStringList{LangText(3014)});
-    EXPECT_EQ(radio.Frames().size(), 52u);
+    EXPECT_EQ(radio.Frames().size(), 48u);
     EXPECT_EQ(home.BackupCount(), 0);
+}
+
+TEST(WriteDialogGuards, ACodePlugWithProblemsIsListedAndNoWritesNothing)
+{
+    WindowTestEnv env;
+    env.Settings("[language]\nlanguage=200000\n");
+    env.Start();
+    // A 151 MHz channel for the 400-470 MHz radio.
+    CodePlug plug(BuildBandImage("33"));
+    plug.Write(Addr::ChannelAddress(1), EncodeFreq(151.625) + EncodeFreq(151.625) + "FFFFFFFFFF3101FF");
+    g_doc.image.SetText(plug.Text());
+    SimulatedRadio radio;
+    const std::string radioBefore = radio.MemoryHex();
+    WriteDialog dialog(nullptr, PortTo(radio));
+
+    // The question lists each problem with its channel; its default button is No.
+    QString shown;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    WhenBoxShows([&](QMessageBox* box) {
+        shown = box->text();
+        defaultButton = box->standardButton(box->defaultButton());
+        box->done(box->standardButton(box->defaultButton()));
+    });
+    dialog.StartTransfer();
+    MsgBox::SetNonInteractive(true);
+    EXPECT_EQ(
+        shown,
+        LangText(9620) +
+            "\n\nChannel 1: receive frequency 151.62500 MHz is outside the radio's band (400-470 MHz)\n"
+            "Channel 1: transmit frequency 151.62500 MHz is outside the radio's band (400-470 MHz)\n\n" +
+            LangText(9621));
+    EXPECT_EQ(defaultButton, QMessageBox::No);
+    EXPECT_EQ(dialog.LastResult().status, TransferStatus::CheckDeclined);
+    EXPECT_EQ(radio.MemoryHex(), radioBefore);
+    EXPECT_TRUE(dialog.StartButton()->isEnabled());
+
+    // Yes writes it.
+    MsgBox::ClearAnswers();
+    MsgBox::SetNextAnswer(QMessageBox::Yes);
+    dialog.StartTransfer();
+    EXPECT_TRUE(dialog.LastResult().Succeeded());
+    EXPECT_EQ(MsgBox::ShownTexts().last(), LangText(3014));
+    EXPECT_EQ(radio.MemoryHex().substr(2 * 0x10, 32), plug.Read(0x10, 16));
 }

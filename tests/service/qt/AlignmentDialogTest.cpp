@@ -1,5 +1,6 @@
 // The alignment-data window driven through its widgets: headings that follow the clicked row, the edit
-// box and its limits, the log of the service view, the file commands with their messages, and Ctrl+T.
+// box and its limits, the log of the service view, the file commands with their messages, the
+// questions before a write and before values are dropped, a backup as the source, and Ctrl+T.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 #include "app/CommandIds.h"
 #include "app/qt/DocumentCommands.h"
+#include "codeplug/ModelCatalogue.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
 #include "service/AlignmentFile.h"
@@ -157,13 +159,17 @@ TEST(AlignmentDialog, EditBoxLimitsValuesAndWriteSendsThem)
     Click(params, 1, 3);
     EXPECT_FALSE(params->Editing()); // battery voltage has one column
 
+    // Write asks first: three values (a frequency, two parameters) differ from the block read.
+    const QString question = QString::fromStdString(b.dialog->Editor().WriteQuestion());
+    EXPECT_EQ(question, Lang(9639) + "\n\n" + QString::fromStdString(GetLangTextWith(9640, {"3"})));
+    MsgBox::SetNextAnswer(QMessageBox::Yes);
     b.dialog->OnWrite();
     std::string expected = SampleAlignmentBlock();
     expected.replace(2 * 8, 8, EncodeFreq(350.0));
     expected.replace(2 * 43, 2, "FF");
     expected.replace(2 * 47, 2, "00");
     EXPECT_EQ(b.RadioBlock(), expected);
-    EXPECT_TRUE(MsgBox::ShownTexts().isEmpty());
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList({question, Lang(9531)})); // and says when it is done
     EXPECT_EQ(b.radio.Frames().back().substr(0, 8), "5702D808");
 }
 
@@ -176,7 +182,7 @@ TEST(AlignmentDialog, FileCommandsAndTheirMessages)
 
     SetNextFileDialogResult(b.env.Path("bad.dts"));
     b.dialog->OnOpen();
-    EXPECT_EQ(MsgBox::ShownTexts(), QStringList({"Open File Error!", Lang(2011)}));
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList({"Open File Error!\n\n" + Lang(2011)})); // one box
     EXPECT_EQ(b.dialog->ParamGrid()->Text(1, 1), "");
     MsgBox::ClearAnswers();
 
@@ -263,4 +269,119 @@ TEST(AlignmentDialog, CtrlTOpensTheWindowOnlyWhileServiceFunctionsAreUnlocked)
     EXPECT_TRUE(MsgBox::ShownTexts().isEmpty()); // locked: nothing, not even a message
     EXPECT_EQ(opened(true), "Alignment Data - Untitled");
     g_bTestEnabled = false;
+}
+
+TEST(AlignmentDialog, WriteAsksWithWhatItChangesAndEnterNeverWrites)
+{
+    DialogBench b;
+    b.dialog->OnRead();
+    ASSERT_TRUE(b.dialog->Editor().Tables().CommitParam(7, 2, "9"));
+    b.radio.ClearFrames();
+    MsgBox::ClearAnswers();
+
+    // Enter in the window is no Write: no button is the default.
+    for (QPushButton* button : b.dialog->findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
+    QApplication::setActiveWindow(b.dialog.get());
+    QTest::keyClick(b.dialog.get(), Qt::Key_Return);
+    EXPECT_TRUE(b.radio.Frames().empty());
+
+    // The question names how many values differ from the block read; No (its default) sends nothing.
+    b.dialog->OnWrite();
+    EXPECT_EQ(MsgBox::ShownTexts(),
+              QStringList{Lang(9639) + "\n\n" + QString::fromStdString(GetLangTextWith(9640, {"1"}))});
+    EXPECT_TRUE(b.radio.Frames().empty());
+    EXPECT_EQ(b.RadioBlock(), SampleAlignmentBlock());
+    EXPECT_EQ(b.dialog->Editor().Tables().ParamText(7, 2), "9"); // the edit stays
+
+    // A block that never came from this radio window says so.
+    const QString file = b.env.Path("unit.dts");
+    std::string other = SampleAlignmentBlock();
+    other.replace(2 * 40, 2, "11");
+    ASSERT_EQ(SaveAlignmentFile(file.toStdString(), other), 0);
+    AlignmentDialog fresh(nullptr, std::make_unique<SimulatedPort>(b.radio));
+    SetNextFileDialogResult(file);
+    fresh.OnOpen();
+    MsgBox::ClearAnswers();
+    MsgBox::SetNextAnswer(QMessageBox::Yes);
+    fresh.OnWrite();
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList({Lang(9639) + "\n\n" + Lang(9641), Lang(9531)}));
+    EXPECT_EQ(b.RadioBlock(), other);
+}
+
+TEST(AlignmentDialog, CloseEscapeReadAndOpenAskBeforeDroppingValues)
+{
+    DialogBench b;
+    b.dialog->OnRead();
+    const QString good = b.env.Path("good.dts");
+    ASSERT_EQ(SaveAlignmentFile(good.toStdString(), SampleAlignmentBlock()), 0);
+
+    // A fresh read, unedited, is asked about as the main window asks about a read not saved.
+    MsgBox::SetNextAnswer(QMessageBox::Cancel);
+    b.dialog->CloseButton()->click();
+    EXPECT_TRUE(b.dialog->isVisible());
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{Lang(2002)});
+    // ... but reading again loses nothing: the radio still holds it.
+    MsgBox::ClearAnswers();
+    b.dialog->OnRead();
+    EXPECT_TRUE(MsgBox::ShownTexts().isEmpty());
+
+    // An edit: Read asks, Cancel keeps it and sends nothing.
+    ASSERT_TRUE(b.dialog->Editor().Tables().CommitParam(1, 1, "99"));
+    const QString question = Lang(90026) + " " + Lang(2004);
+    b.radio.ClearFrames();
+    MsgBox::SetNextAnswer(QMessageBox::Cancel);
+    b.dialog->OnRead();
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{question});
+    EXPECT_TRUE(b.radio.Frames().empty());
+    EXPECT_EQ(b.dialog->Editor().Tables().ParamText(1, 1), "99");
+    // Escape asks too; Cancel keeps the window.
+    MsgBox::ClearAnswers();
+    MsgBox::SetNextAnswer(QMessageBox::Cancel);
+    QApplication::setActiveWindow(b.dialog.get());
+    QTest::keyClick(b.dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{question});
+    EXPECT_TRUE(b.dialog->isVisible());
+    // Open after Clear needs no question and opens.
+    MsgBox::ClearAnswers();
+    b.dialog->OnClear();
+    SetNextFileDialogResult(good);
+    b.dialog->OnOpen();
+    EXPECT_TRUE(MsgBox::ShownTexts().isEmpty());
+    EXPECT_EQ(b.dialog->windowTitle(), "Alignment Data - " + good);
+    EXPECT_EQ(b.dialog->ParamGrid()->Text(1, 1), "131");
+    // An edit of the file: Close asks; Yes saves it into the file, then the window closes.
+    ASSERT_TRUE(b.dialog->Editor().Tables().CommitParam(1, 1, "98"));
+    MsgBox::SetNextAnswer(QMessageBox::Yes);
+    b.dialog->CloseButton()->click();
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{good + " " + Lang(2004)});
+    EXPECT_FALSE(b.dialog->isVisible());
+    std::string saved;
+    ASSERT_EQ(LoadAlignmentFile(good.toStdString(), saved), 0);
+    EXPECT_EQ(saved.substr(2 * 40, 2), "62");
+}
+
+TEST(AlignmentDialog, ABackupOfTheRadioOpensAsItsAlignmentData)
+{
+    DialogBench b;
+    CodePlug backup(BuildBandImage("33"));
+    std::string block = SampleAlignmentBlock();
+    block.replace(2 * 41, 2, "07");
+    backup.Write(Addr::kAlignment, block);
+    b.env.Put("backup.dat", QByteArray::fromStdString(backup.Text()));
+    SetNextFileDialogResult(b.env.Path("backup.dat"));
+    b.dialog->OnOpen();
+    EXPECT_TRUE(MsgBox::ShownTexts().isEmpty());
+    EXPECT_EQ(b.dialog->ParamGrid()->Text(2, 1), "7");
+    MsgBox::SetNextAnswer(QMessageBox::Yes);
+    b.dialog->OnWrite();
+    EXPECT_EQ(b.RadioBlock(), block); // the radio's calibration restored from its backup
+
+    // A code plug never read from a radio holds none: one box says so, nothing changes.
+    MsgBox::ClearAnswers();
+    b.env.Put("new.dat", QByteArray::fromStdString(BuildBandImage("33")));
+    SetNextFileDialogResult(b.env.Path("new.dat"));
+    b.dialog->OnOpen();
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{"Open File Error!\n\n" + Lang(9642)});
+    EXPECT_EQ(b.dialog->ParamGrid()->Text(2, 1), "7");
 }
