@@ -61,21 +61,40 @@ std::string DescribeCsvError(const CsvRowError& error)
     return GetLangTextWith(kTextLine, {std::to_string(error.line), reason});
 }
 
-std::string DescribeCsvErrors(const std::vector<CsvRowError>& errors, std::size_t maxLines)
+namespace {
+
+// One line per entry, beyond maxLines the rest counted in a last line.
+template <typename Entry, typename Describe>
+std::string DescribeLines(const std::vector<Entry>& entries, std::size_t maxLines, Describe describe)
 {
     std::string text;
-    for (std::size_t i = 0; i < errors.size() && i < maxLines; ++i) {
+    for (std::size_t i = 0; i < entries.size() && i < maxLines; ++i) {
         if (!text.empty())
             text += "\n";
-        text += DescribeCsvError(errors[i]);
+        text += describe(entries[i]);
     }
-    if (errors.size() > maxLines) {
+    if (entries.size() > maxLines) {
         // Appended piece by piece: a literal put in front of a temporary string trips GCC 12's
         // -Wrestrict at -O3.
         text += "\n";
-        text += GetLangTextWith(kTextMoreLines, {std::to_string(errors.size() - maxLines)});
+        text += GetLangTextWith(kTextMoreLines, {std::to_string(entries.size() - maxLines)});
     }
     return text;
+}
+
+} // namespace
+
+std::string DescribeCsvErrors(const std::vector<CsvRowError>& errors, std::size_t maxLines)
+{
+    return DescribeLines(errors, maxLines, DescribeCsvError);
+}
+
+std::string DescribeCsvNotes(const std::vector<CsvRowNote>& notes, std::size_t maxLines)
+{
+    return DescribeLines(notes, maxLines, [](const CsvRowNote& note) {
+        return GetLangTextWith(kTextLine,
+                               {std::to_string(note.line), GetLangTextWith(note.textNumber, note.args)});
+    });
 }
 
 bool ChannelInUse(const CodePlug& image, int n) { return !RenderChannelRow(image, n, BandState{}).blank; }

@@ -41,6 +41,19 @@ std::string DescribeCsvError(const CsvRowError& error);
 // One line per error; beyond maxLines the rest is counted in a last line.
 std::string DescribeCsvErrors(const std::vector<CsvRowError>& errors, std::size_t maxLines = 1000);
 
+// What became of a row that was taken, when it is not quite what the row said: a frequency moved to
+// the channel step, a frequency outside the band. An interface text with its arguments.
+struct CsvRowNote {
+    int line = 0;
+    int textNumber = 0;
+    std::vector<std::string> args;
+
+    bool operator==(const CsvRowNote&) const = default;
+};
+// "Line 5: receive frequency 433.122500 → 433.12000 ...", one line per note; beyond maxLines the rest
+// is counted in a last line.
+std::string DescribeCsvNotes(const std::vector<CsvRowNote>& notes, std::size_t maxLines = 1000);
+
 // The fields of channel n (1 ... 16) in column order; empty for a channel that is not in use.
 std::vector<std::string> ChannelCsvFields(const CodePlug& image, int n);
 bool ChannelInUse(const CodePlug& image, int n);

@@ -14,12 +14,18 @@
 namespace {
 
 constexpr int kChannels = 16;
-constexpr int kTextLocation = 9583;          // channel number outside 1 ... 16
-constexpr int kTextTwice = 9584;             // channel given a second time
-constexpr int kTextCannotUse = 9585;         // "%1 "%2" cannot be used"
-constexpr int kTextFreqRange = 9582;         // frequency the channel editor would not keep
-constexpr int kTextNoHeader = 9587;          // no header line naming the columns
-constexpr int kTextPastLast = 9588;          // pasted rows would run past channel 16
+constexpr int kTextLocation = 9583;  // channel number outside 1 ... 16
+constexpr int kTextTwice = 9584;     // channel given a second time
+constexpr int kTextCannotUse = 9585; // "%1 "%2" cannot be used"
+constexpr int kTextFreqRange = 9582; // frequency the channel editor would not keep
+constexpr int kTextNoHeader = 9587;  // no header line naming the columns
+constexpr int kTextPastLast = 9588;  // pasted rows would run past channel 16
+constexpr int kTextNoRows = 9638;    // a header line and nothing below it
+constexpr int kTextMovedRx = 9630;   // "receive frequency %1 → %2 (moved to the channel step)"
+constexpr int kTextMovedTx = 9631;
+constexpr int kTextOutOfBandRx = 9632; // "receive frequency %1 MHz is outside the band (%2-%3 MHz)"
+constexpr int kTextOutOfBandTx = 9633;
+constexpr double kSameFrequency = 0.0000001; // closer than this a frequency was not moved
 constexpr double kLowestWatts = 2.5;         // from here on a power counts as high power
 constexpr double kGridTolerance = 0.0050001; // snapping moves a frequency by less than 5 kHz
 
@@ -49,6 +55,7 @@ public:
     }
 
     const CsvRowError& Error() const { return m_error; }
+    const std::vector<CsvRowNote>& Notes() const { return m_notes; }
     std::string Get(const char* name) const { return m_columns.Get(m_record, name); }
     bool Has(const char* name) const { return m_columns.Has(name); }
 
@@ -75,12 +82,21 @@ public:
 
     // A frequency through the channel editor's frequency rule; refused when the rule would not keep it
     // (not a number, or outside what the editor takes, which it would replace by another frequency).
+    // A frequency moved to the channel step, and one outside the band, is noted.
     bool ReadFrequency(const std::string& column, const std::string& text, double mhz, std::string& out,
                        int& stepClass)
     {
-        out = NormalizeFreqText(FormatFixed(mhz, 6), m_options.bandCode, stepClass);
-        if (std::fabs(LeadingNumber(out) - mhz) > kGridTolerance)
+        out = NormalizeFreqText(FormatFixed(mhz, 6), m_options.band.code, stepClass);
+        const double stored = LeadingNumber(out);
+        if (std::fabs(stored - mhz) > kGridTolerance)
             return Fail(kTextFreqRange, column, text);
+        const bool receive = column == "Frequency";
+        if (std::fabs(stored - mhz) > kSameFrequency)
+            Note(receive ? kTextMovedRx : kTextMovedTx, {FormatFixed(mhz, 6), TrimBlanks(out)});
+        if (FreqOutOfBand(stored, m_options.band))
+            Note(receive ? kTextOutOfBandRx : kTextOutOfBandTx,
+                 {TrimBlanks(out), FormatShortDecimal(m_options.band.lower),
+                  FormatShortDecimal(m_options.band.upper)});
         return true;
     }
 
@@ -101,6 +117,11 @@ public:
     }
 
 private:
+    void Note(int textNumber, std::vector<std::string> args)
+    {
+        m_notes.push_back({m_record.line, textNumber, std::move(args)});
+    }
+
     bool ReadTransmit(double rx, ChannelInput& in)
     {
         const std::string duplexText = Get("Duplex");
@@ -198,6 +219,7 @@ private:
     const CsvRecord& m_record;
     const ChannelImportOptions& m_options;
     CsvRowError m_error;
+    std::vector<CsvRowNote> m_notes;
 };
 
 void StoreRow(CodePlug& image, int n, const ChannelPlanRow& row)
@@ -252,11 +274,15 @@ ChannelPlan ReadChannelPlan(const std::string& text, const ChannelImportOptions&
         if ((!byLocation || reader.ReadLocation(row.location, taken)) && reader.ReadRow(row)) {
             if (byLocation)
                 taken[static_cast<std::size_t>(row.location)] = true;
+            row.notes = reader.Notes();
             plan.rows.push_back(row);
         } else {
             plan.errors.push_back(reader.Error());
         }
     }
+    // A header with nothing below it is no channel list to take (and no reason to empty the table).
+    if (plan.rows.empty() && plan.errors.empty())
+        plan.errors.push_back({first > 0 ? records[first - 1].line : 0, kTextNoRows, "", "", 0});
     return plan;
 }
 
@@ -286,6 +312,7 @@ ChannelImportResult ImportChannelsCsv(CodePlug& image, const std::string& text,
         StoreRow(next, row.location, row);
         ++result.rows;
         result.channels += row.inUse ? 1 : 0;
+        result.notes.insert(result.notes.end(), row.notes.begin(), row.notes.end());
     }
     DropStalePriorityChannel(next);
     image = next;
@@ -301,10 +328,6 @@ ChannelImportResult PasteChannelsText(CodePlug& image, const std::string& text, 
     result.errors = plan.errors;
     if (!result.errors.empty())
         return result;
-    if (plan.rows.empty()) {
-        result.errors.push_back({0, kTextNoHeader, "", "", 0});
-        return result;
-    }
     first = first < 1 ? 1 : first;
     if (first + static_cast<int>(plan.rows.size()) - 1 > kChannels) {
         result.errors.push_back({0, kTextPastLast, "", "", 0});
@@ -315,6 +338,7 @@ ChannelImportResult PasteChannelsText(CodePlug& image, const std::string& text, 
         StoreRow(next, first + static_cast<int>(i), plan.rows[i]);
         ++result.rows;
         result.channels += plan.rows[i].inUse ? 1 : 0;
+        result.notes.insert(result.notes.end(), plan.rows[i].notes.begin(), plan.rows[i].notes.end());
     }
     DropStalePriorityChannel(next);
     image = next;

@@ -9,6 +9,7 @@
 
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/CodePlug.h"
+#include "codeplug/ModelCatalogue.h"
 #include "editor/ChannelCsv.h"
 #include "editor/CsvToneColumns.h"
 
@@ -18,7 +19,7 @@ struct ChannelImportOptions {
     bool wide = true;
     bool highPower = true;
     bool scan = true;
-    std::string bandCode = "33"; // the frequency rule of band "F9" differs
+    BandState band; // the frequency rule of band "F9" differs; frequencies outside it are noted
     ToneRules tones;
 };
 // One row ready to be stored: the record texts as the channel editor assembles them.
@@ -28,6 +29,7 @@ struct ChannelPlanRow {
     bool inUse = false; // false: the row empties its channel (no frequency given)
     ChannelInput input;
     bool scan = false;
+    std::vector<CsvRowNote> notes; // frequencies moved to the channel step or outside the band
 };
 
 struct ChannelPlan {
@@ -41,14 +43,16 @@ ChannelPlan ReadChannelPlan(const std::string& text, const ChannelImportOptions&
 
 struct ChannelImportResult {
     std::vector<CsvRowError> errors;
-    int rows = 0;         // rows stored (a row may empty its channel)
-    int channels = 0;     // channels in use among them
-    bool applied = false; // the image was changed (it may end up equal to before)
+    std::vector<CsvRowNote> notes; // of the rows stored, in line order
+    int rows = 0;                  // rows stored (a row may empty its channel)
+    int channels = 0;              // channels in use among them
+    bool applied = false;          // the image was changed (it may end up equal to before)
 };
 
 // Replaces the channel table by a channel-list file: the channels its rows name are stored, every
 // other channel is emptied. With a bad row nothing changes unless partial is set; then the good rows
-// are stored and the channels the bad rows meant keep what they held.
+// are stored and the channels the bad rows meant keep what they held. A file without any row is
+// refused as a bad one is.
 ChannelImportResult ImportChannelsCsv(CodePlug& image, const std::string& text,
                                       const ChannelImportOptions& options, bool partial);
 

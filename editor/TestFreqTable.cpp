@@ -56,9 +56,20 @@ TestFreqTable DecodeTestFreqTable(const std::string& hex)
     return table;
 }
 
+bool IsCalibrationRow(int row)
+{
+    const int address = Addr::kTestFreqs + (row - 1) * kTestFreqEntryBytes;
+    return row >= 1 && row <= kTestFreqRows && address >= Addr::kAlignment && address < Addr::kAlignmentEnd;
+}
+
 TestFreqTable ReadTestFreqTable(const CodePlug& image)
 {
-    return DecodeTestFreqTable(image.Read(Addr::kTestFreqs, static_cast<int>(kTableChars / 2)));
+    TestFreqTable table =
+        DecodeTestFreqTable(image.Read(Addr::kTestFreqs, static_cast<int>(kTableChars / 2)));
+    for (int row = 1; row <= kTestFreqRows; ++row)
+        if (IsCalibrationRow(row))
+            table[static_cast<std::size_t>(row - 1)] = TestFreqRow{};
+    return table;
 }
 
 std::string EncodeTestFreqTable(const TestFreqTable& table)
@@ -83,9 +94,10 @@ void WriteTestFreqTable(CodePlug& image, const TestFreqTable& table)
     for (std::size_t i = 0; i < table.size(); ++i) {
         const bool same = TrimBlanks(shown[i].rx) == TrimBlanks(table[i].rx) &&
                           TrimBlanks(shown[i].tx) == TrimBlanks(table[i].tx);
-        // A row the user left as it was shown keeps its bytes: the tail of a 16-byte test record,
-        // or the service functions' alignment values that share the rows from 0x02A0 on.
-        if (same && current.size() == kTableChars)
+        // A row the user left as it was shown keeps its bytes (the tail of a 16-byte test record), and
+        // the radio's alignment block is never the test table's to change.
+        const bool calibration = IsCalibrationRow(static_cast<int>(i) + 1);
+        if ((same || calibration) && current.size() == kTableChars)
             hex.replace(i * kEntryChars, kEntryChars, current, i * kEntryChars, kEntryChars);
     }
     image.Write(Addr::kTestFreqs, hex);

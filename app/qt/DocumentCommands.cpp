@@ -96,7 +96,11 @@ SaveOutcome SaveDocument(QWidget* parent)
 
 void SetNextFileDialogResult(const QString& path) { s_nextFileDialogResult = path; }
 
-bool UnsavedWorkPrompt(QWidget* parent)
+namespace {
+
+// Work that is in no file: a code plug read from the radio and not saved yet, or edits. Asked about
+// under the title text titleText; Yes saves, No drops the work. True when the command may go on.
+bool AskAboutUnsavedWork(QWidget* parent, int titleText)
 {
     QString question;
     if (g_doc.fromRadio)
@@ -106,15 +110,19 @@ bool UnsavedWorkPrompt(QWidget* parent)
     else
         return true;
 
-    QMessageBox::StandardButton answer =
-        MsgBox::Ask(parent, Text(90006), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                    QMessageBox::Yes, QMessageBox::Question);
+    QMessageBox::StandardButton answer = MsgBox::Ask(parent, Text(titleText), question,
+                                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                                     QMessageBox::Yes, QMessageBox::Question);
     if (answer == QMessageBox::Cancel)
         return false;
     // Yes means "keep my work": when it was not saved after all (the Save dialog was cancelled or the
     // save failed), the command ends instead of throwing the work away.
     return answer != QMessageBox::Yes || SaveDocument(parent) == SaveOutcome::Saved;
 }
+
+} // namespace
+
+bool UnsavedWorkPrompt(QWidget* parent) { return AskAboutUnsavedWork(parent, 90006); }
 
 bool UnsavedEditsPromptBeforeRead(QWidget* parent)
 {
@@ -124,16 +132,9 @@ bool UnsavedEditsPromptBeforeRead(QWidget* parent)
 
 bool SaveChangesPrompt(QWidget* parent)
 {
-    if (g_doc.IsModified()) {
-        QMessageBox::StandardButton answer =
-            MsgBox::Ask(parent, Text(90005), DocumentName() + QStringLiteral(" ") + Text(2004),
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
-                        QMessageBox::Question);
-        if (answer == QMessageBox::Cancel)
-            return false;
-        if (answer == QMessageBox::Yes && SaveDocument(parent) != SaveOutcome::Saved)
-            return false; // the work is kept, and so is the window
-    }
+    // A fresh read is asked about as New and Open ask about it: it is in no file yet.
+    if (!AskAboutUnsavedWork(parent, 90005))
+        return false; // the work is kept, and so is the window
     if (!g_doc.fromRadio && !g_doc.path.empty())
         WriteSetting("file", "file_path", g_doc.path);
     return true;
@@ -158,10 +159,11 @@ void FileOpen(QWidget* parent)
     int error = g_doc.Open(info.absoluteFilePath().toStdString());
     if (error != 0) {
         // A file that opens but whose content is no code plug is refused the way an unreadable
-        // image file is: the fixed notice first, then the numbered message.
+        // image file is: the fixed notice above the numbered message, in one box.
         if (error == 2011 && info.isFile() && info.isReadable())
-            ShowErrorMessage(QStringLiteral("Open File Error!"));
-        ShowTextError(error);
+            ShowOpenFileError(Text(error));
+        else
+            ShowTextError(error);
         return;
     }
     ImageReplaced();

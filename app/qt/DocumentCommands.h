@@ -13,8 +13,9 @@ bool UnsavedWorkPrompt(QWidget* parent);
 // The same prompt before a read from the radio replaces the code plug, asked only while the code plug
 // has unsaved changes; false when the read must not start.
 bool UnsavedEditsPromptBeforeRead(QWidget* parent);
-// Unsaved-changes prompt before exit and before a language switch: Yes saves, No goes on, Cancel (and
-// Escape) stays. False when the program must stay: Cancel, or Yes with a cancelled or failed save.
+// Unsaved-changes prompt before exit and before a language switch, asked as New and Open ask (also
+// about a code plug read from the radio and not saved): Yes saves, No goes on, Cancel (and Escape)
+// stays. False when the program must stay: Cancel, or Yes with a cancelled or failed save.
 bool SaveChangesPrompt(QWidget* parent);
 
 void FileNew(QWidget* parent);

@@ -78,6 +78,7 @@ void ImportChannelsCommand(QWidget* parent)
     if (g_pMainView != nullptr)
         g_pMainView->LoadFromImage();
     UpdateMainTitle();
+    CChannelTableActions::ShowImportNotes(9634, result); // "%1 channels imported. Check these changes:"
 }
 
 void ExportChannelsCommand(QWidget* parent)

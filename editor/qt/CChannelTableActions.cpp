@@ -23,6 +23,7 @@ QString Lang(int number) { return QString::fromStdString(GetLangText(number)); }
 
 // Lines of a refused list shown in one message box; the rest are counted.
 constexpr std::size_t kShownLines = 12;
+constexpr int kTextPastedNotes = 9637; // "%1 channels pasted. Check these changes:"
 
 } // namespace
 
@@ -85,7 +86,7 @@ ChannelImportOptions CChannelTableActions::ImportOptionsOf(const CMainFrm* page)
         options.highPower = page->m_defaults.highPower;
         options.scan = page->m_defaults.scan;
     }
-    options.bandCode = g_band.code;
+    options.band = g_band;
     options.tones = ToneRulesFromSettings();
     return options;
 }
@@ -95,6 +96,14 @@ QString CChannelTableActions::ErrorMessage(const std::vector<CsvRowError>& error
     const QString lines = QString::fromStdString(DescribeCsvErrors(errors, kShownLines));
     const bool namesLines = !errors.empty() && errors.front().line > 0;
     return namesLines ? Lang(9579) + QStringLiteral("\n\n") + lines : lines;
+}
+
+void CChannelTableActions::ShowImportNotes(int headingText, const ChannelImportResult& result)
+{
+    if (result.notes.empty())
+        return;
+    ShowMessage(QString::fromStdString(GetLangTextWith(headingText, {std::to_string(result.channels)})) +
+                QStringLiteral("\n\n") + QString::fromStdString(DescribeCsvNotes(result.notes, kShownLines)));
 }
 
 void CChannelTableActions::ImageChanged()
@@ -145,4 +154,5 @@ void CChannelTableActions::Paste()
     ImageChanged();
     // The pasted rows are selected, so that they can be copied or deleted again at once.
     m_pTable->SelectRows(first, first + static_cast<int>(result.rows) - 1);
+    ShowImportNotes(kTextPastedNotes, result);
 }

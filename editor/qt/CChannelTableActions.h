@@ -36,6 +36,10 @@ public:
     // A refused channel list in one message: the reasons, one line each, under a heading when they
     // name lines.
     static QString ErrorMessage(const std::vector<CsvRowError>& errors);
+    // A channel list taken with changes: the heading (text headingText with the number of channels),
+    // then what became of each row that was moved to the channel step or lies outside the band, in a
+    // message box. Nothing for a list taken as it was.
+    static void ShowImportNotes(int headingText, const ChannelImportResult& result);
 
 private:
     void ApplyCaptions();

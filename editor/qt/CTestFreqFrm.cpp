@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPalette>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -33,6 +35,10 @@ constexpr int kCols = 3;
 constexpr double kTwipsPerPixel = 14.919355;
 constexpr int kColumnTwips[kCols] = {1100, 1200, 1200};
 const QColor kFixedBackground(212, 208, 200);
+const QColor kCalibrationBackground(236, 236, 236);
+const QColor kCalibrationText(110, 110, 110);
+constexpr int kFirstCalibrationRow = 5; // rows 5 ... 12: the radio's alignment block
+constexpr int kCalibrationRows = 8;
 
 } // namespace
 
@@ -69,6 +75,17 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
     for (int row = 1; row < kRows; ++row) {
         m_pGrid->item(row, 0)->setText(QString::number(row));
     }
+    // The radio's calibration: one grey block over both columns that says what it is; no editing.
+    m_pGrid->setSpan(kFirstCalibrationRow, 1, kCalibrationRows, 2);
+    m_pGrid->item(kFirstCalibrationRow, 1)->setBackground(kCalibrationBackground);
+    m_pCalibrationNote = new QLabel(Lang(9628) + QStringLiteral("\n\n") + Lang(9629));
+    m_pCalibrationNote->setWordWrap(true);
+    m_pCalibrationNote->setAlignment(Qt::AlignCenter);
+    m_pCalibrationNote->setMargin(4);
+    QPalette grey = m_pCalibrationNote->palette();
+    grey.setColor(QPalette::WindowText, kCalibrationText);
+    m_pCalibrationNote->setPalette(grey);
+    m_pGrid->setCellWidget(kFirstCalibrationRow, 1, m_pCalibrationNote);
     // Each column is as wide as its twips width, or as its caption on one line when that is wider
     // ("RX Frequency" in English); every row is tall enough for a line of the cell font.
     const QFontMetrics metrics(cellFont);
@@ -93,7 +110,7 @@ CTestFreqFrm::CTestFreqFrm(QWidget* parent) : QWidget(parent)
 
     m_pOk = new QPushButton(Lang(90000), this);
     m_pCancel = new QPushButton(Lang(90001), this);
-    UseAppFont({m_pOk, m_pCancel});
+    UseAppFont({m_pOk, m_pCancel, m_pCalibrationNote});
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_pOk);
@@ -116,6 +133,8 @@ void CTestFreqFrm::OnInitialUpdate()
 {
     const TestFreqTable table = ReadTestFreqTable(g_doc.image);
     for (int row = 1; row < kRows; ++row) {
+        if (IsCalibrationRow(row))
+            continue;
         const TestFreqRow& entry = table[static_cast<std::size_t>(row - 1)];
         SetCell(row, 1, QString::fromStdString(entry.rx));
         SetCell(row, 2, QString::fromStdString(entry.tx));
@@ -134,7 +153,7 @@ void CTestFreqFrm::SetCell(int row, int col, const QString& text)
 
 void CTestFreqFrm::CommitText(int row, int col, const QString& text)
 {
-    if (row < 1 || row >= kRows || col < 1 || col > 2) {
+    if (row < 1 || row >= kRows || col < 1 || col > 2 || IsCalibrationRow(row)) {
         return;
     }
     TestFreqRow entry{Cell(row, 1)->text().toStdString(), Cell(row, 2)->text().toStdString()};
@@ -169,7 +188,7 @@ void CTestFreqFrm::CommitEditor()
 
 void CTestFreqFrm::OnCellClicked(int row, int col)
 {
-    if (row < 1 || col < 1) {
+    if (row < 1 || col < 1 || IsCalibrationRow(row)) {
         return;
     }
     CommitEditor();
@@ -185,7 +204,9 @@ void CTestFreqFrm::MoveToNextCell()
         col = 2;
     } else {
         col = 1;
-        row = row >= kRows - 1 ? 1 : row + 1;
+        do {
+            row = row >= kRows - 1 ? 1 : row + 1;
+        } while (IsCalibrationRow(row)); // the calibration rows are passed over
     }
     OpenEditor(row, col);
 }
@@ -195,6 +216,8 @@ void CTestFreqFrm::OnOK()
     CommitEditor();
     TestFreqTable table;
     for (int row = 1; row < kRows; ++row) {
+        if (IsCalibrationRow(row))
+            continue; // kept as the image holds it
         table[static_cast<std::size_t>(row - 1)] = {Cell(row, 1)->text().trimmed().toStdString(),
                                                     Cell(row, 2)->text().trimmed().toStdString()};
     }

@@ -140,8 +140,13 @@ TEST(ChanEditTestFreqs, BandDefaultsAreReadable)
     EXPECT_EQ(tF3[2].rx, "501.00000");
     EXPECT_EQ(tF3[2].tx, "501.12500");
     EXPECT_TRUE(tF3[3].IsBlank());
-    EXPECT_EQ(tF3[4].rx, "512.00000");
-    EXPECT_EQ(tF3[4].tx, "511.97500");
+    // The third record of a 48-byte test block lies on the radio's alignment block (0x02A0): the
+    // rows from there to 0x02DF are the radio's calibration, never test frequencies.
+    EXPECT_EQ(DecodeTestFreqTable(CodePlug(BuildBandImage("F3")).Read(0x0280, 128))[4].rx, "512.00000");
+    for (std::size_t i = 4; i < 12; ++i)
+        EXPECT_TRUE(tF3[i].IsBlank()) << i;
+    for (int row = 1; row <= kTestFreqRows; ++row)
+        EXPECT_EQ(IsCalibrationRow(row), row >= 5 && row <= 12) << row;
 
     // An all-zero entry is blank as well.
     const TestFreqTable zero = DecodeTestFreqTable(std::string(256, '0'));
@@ -179,6 +184,11 @@ TEST(ChanEditTestFreqs, WhatIsWrittenReadsBackWithAllSixteenRows)
     EXPECT_EQ(image.Text().substr(0, 0x0280 * 2), before.substr(0, 0x0280 * 2));
     EXPECT_EQ(image.Text().substr(0x0300 * 2), before.substr(0x0300 * 2));
 
+    // The calibration rows keep the radio's bytes whatever the table holds there.
+    EXPECT_EQ(image.Read(0x02A0, 64), before.substr(2 * 0x02A0, 128));
+    EXPECT_EQ(image.Read(0x0298, 8), EncodeTestFreqTable(table).substr(3 * 16, 16));
+    EXPECT_EQ(image.Read(0x02E0, 8), EncodeTestFreqTable(table).substr(12 * 16, 16));
+
     // Rows left as shown keep their bytes: a 16-byte test record's tail, and the alignment values
     // that share the rows from 0x02A0 on; a changed row is written in the 8-byte form.
     CodePlug f9(BuildBandImage("F9"));
@@ -186,6 +196,7 @@ TEST(ChanEditTestFreqs, WhatIsWrittenReadsBackWithAllSixteenRows)
     f9.Write(0x02A0, alignment);
     const std::string f9Before = f9.Text();
     TestFreqTable shown = ReadTestFreqTable(f9);
+    EXPECT_TRUE(shown[4].IsBlank()); // alignment bytes are not shown as frequencies
     WriteTestFreqTable(f9, shown);
     EXPECT_EQ(f9.Text(), f9Before);
     shown[0].tx = "446.00625";

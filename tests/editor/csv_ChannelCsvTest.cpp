@@ -295,3 +295,60 @@ TEST(ChannelCsv, ClearedChannelsLeaveTheScanListAndThePriorityChoice)
     EXPECT_EQ(image.ReadByte(Addr::kPriorityChannel), 0);
     EXPECT_EQ(image.Text().size(), 2048u);
 }
+
+TEST(ChannelCsv, ImportAndPasteTellWhatTheyMovedAndWhatLiesOutsideTheBand)
+{
+    CsvTestDir dir;
+    const std::string text = "Location,Frequency,Duplex,Offset\n" // line 1
+                             "1,433.1225,,\n"                     // 2: moved to 433.12
+                             "2,446.003,split,446.0065\n"         // 3: both moved
+                             "3,438.500,-,7.6\n"                  // 4: on the grid
+                             "4,151.625,,\n"                      // 5: outside the band
+                             "5,440.000,split,480.000\n";         // 6: transmit outside
+    CodePlug image = EmptyTable();
+    const ChannelImportResult r = Import(image, text);
+    ASSERT_TRUE(r.applied);
+    EXPECT_EQ(r.channels, 5);
+    // Every row taken otherwise than written, with both frequencies as the file and the table write
+    // them; the frequencies stored are the ones the notes name.
+    const std::vector<CsvRowNote> expected = {
+        {2, 9630, {"433.122500", "433.12000"}}, {3, 9630, {"446.003000", "446.00000"}},
+        {3, 9631, {"446.006500", "446.00625"}}, {5, 9632, {"151.62500", "400", "470"}},
+        {6, 9633, {"480.00000", "400", "470"}},
+    };
+    EXPECT_EQ(r.notes, expected);
+    EXPECT_EQ(Channel(image, 1).substr(0, 8), EncodeFreq(433.12));
+    EXPECT_EQ(Channel(image, 2).substr(8, 8), EncodeFreq(446.00625));
+    EXPECT_EQ(DescribeCsvNotes(r.notes, 1),
+              "Line 2: receive frequency 433.122500 \u2192 433.12000 (moved to the "
+              "channel step)\n... and 4 more lines");
+    EXPECT_EQ(DescribeCsvNotes({r.notes[3]}),
+              "Line 5: receive frequency 151.62500 MHz is outside the band (400-470 MHz)");
+
+    // The band is the one the options give: for a 136-174 MHz code plug the VHF row is no news.
+    ChannelImportOptions vhf;
+    vhf.band = BandState{"E0", 136, 174};
+    CodePlug other = EmptyTable();
+    const ChannelImportResult v = Import(other, "Location,Frequency\n1,151.625\n", false, vhf);
+    EXPECT_TRUE(v.notes.empty());
+
+    // A paste tells the same; a clean one tells nothing.
+    CodePlug pasted = EmptyTable();
+    const ChannelImportResult p =
+        PasteChannelsText(pasted, "Frequency\tDuplex\tOffset\n433.1225\t\t\n438.5\t\t\n", 3, {});
+    ASSERT_TRUE(p.applied);
+    EXPECT_EQ(p.notes, (std::vector<CsvRowNote>{{2, 9630, {"433.122500", "433.12000"}}}));
+    EXPECT_TRUE(PasteChannelsText(pasted, "Frequency\n438.5\n", 1, {}).notes.empty());
+
+    // A header with no row below it is refused with a reason that names its line.
+    CodePlug kept = SampleChannelPlug();
+    for (bool partial : {false, true}) {
+        const ChannelImportResult none = Import(kept, Header(), partial);
+        EXPECT_FALSE(none.applied);
+        ASSERT_EQ(none.errors.size(), 1u);
+        EXPECT_EQ(DescribeCsvError(none.errors[0]),
+                  "Line 1: the file has a header line but no channel rows below it");
+    }
+    EXPECT_EQ(kept.Text(), SampleChannelPlug().Text());
+    EXPECT_FALSE(PasteChannelsText(kept, "Frequency\tDuplex\n", 1, {}).applied);
+}

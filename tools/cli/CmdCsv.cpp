@@ -18,6 +18,9 @@ constexpr int kTextCannotSave = 2014;
 constexpr int kTextCsvNotWritten = 9581;
 constexpr int kTextCsvNotRead = 9589;
 constexpr int kTextNotImported = 9579;
+constexpr int kTextExported = 9648;       // "%1: %2 channels"
+constexpr int kTextImported = 9635;       // "%1: %2 channels imported"
+constexpr int kTextImportedPartly = 9636; // "%1: %2 channels imported, %3 rows left out"
 
 void ExportUsage(std::ostream& out)
 {
@@ -82,7 +85,7 @@ int CmdExportCsv(const CliArgs& args)
     int channels = 0;
     for (int n = 1; n <= 16; ++n)
         channels += ChannelInUse(image, n) ? 1 : 0;
-    std::cout << files[1] << ": " << channels << " channels\n";
+    std::cout << GetLangTextWith(kTextExported, {files[1], std::to_string(channels)}) << "\n";
     return 0;
 }
 
@@ -120,7 +123,7 @@ int CmdImportCsv(const CliArgs& args)
         return CliFail(kTextCsvNotRead, files[1]);
 
     ChannelImportOptions options; // the channel defaults of a new editor page: wide, high power, scan
-    options.bandCode = g_band.code;
+    options.band = g_band;
     options.tones = ToneRulesFromSettings();
     const ChannelImportResult result = ImportChannelsCsv(image, csv, options, partial);
     if (!result.applied) {
@@ -131,9 +134,14 @@ int CmdImportCsv(const CliArgs& args)
     PrintRowErrors(result.errors); // with --partial: the rows left out
     if (!SaveTextFileAtomic(out, image.Text()))
         return CliFail(kTextCannotSave, out);
-    std::cout << out << ": " << result.channels << " channels imported";
-    if (!result.errors.empty())
-        std::cout << ", " << result.errors.size() << " rows left out";
-    std::cout << "\n";
+    const std::string channels = std::to_string(result.channels);
+    if (result.errors.empty())
+        std::cout << GetLangTextWith(kTextImported, {out, channels}) << "\n";
+    else
+        std::cout << GetLangTextWith(kTextImportedPartly,
+                                     {out, channels, std::to_string(result.errors.size())})
+                  << "\n";
+    if (!result.notes.empty()) // what became of rows that were taken otherwise than written
+        std::cout << DescribeCsvNotes(result.notes) << "\n";
     return 0;
 }

@@ -1,5 +1,6 @@
 // The window never throws unsaved edits away behind the user's back: Yes at the unsaved-work prompt
-// followed by a cancelled Save dialog keeps them, and the exit question can be cancelled (Escape too).
+// followed by a cancelled Save dialog keeps them, the exit question can be cancelled (Escape too), and
+// a code plug read from the radio and not saved is asked about at exit and at the language switch.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -114,5 +115,38 @@ TEST(DataLoss, CancellingTheSaveQuestionStopsTheLanguageSwitch)
     EXPECT_EQ(env.Setting("language", "language"), "");
     EXPECT_EQ(g_pMainFrame, frame);
     EXPECT_EQ(g_doc.image.Text(), edited);
+    SetProgramLauncher(nullptr);
+}
+
+TEST(DataLoss, AFreshReadIsNotDroppedByTheLanguageSwitchOrExit)
+{
+    WindowTestEnv env;
+    env.Touch(kMarkerLanguageMenu);
+    CMainFrame* frame = env.Start();
+    int launches = 0;
+    SetProgramLauncher([&](const QString&, const QStringList&, const QString&) { return ++launches > 0; });
+    // What a read from the radio leaves: unedited, in no file.
+    CodePlug read(BuildBandImage("33"));
+    read.WriteByte(0x10, 0x21);
+    g_doc.AcceptFromRadio(read.Text(), 3);
+    ASSERT_FALSE(g_doc.IsModified());
+
+    // The language switch asks as New and Open do; Cancel keeps the program and the read.
+    MsgBox::SetNextAnswer(QMessageBox::Ok);
+    MsgBox::SetNextAnswer(QMessageBox::Cancel);
+    frame->OnCommand(cmd::kLangEnglish);
+    EXPECT_EQ(MsgBox::ShownTexts().size(), 2);
+    EXPECT_EQ(MsgBox::ShownTexts().last(), LangText(2002));
+    EXPECT_EQ(launches, 0);
+    EXPECT_EQ(g_pMainFrame, frame);
+    EXPECT_TRUE(g_doc.fromRadio);
+
+    // Exit asks too; Yes saves the read into a file before the window goes.
+    MsgBox::ClearAnswers();
+    MsgBox::SetNextAnswer(QMessageBox::Yes);
+    SetNextFileDialogResult(env.Path(QStringLiteral("read.dat")));
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{LangText(2002)});
+    EXPECT_EQ(env.Get(QStringLiteral("read.dat")), QByteArray::fromStdString(read.Text()));
     SetProgramLauncher(nullptr);
 }

@@ -121,11 +121,11 @@ TEST(FileCommands, CancelAndFailuresChangeNothing)
     EXPECT_EQ(g_doc.image.Text(), editedAgain);
     EXPECT_TRUE(g_doc.IsModified());
 
-    // A file whose content is no code plug: the fixed notice, then 2011; nothing changes.
+    // A file whose content is no code plug: the fixed notice above 2011, one box for one failure;
+    // nothing changes.
     env.Put(QStringLiteral("text.dat"), "hello radio\r\n");
     openAnswering(env.Path(QStringLiteral("text.dat")));
-    EXPECT_TRUE(MsgBox::ShownTexts().contains(QStringLiteral("Open File Error!")));
-    EXPECT_EQ(MsgBox::ShownTexts().last(), LangText(2011));
+    EXPECT_EQ(MsgBox::ShownTexts().mid(1), QStringList({"Open File Error!\n\n" + LangText(2011)}));
     EXPECT_EQ(g_doc.image.Text(), editedAgain);
 
     // A frame-stream file whose second frame does not begin with 0x57: 2015; nothing changes.
@@ -206,10 +206,17 @@ TEST(FileCommands, PromptsForCodePlugsFromTheRadioAndAtExit)
     ASSERT_EQ(MsgBox::ShownTexts().size(), 1);
     EXPECT_EQ(MsgBox::ShownTexts().last(), LangText(2002));
 
-    // Closing with an unedited radio code plug asks nothing and stores no file path.
+    // Closing with an unedited radio code plug asks the same question: Cancel keeps the window, No
+    // closes it without storing a file path.
     MsgBox::ClearAnswers();
+    MsgBox::SetNextAnswer(QMessageBox::Cancel);
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{LangText(2002)});
+    EXPECT_TRUE(g_doc.fromRadio);
+    MsgBox::ClearAnswers();
+    MsgBox::SetNextAnswer(QMessageBox::No);
     EXPECT_TRUE(frame->close());
-    EXPECT_TRUE(MsgBox::ShownTexts().isEmpty());
+    EXPECT_EQ(MsgBox::ShownTexts(), QStringList{LangText(2002)});
     EXPECT_EQ(env.Setting("file", "file_path"), "");
 
     // With a file and an unsaved edit: No closes without saving and records the file.

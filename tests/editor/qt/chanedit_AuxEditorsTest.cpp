@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -144,24 +145,37 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualItemRect(grid->item(row, col)).center());
     };
-    // Row 5 is empty: a receive frequency fills the transmit cell too.
+    // Rows 5 to 12 are the radio's calibration: they say so and take no typing.
+    EXPECT_EQ(grid->rowSpan(5, 1), 8);
+    EXPECT_EQ(grid->columnSpan(5, 1), 2);
+    ASSERT_NE(frm->CalibrationNote(), nullptr);
+    EXPECT_EQ(frm->CalibrationNote()->text(),
+              QString::fromStdString(GetLangText(9628) + "\n\n" + GetLangText(9629)));
+    const QLabel* note = frm->CalibrationNote();
+    EXPECT_LE(note->heightForWidth(note->width()), note->height()); // the whole note can be read
     click(5, 1);
+    EXPECT_FALSE(frm->CellEditor()->isVisible());
+    frm->CommitText(8, 1, "430");
+    EXPECT_TRUE(grid->item(8, 1)->text().isEmpty());
+
+    // Row 4 is empty: a receive frequency fills the transmit cell too.
+    click(4, 1);
     ASSERT_TRUE(frm->CellEditor()->isVisible());
     QTest::keyClicks(frm->CellEditor(), "1200");
     QTest::keyClick(frm->CellEditor(), Qt::Key_Return);
-    EXPECT_EQ(grid->item(5, 1)->text(), "999.00000");
-    EXPECT_EQ(grid->item(5, 2)->text(), "999.00000");
-    EXPECT_EQ(grid->item(5, 1)->foreground().color(), QColor(255, 0, 0)); // outside 400 ... 470
+    EXPECT_EQ(grid->item(4, 1)->text(), "999.00000");
+    EXPECT_EQ(grid->item(4, 2)->text(), "999.00000");
+    EXPECT_EQ(grid->item(4, 1)->foreground().color(), QColor(255, 0, 0)); // outside 400 ... 470
     // Enter moved to column 2 of the same row.
     QTest::keyClicks(frm->CellEditor(), "446.00625");
     QTest::keyClick(frm->CellEditor(), Qt::Key_Return);
-    EXPECT_EQ(grid->item(5, 2)->text(), "446.00625");
-    EXPECT_EQ(grid->item(5, 2)->foreground().color(), QColor(Qt::black));
-    // ... and then to column 1 of the next row.
+    EXPECT_EQ(grid->item(4, 2)->text(), "446.00625");
+    EXPECT_EQ(grid->item(4, 2)->foreground().color(), QColor(Qt::black));
+    // ... and then to column 1 of the next row that is no calibration: row 13.
     QTest::keyClicks(frm->CellEditor(), "430");
     click(2, 2); // clicking another cell commits as well
-    EXPECT_EQ(grid->item(6, 1)->text(), "430.00000");
-    EXPECT_EQ(grid->item(6, 2)->text(), "430.00000");
+    EXPECT_EQ(grid->item(13, 1)->text(), "430.00000");
+    EXPECT_EQ(grid->item(13, 2)->text(), "430.00000");
     // An empty text in either column clears the whole row.
     frm->CellEditor()->clear();
     QTest::keyClick(frm->CellEditor(), Qt::Key_Return);
@@ -178,9 +192,10 @@ TEST(ChanEditTestFreqWindow, EditingFillsTheOtherColumnClearsRowsAndWritesOnOk)
     EXPECT_EQ(g_doc.image.Read(0x0280, 8), "0000204000250142");   // row 1: 402 typed, committed by OK
     EXPECT_EQ(g_doc.image.Read(0x0288, 8), std::string(16, 'F')); // row 2 cleared
     EXPECT_EQ(g_doc.image.Read(0x0290, 8), "0000004700759946");   // row 3 as the band default had it
-    EXPECT_EQ(g_doc.image.Read(0x02A0, 8), "0000909925066044");   // row 5
-    EXPECT_EQ(g_doc.image.Read(0x02A8, 8), "0000004300000043");   // row 6
-    EXPECT_EQ(g_doc.image.Read(0x02F8, 8), "0000104000001040");   // row 16
+    EXPECT_EQ(g_doc.image.Read(0x0298, 8), "0000909925066044");   // row 4
+    EXPECT_EQ(g_doc.image.Read(0x02A0, 64), before.substr(2 * 0x02A0, 128)); // rows 5-12 untouched
+    EXPECT_EQ(g_doc.image.Read(0x02E0, 8), "0000004300000043");              // row 13
+    EXPECT_EQ(g_doc.image.Read(0x02F8, 8), "0000104000001040");              // row 16
     EXPECT_EQ(g_doc.image.Text().substr(0, 0x0280 * 2), before.substr(0, 0x0280 * 2));
     EXPECT_EQ(g_doc.image.Text().substr(0x0300 * 2), before.substr(0x0300 * 2));
 

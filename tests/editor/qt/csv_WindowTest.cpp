@@ -119,3 +119,42 @@ TEST(ChannelListWindow, RefusedFilesAreExplainedAndChangeNothing)
     EXPECT_TRUE(MsgBox::ShownTexts().last().startsWith(LangText(9581)));
     EXPECT_EQ(g_doc.image.Text(), before);
 }
+
+TEST(ChannelListWindow, AnImportTellsWhatItMovedAndAHeaderAloneIsRefused)
+{
+    WindowTestEnv env;
+    StartEnglish(env);
+    CMainFrame* frame = env.Frame();
+    env.Put(QStringLiteral("moved.csv"), QByteArray("Location,Frequency\n"
+                                                    "1,433.1225\n"
+                                                    "2,446.003\n"
+                                                    "3,438.500\n"));
+    MsgBox::ShownTexts().clear();
+    SetNextFileDialogResult(env.Path(QStringLiteral("moved.csv")));
+    frame->OnCommand(cmd::kImportChannels);
+    ASSERT_EQ(MsgBox::ShownTexts().size(), 1);
+    EXPECT_EQ(
+        MsgBox::ShownTexts().first(),
+        QStringLiteral("3 channels imported. Check these changes:\n\n"
+                       "Line 2: receive frequency 433.122500 \u2192 433.12000 (moved to the channel step)\n"
+                       "Line 3: receive frequency 446.003000 \u2192 446.00000 (moved to the channel step)"));
+    EXPECT_EQ(g_pMainView->ChannelTable()->item(1, 1)->text(), QStringLiteral("433.12000"));
+
+    // A list taken as written says nothing more.
+    env.Put(QStringLiteral("plan.csv"), QByteArray(SampleChannelCsv()));
+    MsgBox::ShownTexts().clear();
+    SetNextFileDialogResult(env.Path(QStringLiteral("plan.csv")));
+    frame->OnCommand(cmd::kImportChannels);
+    EXPECT_TRUE(MsgBox::ShownTexts().isEmpty());
+
+    // A header without rows: refused with its line and the reason, the code plug as it was.
+    const std::string before = g_doc.image.Text();
+    env.Put(QStringLiteral("header.csv"), QByteArray("Location,Name,Frequency\r\n"));
+    SetNextFileDialogResult(env.Path(QStringLiteral("header.csv")));
+    frame->OnCommand(cmd::kImportChannels);
+    ASSERT_EQ(MsgBox::ShownTexts().size(), 1);
+    EXPECT_EQ(MsgBox::ShownTexts().first(),
+              LangText(9579) +
+                  QStringLiteral("\n\nLine 1: the file has a header line but no channel rows below it"));
+    EXPECT_EQ(g_doc.image.Text(), before);
+}

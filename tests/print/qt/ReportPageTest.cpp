@@ -1,6 +1,7 @@
 // The page renderer on a recording device at 254 dpi (10 pixels a millimetre) and on a screen bitmap:
 // where the title, the settings block, the table rules and texts and the footer land, what is grey,
 // and what only the preview draws.
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 
 #include "app/AppState.h"
 #include "codeplug/ModelCatalogue.h"
+#include "codeplug/AddressMap.h"
+#include "editor/PanelLogic.h"
 #include "print/ReportJob.h"
 #include "print/ReportLayout.h"
 #include "print/qt/DrawReportPage.h"
@@ -245,4 +248,47 @@ TEST_F(ReportPage, ScreenBitmapShowsTheRulesAtScreenResolution)
     EXPECT_EQ(bitmap.pixelColor(MmToDevice(49, 96), MmToDevice(150, 96)), QColor(Qt::black)); // column edge
     EXPECT_EQ(bitmap.pixelColor(1, 400), QColor(Qt::black));                                  // the frame
     EXPECT_EQ(bitmap.pixelColor(10, 10), QColor(Qt::white));                                  // the sheet
+}
+
+TEST_F(ReportPage, EverySettingValueStaysClearOfTheNextColumnInBothLanguages)
+{
+    // The longest values are the revert-channel entries ("Selected + talkback" and the like); each
+    // priority mode offers its own, so every pair is drawn in both languages.
+    for (const int language : {kLangEnglish, kLangChinese}) {
+        g_nLanguage = language;
+        for (int mode = 0; mode <= 2; ++mode) {
+            for (const ListEntry& revert : RevertEntries(mode)) {
+                SCOPED_TRACE(language + revert.data * 10 + mode);
+                CodePlug image(BuildBandImage("33"));
+                FillSamplePlug(image);
+                image.WriteByte(Addr::kPriorityMode, mode);
+                image.WriteByte(Addr::kRevertChannel, revert.data);
+                ApplyBand(image.Text());
+                ReportContext context{"vpxds", language == kLangChinese, 3, "2024-05-06 07:08:09"};
+                const auto d = Draw(
+                    MakeReportJob(BuildReportModel(ReportSourceFromImage(image, g_band), context), 1, true));
+                ASSERT_NE(d->Text(QString::fromStdString(revert.text)), nullptr);
+                // The settings block (41 to 70 mm): texts on one line never run into each other.
+                std::vector<const RecordedText*> block;
+                for (const RecordedText& t : d->Engine().texts_)
+                    if (t.Top() > 400 && t.Top() < 700)
+                        block.push_back(&t);
+                // Where a text's ink ends: a trailing blank (as after " : ") draws nothing.
+                auto inkRight = [](const RecordedText* t) {
+                    QString text = t->text;
+                    while (text.endsWith(QLatin1Char(' ')))
+                        text.chop(1);
+                    return t->Left() + QFontMetricsF(t->font).horizontalAdvance(text);
+                };
+                for (const RecordedText* a : block) {
+                    for (const RecordedText* b : block) {
+                        if (a != b && std::abs(a->Top() - b->Top()) < 20 && a->Left() < b->Left()) {
+                            EXPECT_LE(inkRight(a), b->Left() + 1)
+                                << a->text.toStdString() << " runs into " << b->text.toStdString();
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
