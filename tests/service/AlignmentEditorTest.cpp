@@ -94,3 +94,46 @@ TEST(AlignmentEditor, TitleAndStartingFile)
     editor.Clear();
     EXPECT_EQ(editor.Title(), "Alignment Data - Untitled");
 }
+
+TEST(AlignmentEditor, WhatAWriteWouldChangeAndWhatCouldBeLost)
+{
+    LinkAppDir dir;
+    AlignBench b;
+    RecordingUi ui;
+    AlignmentSession session(b.port, ui);
+    AlignmentEditor editor;
+    g_nLanguage = kLangEnglish;
+    ResetLangTextCache();
+    // Nothing read in this window yet: the question says every value will be replaced.
+    EXPECT_EQ(editor.WriteQuestion(), GetLangText(9639) + "\n\n" + GetLangText(9641));
+
+    ASSERT_TRUE(editor.Read(session).Succeeded());
+    EXPECT_EQ(editor.FromRadio(), SampleAlignmentBlock());
+    EXPECT_TRUE(editor.IsModified());      // in no file yet
+    EXPECT_FALSE(editor.HasUnkeptEdits()); // but the radio holds it: reading again loses nothing
+    EXPECT_EQ(editor.WriteQuestion(), GetLangText(9639) + "\n\n" + GetLangTextWith(9640, {"0"}));
+
+    // A frequency (four bytes) and two parameters typed: three values.
+    ASSERT_TRUE(editor.Tables().CommitFreq(2, 2, "420", 400, 470));
+    ASSERT_TRUE(editor.Tables().CommitParam(1, 1, "9"));
+    ASSERT_TRUE(editor.Tables().CommitParam(7, 5, "0"));
+    EXPECT_TRUE(editor.HasUnkeptEdits());
+    EXPECT_EQ(CountDifferingValues(editor.Current(), SampleAlignmentBlock()), 3);
+    EXPECT_EQ(editor.WriteQuestion(), GetLangText(9639) + "\n\n" + GetLangTextWith(9640, {"3"}));
+    // Once written, the radio holds them.
+    ASSERT_TRUE(editor.Write(session).Succeeded());
+    EXPECT_EQ(editor.FromRadio(), editor.Current());
+    EXPECT_FALSE(editor.HasUnkeptEdits());
+
+    // After Clear nothing is shown, so nothing could be lost by opening another file.
+    ASSERT_TRUE(editor.Tables().CommitParam(1, 1, "10"));
+    editor.Clear();
+    EXPECT_FALSE(editor.IsModified());
+    EXPECT_FALSE(editor.HasUnkeptEdits());
+
+    // Values are counted one by one; each byte no table shows counts as one.
+    std::string other = SampleAlignmentBlock();
+    other.replace(2 * 62, 4, "0102");
+    EXPECT_EQ(CountDifferingValues(other, SampleAlignmentBlock()), 2);
+    EXPECT_EQ(CountDifferingValues(other, "12"), -1);
+}

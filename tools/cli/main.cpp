@@ -33,6 +33,7 @@ void PrintUsage(std::ostream& out)
            "  read --port PORT FILE       read the code plug from a radio into FILE\n"
            "  write FILE --port PORT      write FILE into a radio\n"
            "        [--backup] [--verify] (back the radio up first, read it back afterwards)\n"
+           "        [--force]             (write a code plug with problems without asking)\n"
            "  sim [options]               serve a simulated radio on a pseudo-terminal\n"
            "  passwords FILE [OPTIONS]    set or clear the read and write passwords of FILE\n"
            "  export-csv FILE OUT.csv     write the channels to a channel-list file (CSV)\n"

@@ -1,5 +1,5 @@
-// Renders the editor page with three channel rows selected and the table's context menu open, in both
-// languages, into PNG files for the README:
+// Renders the editor page with three channel rows selected and the table's context menu open, and the
+// message of an import that moved frequencies, in both languages, into PNG files for the README:
 //   csv_screenshot [OUTPUT_DIR]   (default: docs/ of the source tree; offscreen or on an X server)
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -49,11 +49,31 @@ bool Render(int language, const QString& file)
     return shot.save(file);
 }
 
+// The message after importing a list whose frequencies are off the channel step or outside the band.
+bool RenderImportNotes(int language, const QString& file)
+{
+    CsvTestDir dir(language);
+    InitAppFont();
+    CodePlug image(BuildBandImage("33"));
+    const ChannelImportResult result = ImportChannelsCsv(image,
+                                                         "Location,Frequency,Duplex,Offset\n"
+                                                         "1,433.1225,,\n"
+                                                         "2,446.003,split,446.0065\n"
+                                                         "3,438.500,-,7.6\n"
+                                                         "4,151.625,,\n",
+                                                         ChannelImportOptions{}, false);
+    bool ok = false;
+    GrabNextMessageBox(file, ok, QMessageBox::Ok);
+    CChannelTableActions::ShowImportNotes(9634, result);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     return ScreenshotMain(argc, argv, [](int language, const QString& suffix, const QString& out) {
-        return Render(language, out + "/channel-table-menu-" + suffix + ".png");
+        const bool ok = Render(language, out + "/channel-table-menu-" + suffix + ".png");
+        return RenderImportNotes(language, out + "/import-notes-" + suffix + ".png") && ok;
     });
 }

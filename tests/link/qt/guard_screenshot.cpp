@@ -1,5 +1,6 @@
 // Pictures of the write's guards for the README, in both languages: the Options window with its two
-// boxes, and the message of a verification that found the radio holding something else:
+// boxes, the message of a verification that found the radio holding something else, and the question
+// before a code plug with problems is written:
 //   guard_screenshot [OUTPUT_DIR]   (default: docs/ of the source tree; needs a display)
 #include <QApplication>
 #include <QCheckBox>
@@ -92,6 +93,24 @@ bool TakeShots(int language, const QString& out)
         GrabNextModal(out + "/verify-failed-" + lang + ".png", ok);
         dialog.StartTransfer();
     } // gone before the main window that is its parent
+
+    // A VHF plan taken into the UHF radio's code plug, one tone that is no list tone.
+    CodePlug vhf(SamplePlug());
+    for (int n = 1; n <= 3; ++n)
+        vhf.Write(Addr::ChannelAddress(n), EncodeFreq(151.5 + 0.125 * n) + EncodeFreq(151.5 + 0.125 * n) +
+                                               EncodeTone(n == 2 ? "69.3" : "88.5") + EncodeTone("88.5") +
+                                               "FF3101FF");
+    g_doc.image.SetText(vhf.Text());
+    SaveTextFileAtomic((dir / "system.ini").string(),
+                       language == kLangEnglish ? "[language]\nlanguage=200000\n" : "");
+    {
+        SimulatedRadio plain;
+        WriteDialog dialog(frame, std::make_unique<SimulatedPort>(plain));
+        dialog.show();
+        QTest::qWait(100);
+        GrabNextModal(out + "/write-check-" + lang + ".png", ok);
+        dialog.StartTransfer();
+    }
 
     delete frame;
     std::filesystem::remove_all(dir);

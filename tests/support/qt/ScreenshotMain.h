@@ -5,13 +5,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QString>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
 #include <functional>
 
 #include "app/AppState.h"
+#include "app/qt/MsgBox.h"
 
 // shoot(language base, "en" or "zh", folder) renders one language's pictures.
 using ShootLanguage = std::function<bool(int language, const QString& suffix, const QString& out)>;
@@ -39,4 +42,18 @@ inline bool HasOption(int argc, char** argv, const char* option)
             return true;
     }
     return false;
+}
+
+// Lets the next message box really appear, saves its picture into file (ok tells whether it was
+// saved) and answers it; boxes after it are answered without being shown again.
+inline void GrabNextMessageBox(const QString& file, bool& ok, QMessageBox::StandardButton answer)
+{
+    MsgBox::SetNonInteractive(false);
+    QTimer::singleShot(300, [&ok, file, answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ok = box->grab().save(file);
+            box->done(answer);
+        }
+        MsgBox::SetNonInteractive(true);
+    });
 }
