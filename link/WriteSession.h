@@ -38,13 +38,17 @@ public:
 
     // One write (the Write button), including the nested run after a Yes to the band question.
     // Changes the image only by the 0x03C4 normalisation. With the backup, a whole read of the radio
-    // comes first (a failed one writes nothing); with the verification, a whole read after the 49
-    // frames. The progress range covers every part (16 + 52 + 16 with both).
+    // comes first (a failed one writes nothing); with the verification, or when the line was disturbed
+    // during the write, a whole read after the 49 frames (and a second one before a difference is
+    // told). The progress range covers every part (16 + 52 + 16 with both).
     TransferResult Run();
     // The Test button: logs the 123 frames of 8 bytes a write would send, without port traffic.
     TransferResult DryRun();
 
     bool BandCheck() const { return m_bBandCheck; }
+    // Whether the last write's line was disturbed (a frame sent again, a byte that was nobody's
+    // answer), so that the radio was read back before the write was called done.
+    bool Disturbed() const { return m_bDisturbed; }
     // The backup file of the last run (empty when it made none).
     const std::string& BackupPath() const { return m_backupPath; }
 
@@ -59,7 +63,8 @@ public:
 
 private:
     // The handshake, the checks and the 49 frames: what the consent to a cross-band write runs again;
-    // progress positions from first on in the range 1..total. Reports failures only.
+    // progress positions from first on in the range 1..total. Reports failures only; notes whether the
+    // line was disturbed.
     TransferResult WriteConversation(int first, int total);
     // A whole read of the radio for a backup or the read-back; its failure message is kept in message.
     bool ReadRadio(std::string& image, int first, int total, std::string& message);
@@ -73,6 +78,7 @@ private:
     CodePlug& m_image;
     ExchangeLog m_log;
     bool m_bBandCheck = true;
+    bool m_bDisturbed = false;
     WriteOptions m_options;
     std::string m_backupPath;
 };

@@ -1,6 +1,10 @@
 # Core of the radio link: port abstraction, protocol, transfers, simulated radio (standard library only).
 target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SerialPort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LinkClock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReplyShape.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BlockReads.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WrittenRanges.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExchangeLog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Protocol.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LineDiscipline.cpp

@@ -72,7 +72,9 @@ int AlignUsageError(const std::string& why)
 std::string Text(int number) { return GetLangText(number); }
 
 // A session on the named port with the service line settings; the result's message is kept by ui.
-template <typename Run> AlignmentResult RunOnPort(const AlignArgs& a, CliLinkUi& ui, Run run)
+// disturbed (optional) tells whether a write had to be read back because its line was disturbed.
+template <typename Run>
+AlignmentResult RunOnPort(const AlignArgs& a, CliLinkUi& ui, Run run, bool* disturbed = nullptr)
 {
     if (a.log)
         g_bServiceView = true;
@@ -81,6 +83,8 @@ template <typename Run> AlignmentResult RunOnPort(const AlignArgs& a, CliLinkUi&
     AlignmentSession session(port, ui);
     const AlignmentResult result = run(session);
     ui.FinishProgress();
+    if (disturbed)
+        *disturbed = session.Disturbed();
     return result;
 }
 
@@ -107,10 +111,14 @@ int AlignWrite(const AlignArgs& a)
     if (const int rc = LoadAlignmentFile(a.files[0], data); rc != 0)
         return CliFail(rc, a.files[0]);
     CliLinkUi ui(a.log, false);
-    const AlignmentResult result = RunOnPort(a, ui, [&](AlignmentSession& s) { return s.Write(data); });
+    bool disturbed = false;
+    const AlignmentResult result =
+        RunOnPort(a, ui, [&](AlignmentSession& s) { return s.Write(data); }, &disturbed);
     if (!result.Succeeded())
         return CliFail(result.textNumber, ui.LastDetail());
     std::cerr << Text(9531) << "\n";
+    if (disturbed)
+        std::cerr << Text(9603) << "\n";
     return 0;
 }
 

@@ -156,7 +156,7 @@ bool RenderLanguage(const QString& out, const char* tag, const char* setting)
         ok = Save(&dlg, out + "/read-window" + suffix) && ok;
     }
     {
-        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}});
+        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}, {}});
         WriteDialog dlg(frame, std::make_unique<SimulatedPort>(radio));
         dlg.show();
         GrabNextBox(out + "/write-failed-box" + suffix);

@@ -71,7 +71,7 @@ TEST(QtSerialPort, RepliesStayBufferedAndDropsAreFaults)
         EXPECT_LT(reply.size(), 136u);
         port.Close();
     }
-    { // The terminal goes away in the middle of a read: 3006, nothing changed.
+    { // The terminal goes away in the middle of a read: the lost connection, nothing changed.
         PtyRadio radio(false);
         ASSERT_TRUE(radio.ok) << radio.openError;
         SimFault drop;
@@ -88,9 +88,33 @@ TEST(QtSerialPort, RepliesStayBufferedAndDropsAreFaults)
         RecordingUi ui;
         ReadSession read(*port, ui, doc);
         EXPECT_EQ(read.Run().status, TransferStatus::BlockFault);
-        EXPECT_EQ(ui.messages, std::vector<int>{3006});
+        EXPECT_EQ(ui.messages, std::vector<int>{9602}); // the connection lost
         EXPECT_EQ(doc.image.Text(), before);
     }
+}
+
+TEST(QtSerialPort, BurstsAndStraysNeverShiftAReply)
+{
+    LinkAppDir dir;
+    // Each reply handed over whole, as a USB adapter does, with stray bytes before, inside and after
+    // replies, through the Qt adapter: the read holds exactly the radio's bytes.
+    PtyRadio radio(true);
+    ASSERT_TRUE(radio.ok) << radio.openError;
+    radio.server.SetDelivery(SimLine::Delivery::WholeReply);
+    CodePlug image(BuildBandImage("33"));
+    for (int a = 0x10; a < 0x3C0; ++a)
+        image.WriteByte(a, (a * 11 + 3) & 0xFF);
+    radio.server.Radio().SetMemoryHex(image.Text());
+    AddReadTrouble(radio.server.Radio());
+    radio.Start();
+    std::unique_ptr<SerialPort> port = CreateRadioPort();
+    ConfigureRadioPort(*port, radio.server.DevicePath(), kCodePlugLineSettings);
+    CodePlugDocument doc;
+    doc.ResetToNew();
+    RecordingUi ui;
+    ReadSession read(*port, ui, doc);
+    EXPECT_TRUE(read.Run().Succeeded());
+    EXPECT_EQ(doc.image.Text(), image.Text());
 }
 
 TEST(QtSerialPort, StrayBytesOnAPacedLineNeverShiftAReply)
