@@ -1,5 +1,6 @@
 // Pictures of the write's guards for the README, in both languages: the Options window with its two
-// boxes, and the message of a verification that found the radio holding something else:
+// boxes, the message of a verification that found the radio holding something else, and that of a
+// write whose cable was pulled half-way:
 //   guard_screenshot [OUTPUT_DIR]   (default: docs/ of the source tree; needs a display)
 #include <QApplication>
 #include <QCheckBox>
@@ -92,6 +93,19 @@ bool TakeShots(int language, const QString& out)
         GrabNextModal(out + "/verify-failed-" + lang + ".png", ok);
         dialog.StartTransfer();
     } // gone before the main window that is its parent
+    { // The cable pulled in the middle of the write: what the radio now holds, and the backup.
+        SimulatedRadio cut;
+        SimFault pulled;
+        pulled.kind = SimFault::Kind::Drop;
+        pulled.prefix = "57";
+        pulled.frame = 28;
+        cut.AddFault(pulled);
+        WriteDialog dialog(frame, std::make_unique<SimulatedPort>(cut));
+        dialog.show();
+        QTest::qWait(100);
+        GrabNextModal(out + "/write-partly-written-" + lang + ".png", ok);
+        dialog.StartTransfer();
+    }
 
     delete frame;
     std::filesystem::remove_all(dir);
