@@ -67,7 +67,7 @@ namespace {
 
 // The reply found at start: bytes in front of it were nobody's, bytes after it are kept for the next
 // exchange to judge.
-int TakeReply(SerialPort& port, std::vector<std::uint8_t>& got, std::size_t start, std::size_t wanted,
+int TakeReply(SerialPort& port, const std::vector<std::uint8_t>& got, std::size_t start, std::size_t wanted,
               std::string& reply)
 {
     port.Ledger().CountStrays(start);
