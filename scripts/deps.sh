@@ -6,8 +6,12 @@ PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-de
 # The report: a Ming face for Chinese reports whose PDF text reads back as drawn; the PDF tools for its tests.
 PACKAGES+=(fonts-arphic-uming poppler-utils)
 PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back with it
-# The Debian package: dpkg-shlibdeps finds its dependencies (file tells it the programs).
-PACKAGES+=(dpkg-dev file)
+# The Debian package: dpkg-shlibdeps finds its dependencies (file tells it the programs);
+# dpkg-buildpackage builds the source package with debhelper; lintian checks both packages and
+# appstreamcli the AppStream data.
+PACKAGES+=(dpkg-dev file build-essential debhelper lintian appstream)
+# The user manual is built from Markdown with Python's markdown module.
+PACKAGES+=(python3-markdown)
 # A desktop locale with a decimal comma, for the test that frequencies never follow the locale.
 PACKAGES+=(locales)
 SUDO=""
