@@ -63,7 +63,8 @@ std::string FindManualRoot(const std::string& programDir, const std::string& dat
 std::string ManualPageFile(const std::string& root, int languageBase, const std::string& topic)
 {
     const std::string page = topic.substr(0, topic.find('#'));
-    return (std::filesystem::path(root) / ManualLanguageFolder(languageBase) / (page.empty() ? kContentsPage : page))
+    return (std::filesystem::path(root) / ManualLanguageFolder(languageBase) /
+            (page.empty() ? kContentsPage : page))
         .string();
 }
 

@@ -103,7 +103,8 @@ void InitAppStateFor(const std::string& appDir, const std::string& modelCode)
         g_nLanguage = LanguageFromSetting(ReadSetting("language", "language"));
     } else if (IsFamilyCode(modelCode)) {
         // Nothing chosen yet: the desktop's language, kept from now on as if it had been chosen.
-        g_nLanguage = LanguageFromLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+        g_nLanguage =
+            LanguageFromLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
         WriteSetting("language", "language", std::to_string(g_nLanguage));
     } else
         g_nLanguage = kLangEnglish;

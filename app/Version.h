@@ -7,4 +7,4 @@
 inline constexpr const char* kProgramVersion = "1.03";
 
 // "vpxds 1.03": what --version prints.
-inline std::string VersionText(const std::string& programName) { return programName + " " + kProgramVersion; }
+inline std::string ProgramVersionLine(const std::string& programName) { return programName + " " + kProgramVersion; }

@@ -1,7 +1,6 @@
 // Command line of the window program: its own options, a data file to open, --help and --version.
 #include "app/WindowArgs.h"
 
-
 WindowArgs ParseWindowArgs(const std::vector<std::string>& args)
 {
     WindowArgs parsed;

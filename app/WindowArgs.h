@@ -6,13 +6,13 @@
 #include <vector>
 
 struct WindowArgs {
-    std::string appDir;         // --appdir DIR
-    std::string file;           // a data file to open once the window is up
+    std::string appDir;          // --appdir DIR
+    std::string file;            // a data file to open once the window is up
     bool measureStartup = false; // --measure-startup (scripts/screenshot.sh)
-    std::string screenshot;     // --screenshot FILE (scripts/screenshot.sh)
-    bool help = false;          // --help, -h
-    bool version = false;       // --version
-    std::string error;          // what is wrong with the command line; empty when nothing is
+    std::string screenshot;      // --screenshot FILE (scripts/screenshot.sh)
+    bool help = false;           // --help, -h
+    bool version = false;        // --version
+    std::string error;           // what is wrong with the command line; empty when nothing is
 };
 
 // Reads the arguments after the program name. Arguments the toolkit takes for itself (-platform,

@@ -44,7 +44,9 @@ if(TARGET vpxds)
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/linux/vpxds.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 endif()
 
-# The licence and the changelog beside the documentation, as a Debian package carries them (the
-# Debian source package installs its own, see debian/not-installed).
+# The licence and the changelog beside the documentation and lintian's overrides, as a Debian package
+# carries them (the Debian source package installs its own, see debian/not-installed).
 install(FILES ${CMAKE_SOURCE_DIR}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/debian/vpxds.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME vpxds)
 vpx_install_gzipped(${CMAKE_SOURCE_DIR}/debian/changelog ${CMAKE_INSTALL_DOCDIR})

@@ -12,7 +12,7 @@ PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back 
 PACKAGES+=(dpkg-dev file build-essential debhelper lintian appstream)
 # The user manual is built from Markdown with Python's markdown module.
 PACKAGES+=(python3-markdown)
-# A desktop locale with a decimal comma, for the test that frequencies never follow the locale.
+# Locales for the tests (below).
 PACKAGES+=(locales)
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
@@ -25,7 +25,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    echo "generating the locale de_DE.UTF-8"
-    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
-fi
+# A desktop locale with a decimal comma (the test that frequencies never follow the locale) and the
+# Chinese locale the test programs run in (tests/support/TestLocale.cpp).
+for locale in de_DE zh_CN; do
+    if ! locale -a 2>/dev/null | grep -qi "^$locale\.utf-\?8$"; then
+        echo "generating the locale $locale.UTF-8"
+        $SUDO localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    fi
+done

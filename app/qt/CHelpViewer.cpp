@@ -149,12 +149,12 @@ void ShowHelp(QWidget* front, bool contents)
     }
     const std::string topic = contents || front == nullptr ? std::string() : TopicFor(front);
     const QString page = QString::fromStdString(ManualPageFile(root, g_nLanguage, topic));
-    const QString contents = QString::fromStdString(ManualPageFile(root, g_nLanguage, std::string()));
+    const QString contentsPage = QString::fromStdString(ManualPageFile(root, g_nLanguage, std::string()));
 
     // The manual's window belongs to the window in front, so that a modal dialog does not block it.
     QWidget* owner = front != nullptr ? front->window() : nullptr;
     if (s_viewer == nullptr) {
-        s_viewer = new CHelpViewer(owner, contents);
+        s_viewer = new CHelpViewer(owner, contentsPage);
     } else if (s_viewer->parentWidget() != owner) {
         const QRect place = s_viewer->geometry();
         s_viewer->setParent(owner, Qt::Window);

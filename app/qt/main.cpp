@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     // --help and --version answer before the window system is touched, so they work without a display.
     const WindowArgs early = ParseWindowArgs(std::vector<std::string>(argv + 1, argv + argc));
     if (early.help || early.version) {
-        std::cout << (early.help ? WindowUsageText() : VersionText("vpxds") + "\n");
+        std::cout << (early.help ? WindowUsageText() : ProgramVersionLine("vpxds") + "\n");
         return 0;
     }
 

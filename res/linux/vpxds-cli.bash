@@ -56,7 +56,9 @@ _vpxds_cli()
         return
     fi
     if [[ $cur == -* ]]; then
-        mapfile -t COMPREPLY < <(compgen -W "$(grep -oE -- '--[a-z][a-z0-9-]*' <<<"$help" | sort -u) --help" -- "$cur")
+        # The options of its usage lines and option lines (the prose may name other commands').
+        mapfile -t COMPREPLY < <(compgen -W "$(grep -E '^(usage:|Usage:|[[:space:]]+(vpxds|-))' <<<"$help" |
+            grep -oE -- '--[a-z][a-z0-9-]*' | sort -u) --help" -- "$cur")
         return
     fi
     # Sub-commands (vpxds-cli align read ...) right after the command; the port command's names.

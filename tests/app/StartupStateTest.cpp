@@ -151,15 +151,17 @@ TEST(StartupState, LanguageFollowsTheLocaleUntilOneIsChosen)
         int expected;
         const char* written;
     };
-    for (const Case& c : {Case{"zh_CN.UTF-8", kLangChinese, "100000"}, Case{"zh_TW.Big5", kLangChinese, "100000"},
-                          Case{"zh", kLangChinese, "100000"}, Case{"en_US.UTF-8", kLangEnglish, "200000"},
-                          Case{"de_DE.UTF-8", kLangEnglish, "200000"}, Case{"C", kLangEnglish, "200000"},
-                          Case{"C.UTF-8", kLangEnglish, "200000"}}) {
+    for (const Case& c :
+         {Case{"zh_CN.UTF-8", kLangChinese, "100000"}, Case{"zh_TW.Big5", kLangChinese, "100000"},
+          Case{"zh", kLangChinese, "100000"}, Case{"en_US.UTF-8", kLangEnglish, "200000"},
+          Case{"de_DE.UTF-8", kLangEnglish, "200000"}, Case{"C", kLangEnglish, "200000"},
+          Case{"C.UTF-8", kLangEnglish, "200000"}}) {
         dir.Remove("system.ini");
         env.Set(nullptr, nullptr, c.lang);
         InitAppState(dir.Dir());
         EXPECT_EQ(g_nLanguage, c.expected) << c.lang;
-        EXPECT_EQ(dir.ReadFile("system.ini"), std::string("[language]\nlanguage=") + c.written + "\n") << c.lang;
+        EXPECT_EQ(dir.ReadFile("system.ini"), std::string("[language]\nlanguage=") + c.written + "\n")
+            << c.lang;
         // The next start keeps it, whatever the locale has become meanwhile.
         env.Set(nullptr, nullptr, c.expected == kLangChinese ? "en_US.UTF-8" : "zh_CN.UTF-8");
         InitAppState(dir.Dir());
@@ -185,14 +187,16 @@ TEST(StartupState, LanguageFollowsTheLocaleUntilOneIsChosen)
     env.Set(nullptr, nullptr, "zh_CN.UTF-8");
     InitAppState(dir.Dir());
     EXPECT_EQ(g_nLanguage, kLangChinese);
-    EXPECT_EQ(dir.ReadFile("system.ini"), "[computer]\ncom=com2\n[language]\nother=200000\nlanguage=100000\n");
+    EXPECT_EQ(dir.ReadFile("system.ini"),
+              "[computer]\ncom=com2\n[language]\nother=200000\nlanguage=100000\n");
 
     // Any value present, even an empty one, is a choice: the old rule, the file left alone.
     for (const char* lang : {"zh_CN.UTF-8", "en_US.UTF-8", "de_DE.UTF-8", "C"}) {
         env.Set(nullptr, nullptr, lang);
-        for (const auto& [value, expected] :
-             {std::pair<const char*, int>{"", kLangChinese}, {"200000", kLangEnglish}, {"100000", kLangChinese},
-              {"abc", kLangChinese}}) {
+        for (const auto& [value, expected] : {std::pair<const char*, int>{"", kLangChinese},
+                                              {"200000", kLangEnglish},
+                                              {"100000", kLangChinese},
+                                              {"abc", kLangChinese}}) {
             const std::string file = std::string("[language]\nlanguage=") + value + "\n";
             dir.WriteFile("system.ini", file);
             InitAppState(dir.Dir());

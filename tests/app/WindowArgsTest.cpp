@@ -15,7 +15,7 @@
 namespace {
 
 // Runs a shell command; its exit code and standard output.
-std::pair<int, std::string> Run(const std::string& command)
+std::pair<int, std::string> RunShell(const std::string& command)
 {
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -52,7 +52,8 @@ TEST(WindowArgs, AFileTheOptionsAndMistakes)
     EXPECT_TRUE(ParseWindowArgs({"x.dat", "y.dat", "--version"}).version);
 
     EXPECT_EQ(WindowUsageText().rfind("Usage: vpxds ", 0), 0u);
-    EXPECT_EQ(VersionText("vpxds"), std::string("vpxds ") + VPX_PROJECT_VERSION); // the packages' version
+    EXPECT_EQ(ProgramVersionLine("vpxds"),
+              std::string("vpxds ") + VPX_PROJECT_VERSION); // the packages' version
 }
 
 TEST(WindowArgs, HelpAndVersionAnswerWithoutADisplay)
@@ -62,17 +63,17 @@ TEST(WindowArgs, HelpAndVersionAnswerWithoutADisplay)
         GTEST_SKIP() << "built without the window program";
     // No display and the X11 platform: a program that opened a window would fail here.
     const std::string env = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" + program + "' ";
-    auto [code, out] = Run(env + "--help 2>/dev/null");
+    auto [code, out] = RunShell(env + "--help 2>/dev/null");
     EXPECT_EQ(code, 0);
     EXPECT_EQ(out.rfind("Usage: vpxds", 0), 0u) << out;
     EXPECT_NE(out.find("--appdir DIR"), std::string::npos);
-    std::tie(code, out) = Run(env + "-h 2>/dev/null");
+    std::tie(code, out) = RunShell(env + "-h 2>/dev/null");
     EXPECT_EQ(code, 0);
-    std::tie(code, out) = Run(env + "--version 2>/dev/null");
+    std::tie(code, out) = RunShell(env + "--version 2>/dev/null");
     EXPECT_EQ(code, 0);
     EXPECT_EQ(out, std::string("vpxds ") + VPX_PROJECT_VERSION + "\n");
     // A wrong option is refused with the usage (exit code 2), before any window opens.
-    std::tie(code, out) = Run("env QT_QPA_PLATFORM=offscreen '" + program + "' --frobnicate 2>&1");
+    std::tie(code, out) = RunShell("env QT_QPA_PLATFORM=offscreen '" + program + "' --frobnicate 2>&1");
     EXPECT_EQ(code, 2);
     EXPECT_NE(out.find("Usage: vpxds"), std::string::npos) << out;
 }

@@ -154,15 +154,19 @@ TEST_F(Installation, HoldsEveryFileThePackageNeeds)
     EXPECT_NE(desktop.find("\nIcon=vpxds\n"), std::string::npos);
     EXPECT_NE(desktop.find("\nCategories=Utility;HamRadio;\n"), std::string::npos);
     EXPECT_NE(desktop.find("\nMimeType=application/x-vpxds-codeplug;\n"), std::string::npos);
-    EXPECT_NE(ReadFile(p / "share" / "mime" / "packages" / "vpxds.xml").find("<glob pattern=\"*.dat\""), std::string::npos);
-    const std::string metainfo = ReadFile(p / "share" / "metainfo" / "com.vpxcommunications.vpxds.metainfo.xml");
+    EXPECT_NE(ReadFile(p / "share" / "mime" / "packages" / "vpxds.xml").find("<glob pattern=\"*.dat\""),
+              std::string::npos);
+    const std::string metainfo =
+        ReadFile(p / "share" / "metainfo" / "com.vpxcommunications.vpxds.metainfo.xml");
     EXPECT_NE(metainfo.find("<launchable type=\"desktop-id\">vpxds.desktop</launchable>"), std::string::npos);
     EXPECT_NE(metainfo.find("<summary xml:lang=\"zh_CN\">"), std::string::npos);
     EXPECT_NE(metainfo.find("<release version=\"1.03\""), std::string::npos);
     // The user manual in both languages with its pictures, and the window program's manual page.
     for (const char* language : {"en", "zh_CN"})
-        for (const char* page : {"index.html", "getting-started.html", "radio.html", "editor.html", "service.html"})
-            EXPECT_TRUE(fs::is_regular_file(p / "share" / "vpxds" / "manual" / language / page)) << language << page;
+        for (const char* page :
+             {"index.html", "getting-started.html", "radio.html", "editor.html", "service.html"})
+            EXPECT_TRUE(fs::is_regular_file(p / "share" / "vpxds" / "manual" / language / page))
+                << language << page;
     EXPECT_TRUE(fs::is_regular_file(p / "share" / "vpxds" / "manual" / "images" / "main-window-zh.png"));
     EXPECT_TRUE(fs::is_regular_file(p / "share" / "man" / "man1" / "vpxds.1.gz"));
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
@@ -254,16 +258,18 @@ TEST_F(Installation, PackagesAsADebianPackageWithItsLibraryDependencies)
     // Unpacked into a root of its own, the package holds what the installation holds.
     const fs::path root = s_root / "unpacked";
     ASSERT_EQ(Shell("dpkg-deb -x " + Quote(deb.string()) + " " + Quote(root.string()), out, true), 0) << out;
-    for (const char* file : {"usr/bin/vpxds-cli", "usr/share/vpxds/language.sys", "usr/lib/udev/rules.d/60-vpxds-cables.rules",
-                             "usr/share/man/man1/vpxds-cli.1.gz", "usr/share/doc/vpxds/copyright",
-                             "usr/share/doc/vpxds/changelog.gz", "usr/share/bash-completion/completions/vpxds-cli"})
+    for (const char* file :
+         {"usr/bin/vpxds-cli", "usr/share/vpxds/language.sys", "usr/lib/udev/rules.d/60-vpxds-cables.rules",
+          "usr/share/man/man1/vpxds-cli.1.gz", "usr/share/doc/vpxds/copyright",
+          "usr/share/doc/vpxds/changelog.gz", "usr/share/bash-completion/completions/vpxds-cli"})
         EXPECT_TRUE(fs::is_regular_file(root / file)) << file;
     if (HasWindowProgram()) {
-        for (const char* file : {"usr/bin/vpxds", "usr/share/applications/vpxds.desktop",
-                                 "usr/share/icons/hicolor/48x48/apps/vpxds.png", "usr/share/man/man1/vpxds.1.gz",
-                                 "usr/share/vpxds/manual/en/index.html", "usr/share/vpxds/manual/zh_CN/index.html",
-                                 "usr/share/metainfo/com.vpxcommunications.vpxds.metainfo.xml",
-                                 "usr/share/mime/packages/vpxds.xml"})
+        for (const char* file :
+             {"usr/bin/vpxds", "usr/share/applications/vpxds.desktop",
+              "usr/share/icons/hicolor/48x48/apps/vpxds.png", "usr/share/man/man1/vpxds.1.gz",
+              "usr/share/vpxds/manual/en/index.html", "usr/share/vpxds/manual/zh_CN/index.html",
+              "usr/share/metainfo/com.vpxcommunications.vpxds.metainfo.xml",
+              "usr/share/mime/packages/vpxds.xml"})
             EXPECT_TRUE(fs::is_regular_file(root / file)) << file;
     }
 

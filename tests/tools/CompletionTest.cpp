@@ -21,9 +21,12 @@ std::set<std::string> Complete(const std::vector<std::string>& words, const std:
     std::string line = Quote(kCli);
     for (const std::string& w : words)
         line += " " + Quote(w);
-    const std::string script = "source " + Quote(kScript) + "; COMP_WORDS=(" + line +
-                               "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _vpxds_cli; printf '%s\\n' \"${COMPREPLY[@]}\"";
-    std::istringstream out(CommandOutput("cd " + Quote(dir) + " && bash --norc --noprofile -c " + Quote(std::regex_replace(script, std::regex("'"), "'\\''")) + " 2>/dev/null"));
+    const std::string script =
+        "source " + Quote(kScript) + "; COMP_WORDS=(" + line +
+        "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _vpxds_cli; printf '%s\\n' \"${COMPREPLY[@]}\"";
+    std::istringstream out(CommandOutput("cd " + Quote(dir) + " && bash --norc --noprofile -c " +
+                                         Quote(std::regex_replace(script, std::regex("'"), "'\\''")) +
+                                         " 2>/dev/null"));
     std::set<std::string> offered;
     for (std::string word; std::getline(out, word);)
         if (!word.empty())

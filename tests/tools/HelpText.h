@@ -27,14 +27,22 @@ inline std::string CommandOutput(const std::string& command)
 
 inline const std::string kCli = std::string(VPX_BIN_DIR) + "/vpxds-cli";
 
-// Every --option a text names (--help itself left out: every command takes it).
+// The options a --help text gives: the --words of its usage lines ("usage: vpxds-cli ...", an
+// indented "vpxds-cli ..." below it) and of its option lines (indented, beginning with "-"); the
+// prose may name other commands' options. --help itself is left out: every command takes it.
 inline std::set<std::string> OptionsIn(const std::string& text)
 {
+    const std::regex syntaxLine(R"(^(usage:|Usage:|\s+vpxds|\s+-).*)");
     const std::regex option(R"(--[a-z][a-z0-9-]*)");
     std::set<std::string> options;
-    for (std::sregex_iterator m(text.begin(), text.end(), option), end; m != end; ++m)
-        if (m->str() != "--help")
-            options.insert(m->str());
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!std::regex_match(line, syntaxLine))
+            continue;
+        for (std::sregex_iterator m(line.begin(), line.end(), option), end; m != end; ++m)
+            if (m->str() != "--help")
+                options.insert(m->str());
+    }
     return options;
 }
 

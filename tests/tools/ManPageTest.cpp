@@ -74,7 +74,8 @@ bool Names(const std::string& text, const std::string& option)
 
 // What the man page lacks of what the commands' --help texts name: "command", "command --option"
 // or "command sub-command".
-std::vector<std::string> ManPageGaps(const std::string& source, const std::map<std::string, std::set<std::string>>& commands,
+std::vector<std::string> ManPageGaps(const std::string& source,
+                                     const std::map<std::string, std::set<std::string>>& commands,
                                      const std::map<std::string, std::set<std::string>>& subcommands)
 {
     const ManPage page = Section(source, "COMMANDS");
@@ -115,7 +116,8 @@ std::vector<std::string> ManPageGaps(const std::string& source, const std::map<s
 }
 
 // Sub-commands a command's --help shows as "vpxds-cli COMMAND SUB" (align read, align write ...).
-std::map<std::string, std::set<std::string>> CliSubcommands(const std::map<std::string, std::set<std::string>>& commands)
+std::map<std::string, std::set<std::string>>
+CliSubcommands(const std::map<std::string, std::set<std::string>>& commands)
 {
     std::map<std::string, std::set<std::string>> subcommands;
     for (const auto& entry : commands) {
@@ -135,7 +137,8 @@ TEST(ManualPages, EveryCommandAndOptionOfVpxdsCliHasItsEntry)
 {
     const auto commands = CliCommands();
     ASSERT_GE(commands.size(), 10u) << "the usage lists the commands";
-    ASSERT_TRUE(commands.count("sim") && commands.at("sim").count("--pace")) << "each command's --help is read";
+    ASSERT_TRUE(commands.count("sim") && commands.at("sim").count("--pace"))
+        << "each command's --help is read";
     const auto subcommands = CliSubcommands(commands);
     EXPECT_TRUE(subcommands.count("align"));
 

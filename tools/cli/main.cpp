@@ -83,7 +83,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (args[0] == "--version") {
-        std::cout << VersionText("vpxds-cli") << "\n";
+        std::cout << ProgramVersionLine("vpxds-cli") << "\n";
         return 0;
     }
     const AppLocation where = ResolveAppLocation(ProgramDirectory(argv[0]), appDirOverride);

@@ -57,7 +57,8 @@ QString ShownForDialogOf(CMainFrame* frame, int command, QString* dialogClass = 
 
 TEST(HelpKey, OpensTheManualAtThePageOfTheWindowInFront)
 {
-    ASSERT_TRUE(QFileInfo::exists(QStringLiteral(VPX_BIN_DIR "/manual/en/index.html"))) << "the manual is built";
+    ASSERT_TRUE(QFileInfo::exists(QStringLiteral(VPX_BIN_DIR "/manual/en/index.html")))
+        << "the manual is built";
     for (const auto& [language, folder] : {std::pair<const char*, QString>{"200000", QStringLiteral("en")},
                                            {"100000", QStringLiteral("zh_CN")}}) {
         WindowTestEnv env;
@@ -87,10 +88,12 @@ TEST(HelpKey, OpensTheManualAtThePageOfTheWindowInFront)
 
         // A modal dialog: F1 inside it reaches the manual, at the dialog's own section.
         QString dialogClass;
-        EXPECT_EQ(ShownForDialogOf(frame, cmd::kOptions, &dialogClass), folder + QStringLiteral("/settings.html#options"));
+        EXPECT_EQ(ShownForDialogOf(frame, cmd::kOptions, &dialogClass),
+                  folder + QStringLiteral("/settings.html#options"));
         EXPECT_EQ(dialogClass, QStringLiteral("COptionsDlg"));
         EXPECT_EQ(ShownForDialogOf(frame, cmd::kReadData), folder + QStringLiteral("/radio.html#read"));
-        EXPECT_EQ(ShownForDialogOf(frame, cmd::kRadioInformation), folder + QStringLiteral("/radio.html#radio-information"));
+        EXPECT_EQ(ShownForDialogOf(frame, cmd::kRadioInformation),
+                  folder + QStringLiteral("/radio.html#radio-information"));
         frame->SetCloseConfirmed(true);
     }
 }
@@ -114,7 +117,8 @@ TEST(CommandLineFile, OpensAsFileOpenWouldWithItsQuestionAndItsRefusal)
 
     EXPECT_TRUE(FileOpenPath(frame, env.Path(QStringLiteral("plan.dat"))));
     EXPECT_EQ(g_doc.image.Text(), plan.Text());
-    EXPECT_EQ(QString::fromStdString(g_doc.path), QFileInfo(env.Path(QStringLiteral("plan.dat"))).absoluteFilePath());
+    EXPECT_EQ(QString::fromStdString(g_doc.path),
+              QFileInfo(env.Path(QStringLiteral("plan.dat"))).absoluteFilePath());
 
     // Unsaved changes: the question comes first, and Cancel keeps them.
     g_doc.image.SetText(before);
