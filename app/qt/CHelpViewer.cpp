@@ -117,7 +117,7 @@ CHelpViewer::CHelpViewer(QWidget* parent, const QString& contentsPage)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_browser, &QTextBrowser::sourceChanged, this,
             [this] { setWindowTitle(Text(9660) + QStringLiteral(" - ") + m_browser->documentTitle()); });
-    resize(860, 640);
+    resize(900, 660);
 }
 
 void CHelpViewer::ShowPage(const QString& file, const QString& section)
