@@ -15,8 +15,9 @@ struct WindowArgs {
     std::string error;           // what is wrong with the command line; empty when nothing is
 };
 
-// Reads the arguments after the program name. Arguments the toolkit takes for itself (-platform,
-// -style, -display ... with their values) are left to it and ignored here.
+// Reads the arguments after the program name: an unknown option or a second file is an error, but
+// --help and --version are found wherever they stand. The program reads --help and --version before
+// the toolkit starts and the rest from what the toolkit leaves (it takes -platform, -style ...).
 WindowArgs ParseWindowArgs(const std::vector<std::string>& args);
 
 // "Usage: vpxds ..." and the options, for --help.

@@ -30,34 +30,41 @@ QString Text(int number) { return QString::fromStdString(GetLangText(number)); }
 
 QPointer<CHelpViewer> s_viewer;
 
-// The page for a window: its own class or a base class in the topic table; a main window with a
-// document area asks its current child window first; a window without a page asks its parent.
+// The page for a widget's class or the nearest of its base classes that has one.
+std::string TopicOfClass(const QWidget* widget)
+{
+    for (const QMetaObject* m = widget->metaObject(); m != nullptr; m = m->superClass()) {
+        std::string topic = HelpTopicForWindow(m->className());
+        if (!topic.empty())
+            return topic;
+    }
+    return {};
+}
+
+// The page for a window: a main window with a document area asks its current child window first;
+// a window without a page of its own (a message box) asks the window it belongs to.
 std::string TopicFor(QWidget* window)
 {
     for (QWidget* w = window; w != nullptr; w = w->parentWidget()) {
-        QWidget* probe = w;
         if (auto* main = qobject_cast<QMainWindow*>(w)) {
             auto* area = qobject_cast<QMdiArea*>(main->centralWidget());
-            if (area != nullptr && area->currentSubWindow() != nullptr && area->currentSubWindow()->widget())
-                probe = area->currentSubWindow()->widget();
+            QMdiSubWindow* child = area != nullptr ? area->currentSubWindow() : nullptr;
+            if (child != nullptr && child->widget() != nullptr) {
+                std::string topic = TopicOfClass(child->widget());
+                if (!topic.empty())
+                    return topic;
+            }
         }
-        for (const QMetaObject* m = probe->metaObject(); m != nullptr; m = m->superClass()) {
-            const std::string topic = HelpTopicForWindow(m->className());
-            if (!topic.empty())
-                return topic;
-        }
-        if (probe != w) {
-            const std::string topic = HelpTopicForWindow(w->metaObject()->className());
-            if (!topic.empty())
-                return topic;
-        }
+        std::string topic = TopicOfClass(w);
+        if (!topic.empty())
+            return topic;
     }
     return {};
 }
 
 class HelpKeyFilter : public QObject {
 public:
-    HelpKeyFilter(QWidget* mainWindow) : QObject(mainWindow), m_main(mainWindow) {}
+    explicit HelpKeyFilter(QWidget* mainWindow) : QObject(mainWindow), m_main(mainWindow) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

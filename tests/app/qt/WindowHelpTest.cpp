@@ -85,6 +85,12 @@ TEST(HelpKey, OpensTheManualAtThePageOfTheWindowInFront)
         frame->OnCommand(cmd::kComPort);
         frame->Action(cmd::kHelpTopics)->trigger();
         EXPECT_EQ(Shown(), folder + QStringLiteral("/getting-started.html#port"));
+        // A message box has no page of its own: the window it belongs to decides.
+        {
+            QMessageBox box(frame);
+            ShowHelp(&box);
+            EXPECT_EQ(Shown(), folder + QStringLiteral("/getting-started.html#port"));
+        }
 
         // A modal dialog: F1 inside it reaches the manual, at the dialog's own section.
         QString dialogClass;
