@@ -15,7 +15,7 @@ git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$OUT/vpxds"
 status=0
 for deb in "$OUT"/vpxds_*.deb "$OUT"/cpack/*.deb; do
     echo "lintian $(basename "$(dirname "$deb")")/$(basename "$deb"):"
-    lintian --fail-on error,warning --no-tag-display-limit "$deb" || status=1
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb" || status=1
 done
 appstreamcli validate --no-net res/linux/com.vpxcommunications.vpxds.metainfo.xml || status=1
 exit $status
