@@ -19,8 +19,9 @@ std::string Quote(const std::string& s) { return "'" + s + "'"; }
 std::set<std::string> Complete(const std::vector<std::string>& words, const std::string& dir = "/")
 {
     std::string line = Quote(kCli);
+    // Appended piece by piece: GCC 12 takes " " + text for an overlapping copy in a Release build.
     for (const std::string& w : words)
-        line += " " + Quote(w);
+        line.append(" ").append(Quote(w));
     const std::string script =
         "source " + Quote(kScript) + "; COMP_WORDS=(" + line +
         "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _vpxds_cli; printf '%s\\n' \"${COMPREPLY[@]}\"";
