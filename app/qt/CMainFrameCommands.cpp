@@ -1,11 +1,8 @@
 // Main window: the command table, and the child windows and dialogs its commands open.
 #include "app/qt/CMainFrame.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLayout>
 #include <QMdiArea>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -16,6 +13,7 @@
 #include "app/Startup.h"
 #include "app/qt/CAboutDlg.h"
 #include "app/qt/CChildFrame.h"
+#include "app/qt/CHelpViewer.h"
 #include "app/qt/COptionsDlg.h"
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/EditCommands.h"
@@ -136,16 +134,6 @@ void CMainFrame::OpenComPort()
     RefreshTitle();
 }
 
-void CMainFrame::OpenHelp()
-{
-    const std::string name = HelpFileName();
-    if (name.empty())
-        return;
-    const QString path = QString::fromStdString(AppFilePath(name));
-    if (QFileInfo(path).isFile())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
 void CMainFrame::OnCommand(int id)
 {
     switch (id) {
@@ -208,8 +196,9 @@ void CMainFrame::OnCommand(int id)
     case cmd::kBatchWriteTest:
         RunBatchWriteTest(this); // the alignment-data window, while the service functions are unlocked
         break;
-    case cmd::kHelpTopics:
-        OpenHelp();
+    case cmd::kHelpTopics: // F1: the manual at the page of the window in front
+    case cmd::kHelpContents:
+        ShowHelp(this, id == cmd::kHelpContents);
         break;
     case cmd::kModelInfo:
     case cmd::kRadioInformation: {

@@ -69,7 +69,10 @@ std::vector<Popup> MenuLayout()
           {cmd::kTestPassword, 15, nullptr, ""},
           {cmd::kModelInfo, 23, nullptr, ""},
           {cmd::kRwPassword, 24, nullptr, ""}}},
-        {16, {{cmd::kHelpTopics, 17, nullptr, "F1"}, {cmd::kAbout, 18, nullptr, ""}}},
+        {16,
+         {{cmd::kHelpTopics, 17, nullptr, "F1"},
+          {cmd::kHelpContents, 9666, nullptr, ""},
+          {cmd::kAbout, 18, nullptr, ""}}},
     };
 }
 

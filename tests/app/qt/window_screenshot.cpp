@@ -167,8 +167,10 @@ bool RenderLanguage(const QString& out, const char* tag, const char* setting)
         // The message that explains a refused serial device (a stand-in node of the dialout group).
         const std::string node = (dir / "ttyUSB0").string();
         std::ofstream(node) << "";
-        if (const struct group* dialout = ::getgrnam("dialout"))
-            static_cast<void>(::chown(node.c_str(), static_cast<uid_t>(-1), dialout->gr_gid));
+        // Where the node cannot be given to the group, the picture shows the group it has.
+        const struct group* dialout = ::getgrnam("dialout");
+        if (dialout != nullptr && ::chown(node.c_str(), static_cast<uid_t>(-1), dialout->gr_gid) != 0)
+            std::fprintf(stderr, "the stand-in device stays in its own group\n");
         ::chmod(node.c_str(), 0660);
         ReadDialog dlg(frame, std::make_unique<RefusedPort>(node));
         dlg.show();
