@@ -6,6 +6,7 @@
 #include <string>
 
 #include "link/ExchangeLog.h"
+#include "link/Protocol.h"
 
 class LinkUi;
 class SerialPort;
@@ -41,6 +42,8 @@ public:
     AlignmentResult Write(const std::string& data);
 
     LinkUi& Ui() { return m_ui; }
+    // The identity the radio gave in the last operation (invalid when it gave none).
+    const RadioIdentity& Identity() const { return m_identity; }
 
 private:
     bool OpenPort(AlignmentResult& failure);
@@ -58,4 +61,5 @@ private:
     SerialPort& m_port;
     LinkUi& m_ui;
     ExchangeLog m_log;
+    RadioIdentity m_identity;
 };
