@@ -112,6 +112,8 @@ std::string HistoryView::Details(const HistoryRecord& row)
         line(kAlignmentData, row.data);
     line(kLabelFile, row.file);
     line(kLabelMessage, row.message);
+    if (!text.empty())
+        text.pop_back(); // no empty line after the last
     return text;
 }
 

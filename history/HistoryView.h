@@ -39,7 +39,8 @@ public:
     // The captions of the columns and one row's cells, in the interface language.
     static std::vector<std::string> Headings();
     static std::vector<std::string> Cells(const HistoryRecord& row);
-    // Everything about a row that the table does not show, one item a line.
+    // Everything about a row that the table does not show, one item a line (the message may take
+    // several).
     static std::string Details(const HistoryRecord& row);
 
     // One row that holds a code plug: it can be opened as a document.

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kTextWriteDone = 3014;
 constexpr int kTextBackupSaved = 9557;    // "... was backed up to %1."
+constexpr int kTextVerified = 9558;       // "Read back and verified: ..."
 constexpr int kTextAlignmentRead = 9530;
 constexpr int kTextAlignmentWritten = 9531;
 constexpr int kModelBytes = 5;            // identity bytes 0-4: "TQ951", "R736"
@@ -105,7 +106,9 @@ std::vector<HistoryRecord> WriteRows(const WriteSession& session, const WriteOpt
     write.TakeRadioFields(session.BackupImage().empty() ? session.ReadBackImage() : session.BackupImage());
     rows.push_back(write);
     if (options.verify && writeOk) {
-        HistoryRecord verify = Row(HistoryOp::Verify, ResultOf(status), identity, message);
+        // Each row says its own part: the message of a write that was verified holds all three.
+        HistoryRecord verify = Row(HistoryOp::Verify, ResultOf(status), identity,
+                                   result.Succeeded() ? GetLangText(kTextVerified) : message);
         verify.data = session.ReadBackImage();
         verify.TakeRadioFields(verify.data);
         rows.push_back(verify);

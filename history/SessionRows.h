@@ -28,7 +28,8 @@ std::vector<HistoryRecord> ReadRows(const TransferResult& result, const RadioIde
 
 // The rows of a write, in order: the backup (when asked for), the write (unless the backup failed),
 // the verification (when asked for and the write went through). written: the code plug the write
-// sent. The last row carries message; the ones before it their own short texts.
+// sent. Each row carries its own part of what the user was told; a failure, the message that ended
+// the write.
 std::vector<HistoryRecord> WriteRows(const WriteSession& session, const WriteOptions& options,
                                      const TransferResult& result, const std::string& written,
                                      const std::string& message);

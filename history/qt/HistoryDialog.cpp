@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "app/LangText.h"
@@ -93,10 +94,12 @@ void HistoryDialog::BuildControls()
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
 
     m_details = new QPlainTextEdit(this);
     m_details->setReadOnly(true);
-    m_details->setFixedHeight(m_details->fontMetrics().lineSpacing() * kDetailsLines);
+    const int margins = 2 * (m_details->frameWidth() + static_cast<int>(m_details->document()->documentMargin()));
+    m_details->setFixedHeight(m_details->fontMetrics().lineSpacing() * kDetailsLines + margins);
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
     m_open = new QPushButton(Text(histtext::kOpenDocument), this);
