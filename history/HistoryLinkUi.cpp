@@ -1,7 +1,7 @@
 // Messages of a recorded radio operation: kept for the history, the history's note added.
 #include "history/HistoryLinkUi.h"
 
-#include "app/LangText.h"
+#include "link/NestedReadUi.h"
 
 void HistoryLinkUi::Begin(const std::string& note)
 {
@@ -11,15 +11,7 @@ void HistoryLinkUi::Begin(const std::string& note)
     m_noteShown = false;
 }
 
-std::string HistoryLinkUi::Message() const
-{
-    if (m_text == 0)
-        return {};
-    std::string message = GetLangText(m_text);
-    if (!m_detail.empty())
-        message += "\n" + m_detail;
-    return message;
-}
+std::string HistoryLinkUi::Message() const { return ReportedMessage(m_text, m_detail); }
 
 std::string HistoryLinkUi::Keep(int textNumber, const std::string& detail)
 {

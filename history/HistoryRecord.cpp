@@ -17,6 +17,16 @@ constexpr std::size_t kAlignmentChars = 128;
 constexpr int kSerialBytes = 15;
 constexpr int kHardwareBytes = 8;
 
+// The enumerator whose name (in the enumeration's order) this is.
+template <typename Enum, std::size_t N>
+std::optional<Enum> FromName(const std::array<const char*, N>& names, const std::string& name)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (name == names[i])
+            return static_cast<Enum>(i);
+    return std::nullopt;
+}
+
 std::string LocalTime(std::time_t time, const char* format)
 {
     std::tm local{};
@@ -46,22 +56,13 @@ void HistoryRecord::TakeRadioFields(const std::string& image)
 
 const char* HistoryOpName(HistoryOp op) { return kOpNames[static_cast<std::size_t>(op)]; }
 
-std::optional<HistoryOp> HistoryOpFromName(const std::string& name)
-{
-    for (std::size_t i = 0; i < kOpNames.size(); ++i)
-        if (name == kOpNames[i])
-            return static_cast<HistoryOp>(i);
-    return std::nullopt;
-}
+std::optional<HistoryOp> HistoryOpFromName(const std::string& name) { return FromName<HistoryOp>(kOpNames, name); }
 
 const char* HistoryResultName(HistoryResult result) { return kResultNames[static_cast<std::size_t>(result)]; }
 
 std::optional<HistoryResult> HistoryResultFromName(const std::string& name)
 {
-    for (std::size_t i = 0; i < kResultNames.size(); ++i)
-        if (name == kResultNames[i])
-            return static_cast<HistoryResult>(i);
-    return std::nullopt;
+    return FromName<HistoryResult>(kResultNames, name);
 }
 
 std::string HistoryTimeText(std::time_t time) { return LocalTime(time, "%Y-%m-%d %H:%M:%S"); }

@@ -19,6 +19,14 @@ struct EnglishCli {
     LinkAppDir dir;
     CliRunner cli{dir};
     std::string Quoted(const std::string& name) const { return "'" + dir.File(name) + "'"; }
+    // plan.dat: the band-33 default with a squelch level of its own.
+    CodePlug WritePlan(int squelch) const
+    {
+        CodePlug plan(BuildBandImage("33"));
+        plan.WriteByte(Addr::kSquelch, squelch);
+        dir.WriteFile("plan.dat", plan.Text());
+        return plan;
+    }
 };
 
 // The JSON text checked by Python's parser: one line per object, "key,key,...|operation|serial".
@@ -56,9 +64,7 @@ TEST(CliHistory, ReadsAndWritesAreListedAsJsonAndShown)
     EnglishCli c;
     if (!c.cli.Available())
         GTEST_SKIP() << "vpxds-cli not built";
-    CodePlug plan(BuildBandImage("33"));
-    plan.WriteByte(Addr::kSquelch, 7);
-    c.dir.WriteFile("plan.dat", plan.Text());
+    c.WritePlan(7);
 
     ASSERT_EQ(c.cli.Run("read --port simulator " + c.Quoted("radio.dat")).exitCode, 0);
     const CliResult w = c.cli.Run("write " + c.Quoted("plan.dat") + " --port simulator --backup --verify");
@@ -109,10 +115,7 @@ TEST(CliHistory, OneRadiosEntriesAndARestoreByteForByte)
     EnglishCli c;
     if (!c.cli.Available())
         GTEST_SKIP() << "vpxds-cli not built";
-    // The radio held a code plug of its own before the write.
-    CodePlug plan(BuildBandImage("33"));
-    plan.WriteByte(Addr::kSquelch, 3);
-    c.dir.WriteFile("plan.dat", plan.Text());
+    CodePlug plan = c.WritePlan(3);
     ASSERT_EQ(c.cli.Run("write " + c.Quoted("plan.dat") + " --port simulator --backup").exitCode, 0);
     {
         HistoryStore store;
@@ -165,9 +168,7 @@ TEST(CliHistory, ADamagedHistoryFileNeverStopsAWrite)
         GTEST_SKIP() << "vpxds-cli not built";
     const std::string damaged = "SQLite format 3" + std::string(300, '\x01');
     c.home.Put(damaged);
-    CodePlug plan(BuildBandImage("33"));
-    plan.WriteByte(Addr::kSquelch, 8);
-    c.dir.WriteFile("plan.dat", plan.Text());
+    c.WritePlan(8);
 
     CliResult r = c.cli.Run("write " + c.Quoted("plan.dat") + " --port simulator --backup --verify");
     EXPECT_EQ(r.exitCode, 0) << r.err;

@@ -40,6 +40,18 @@ inline std::string PlugOfRadio(const std::string& serial, const std::string& har
     return plug.Text();
 }
 
+// Seconds since the epoch of a local date and hour.
+inline std::time_t LocalTime(int year, int month, int day, int hour)
+{
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_isdst = -1;
+    return std::mktime(&t);
+}
+
 // A row of an operation on a radio at a time, holding data.
 inline HistoryRecord RowOf(HistoryOp op, std::time_t time, const std::string& serial, const std::string& data,
                            HistoryResult result = HistoryResult::Ok)

@@ -9,17 +9,6 @@
 
 namespace {
 
-std::time_t LocalTime(int year, int month, int day, int hour)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_isdst = -1;
-    return std::mktime(&t);
-}
-
 std::vector<long long> Ids(const HistoryView& view)
 {
     std::vector<long long> ids;

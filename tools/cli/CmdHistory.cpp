@@ -2,16 +2,16 @@
 // (or alignment block) written back to a file.
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "app/LangText.h"
-#include "codeplug/CodePlug.h"
 #include "codeplug/BackupFolder.h"
 #include "codeplug/DataFile.h"
-#include "editor/CodePlugDiff.h"
 #include "history/HistoryRecorder.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryTexts.h"
+#include "history/HistoryView.h"
 #include "service/AlignmentFile.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/JsonText.h"
@@ -54,14 +54,13 @@ std::size_t DisplayWidth(const std::string& text)
 
 void PrintTable(const std::vector<HistoryRecord>& rows)
 {
-    using namespace histtext;
-    std::vector<std::vector<std::string>> cells = {
-        {GetLangText(kColumnId), GetLangText(kColumnTime), GetLangText(kColumnOperation), GetLangText(kColumnPort),
-         GetLangText(kSerialNumber), GetLangText(kHardwareVersion), GetLangText(kFirmware),
-         GetLangText(kColumnResult), GetLangText(kLabelMessage)}};
-    for (const HistoryRecord& r : rows)
-        cells.push_back({std::to_string(r.id), HistoryTimeText(r.time), HistoryOpText(r.operation), r.port,
-                         r.serial, r.hardware, r.firmware, HistoryResultText(r.result), FirstLine(r.message)});
+    // The window's columns and the first line of the message.
+    std::vector<std::vector<std::string>> cells = {HistoryView::Headings()};
+    cells.front().push_back(GetLangText(histtext::kLabelMessage));
+    for (const HistoryRecord& r : rows) {
+        cells.push_back(HistoryView::Cells(r));
+        cells.back().push_back(FirstLine(r.message));
+    }
     std::vector<std::size_t> widths(cells.front().size(), 0);
     for (const auto& line : cells)
         for (std::size_t c = 0; c < line.size(); ++c)
@@ -102,9 +101,14 @@ bool OpenStore(HistoryStore& store)
     return false;
 }
 
-// The entry named by text; false (after the message) when there is none.
-bool FindEntry(HistoryStore& store, const std::string& text, HistoryRecord& row)
+// The entry named by text in the history; nothing (after the message, rc the exit code) when the
+// history cannot be opened or has no such entry.
+std::optional<HistoryRecord> Entry(const std::string& text, int& rc)
 {
+    rc = 1;
+    HistoryStore store;
+    if (!OpenStore(store))
+        return std::nullopt;
     std::size_t used = 0;
     long long id = 0;
     try {
@@ -112,10 +116,11 @@ bool FindEntry(HistoryStore& store, const std::string& text, HistoryRecord& row)
     } catch (const std::exception&) {
         used = 0;
     }
+    HistoryRecord row;
     if (used == text.size() && !text.empty() && store.Find(id, row))
-        return true;
+        return row;
     CliFail(histtext::kNoEntry, text);
-    return false;
+    return std::nullopt;
 }
 
 int List(const CliArgs& args)
@@ -150,31 +155,16 @@ int Show(const CliArgs& args)
 {
     if (args.size() != 1)
         return UsageError("show needs one ID");
-    HistoryStore store;
-    HistoryRecord r;
-    if (!OpenStore(store) || !FindEntry(store, args[0], r))
-        return 1;
-    using namespace histtext;
-    auto line = [](int caption, const std::string& value) {
-        std::cout << GetLangText(caption) << ": " << value << "\n";
-    };
-    line(kColumnId, std::to_string(r.id));
-    line(kColumnTime, HistoryTimeText(r.time));
-    line(kColumnOperation, HistoryOpText(r.operation));
-    line(kColumnPort, r.port);
-    line(kLabelModel, r.model);
-    line(kBand, r.band);
-    line(kFirmware, r.firmware);
-    line(kSerialNumber, r.serial);
-    line(kHardwareVersion, r.hardware);
-    line(kColumnResult, HistoryResultText(r.result));
-    if (!r.file.empty())
-        line(kLabelFile, r.file);
-    line(kLabelMessage, r.message);
-    if (r.HoldsCodePlug())
-        line(kLabelCodePlug, BandText(CodePlug(r.data)));
-    else if (r.HoldsAlignment())
-        line(kAlignmentData, r.data);
+    int rc = 0;
+    const std::optional<HistoryRecord> r = Entry(args[0], rc);
+    if (!r)
+        return rc;
+    // The table's columns, then what the window shows below the table.
+    const std::vector<std::string> headings = HistoryView::Headings();
+    const std::vector<std::string> cells = HistoryView::Cells(*r);
+    for (std::size_t i = 0; i < headings.size(); ++i)
+        std::cout << headings[i] << ": " << cells[i] << "\n";
+    std::cout << HistoryView::Details(*r) << "\n";
     return 0;
 }
 
@@ -182,17 +172,17 @@ int Restore(const CliArgs& args)
 {
     if (args.size() != 2)
         return UsageError("restore needs an ID and a file");
-    HistoryStore store;
-    HistoryRecord r;
-    if (!OpenStore(store) || !FindEntry(store, args[0], r))
-        return 1;
+    int rc = 0;
+    const std::optional<HistoryRecord> r = Entry(args[0], rc);
+    if (!r)
+        return rc;
     const std::string& out = args[1];
-    if (r.HoldsCodePlug()) {
-        if (!SaveTextFileAtomic(out, r.data))
+    if (r->HoldsCodePlug()) {
+        if (!SaveTextFileAtomic(out, r->data))
             return CliFail(2014, out);
-    } else if (r.HoldsAlignment()) {
-        if (const int rc = SaveAlignmentFile(out, r.data); rc != 0)
-            return CliFail(rc, out);
+    } else if (r->HoldsAlignment()) {
+        if (const int saved = SaveAlignmentFile(out, r->data); saved != 0)
+            return CliFail(saved, out);
     } else {
         return CliFail(histtext::kNoData, args[0]);
     }

@@ -28,17 +28,6 @@
 
 namespace {
 
-std::time_t LocalTime(int year, int month, int day, int hour)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_isdst = -1;
-    return std::mktime(&t);
-}
-
 // Ids 1-5, oldest first: a read of SN1, a backup and a write to SN2 (squelch 9), a failed read, an
 // alignment write.
 void FillHistory(const HistoryHome& h)
@@ -96,15 +85,24 @@ template <typename T> void WhenModalShows(std::function<void(T*)> inspect)
 
 void English(WindowTestEnv& env) { env.Settings("[language]\nlanguage=200000\n"); }
 
+// The entries of FillHistory and the main window, in English.
+struct Filled {
+    Filled()
+    {
+        FillHistory(h);
+        English(env);
+        env.Start();
+    }
+    HistoryHome h;
+    WindowTestEnv env;
+};
+
 } // namespace
 
 TEST(HistoryWindow, ListsTheEntriesAndFiltersThem)
 {
-    HistoryHome h;
-    FillHistory(h);
-    WindowTestEnv env;
-    English(env);
-    env.Start();
+    Filled f;
+    const HistoryHome& h = f.h;
     HistoryDialog dialog(nullptr, h.Path());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), LangText(9712));
@@ -151,11 +149,8 @@ TEST(HistoryWindow, ListsTheEntriesAndFiltersThem)
 
 TEST(HistoryWindow, OpensARecordedCodePlugAsAnUnsavedDocument)
 {
-    HistoryHome h;
-    FillHistory(h);
-    WindowTestEnv env;
-    English(env);
-    env.Start();
+    Filled f;
+    const HistoryHome& h = f.h;
     g_doc.image.WriteByte(Addr::kSquelch, 2); // unsaved work
     const std::string edited = g_doc.image.Text();
 
@@ -184,11 +179,8 @@ TEST(HistoryWindow, OpensARecordedCodePlugAsAnUnsavedDocument)
 
 TEST(HistoryWindow, ComparesTwoEntriesOlderToNewer)
 {
-    HistoryHome h;
-    FillHistory(h);
-    WindowTestEnv env;
-    English(env);
-    env.Start();
+    Filled f;
+    const HistoryHome& h = f.h;
     HistoryDialog dialog(nullptr, h.Path());
     dialog.show();
     SelectIds(dialog, {"3", "1"});
