@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 
 #include "app/CommandIds.h"
 #include "codeplug/Document.h"
@@ -65,22 +64,6 @@ void SelectIds(HistoryDialog& dialog, const QStringList& ids)
             continue;
         table->setCurrentCell(r, 0, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
-}
-
-// Hands the next modal window of type T to inspect once it is on screen; inspect closes it.
-template <typename T> void WhenModalShows(std::function<void(T*)> inspect)
-{
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(0);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (window == nullptr || !window->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        inspect(window);
-    });
-    poll->start();
 }
 
 void English(WindowTestEnv& env) { env.Settings("[language]\nlanguage=200000\n"); }
