@@ -82,8 +82,10 @@ std::vector<HistoryRecord> WriteRows(const WriteSession& session, const WriteOpt
         HistoryRecord backup =
             Row(HistoryOp::Backup, failed ? HistoryResult::Failed : HistoryResult::Ok, identity,
                 failed ? message : GetLangTextWith(kTextBackupSaved, {session.BackupPath()}));
-        if (failed && !session.BackupImage().empty()) // read, but its file could not be saved
-            backup.message += "\n" + GetLangText(histtext::kBackupKept);
+        if (failed && !session.BackupImage().empty()) { // read, but its file could not be saved
+            backup.message += '\n';
+            backup.message += GetLangText(histtext::kBackupKept);
+        }
         backup.data = session.BackupImage();
         backup.file = session.BackupPath();
         backup.TakeRadioFields(backup.data);
