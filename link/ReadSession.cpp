@@ -55,7 +55,8 @@ TransferResult ReadSession::Run()
     const int reads = m_bReadTwice ? 2 : 1;
 
     std::string image;
-    RadioIdentity identity;
+    m_identity = RadioIdentity();
+    RadioIdentity& identity = m_identity; // kept for the radio history
     if (auto failed = ReadImage(image, identity, 1, reads * kBlocks))
         return *failed;
     if (m_bReadTwice) {

@@ -98,6 +98,9 @@ TransferResult WriteSession::Run()
     WaitCursor cursor(m_ui);
     m_backupPath.clear();
     m_bDisturbed = false;
+    m_identity = RadioIdentity();
+    m_backupImage.clear();
+    m_readBackImage.clear();
     const int reads = (m_options.backup ? 1 : 0) + (m_options.verify ? 1 : 0);
     int total = kBlocks + reads * ReadSession::kBlocks;
     int first = 1;
@@ -149,6 +152,7 @@ TransferResult WriteSession::WriteConversation(int first, int total)
         if (auto failed = ConfirmIdentityForRefusal(m_port, m_ui, m_log, kWriteHandshake, identity))
             return *failed;
     }
+    m_identity = identity;
 
     if (ChecksModelNumber(g_strModel) && identity.ModelNumber() != kFamilyModelNumber)
         return ReportTransferEnd(m_ui, TransferStatus::ModelRejected, 3023); // the port stays open
@@ -216,8 +220,7 @@ bool WriteSession::ReadRadio(std::string& image, int first, int total, std::stri
 {
     NestedReadUi ui(m_ui, m_log);
     ReadSession reader(m_port, ui);
-    RadioIdentity identity;
-    const bool read = !reader.ReadImage(image, identity, first, total);
+    const bool read = !reader.ReadImage(image, m_identity, first, total);
     m_log.Add(reader.Log().Text()); // the window's log goes on after the read's lines
     message = ui.Message();
     return read;
@@ -231,6 +234,7 @@ std::optional<TransferResult> WriteSession::BackUpRadio(int total)
         m_ui.ReportMessage(kTextBackupReadFailed, readMessage);
         return TransferResult{TransferStatus::BackupFailed, kTextBackupReadFailed};
     }
+    m_backupImage = image;
     std::string path;
     const int saved = SaveBackup(CodePlug(image), std::time(nullptr), path);
     if (saved != 0) {
@@ -254,6 +258,7 @@ std::optional<TransferResult> WriteSession::VerifyRadio(const CodePlug& written,
             m_ui.ReportMessage(text, Paragraphs(readMessage, RestoreHint()));
             return TransferResult{TransferStatus::VerifyReadFailed, text};
         }
+        m_readBackImage = image;
         if (AsWrittenInRadio(written, CodePlug(image)) == written)
             return std::nullopt;
     }

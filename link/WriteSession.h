@@ -10,6 +10,7 @@
 #include "codeplug/CodePlug.h"
 #include "codeplug/Document.h"
 #include "link/ExchangeLog.h"
+#include "link/Protocol.h"
 #include "link/TransferResult.h"
 
 class LinkUi;
@@ -51,6 +52,11 @@ public:
     bool Disturbed() const { return m_bDisturbed; }
     // The backup file of the last run (empty when it made none).
     const std::string& BackupPath() const { return m_backupPath; }
+    // What the last run learnt of the radio: its identity, the code plug read for the backup and the
+    // one read back for the verification (empty when not read).
+    const RadioIdentity& Identity() const { return m_identity; }
+    const std::string& BackupImage() const { return m_backupImage; }
+    const std::string& ReadBackImage() const { return m_readBackImage; }
 
     // In the byte at 0x03C4 a two-bit field 3 (bits 5 and 4) becomes 1; other values stay.
     static void NormaliseImage(CodePlug& image);
@@ -81,4 +87,7 @@ private:
     bool m_bDisturbed = false;
     WriteOptions m_options;
     std::string m_backupPath;
+    RadioIdentity m_identity;
+    std::string m_backupImage;
+    std::string m_readBackImage;
 };

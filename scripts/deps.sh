@@ -6,6 +6,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-de
 # The report: a Ming face for Chinese reports whose PDF text reads back as drawn; the PDF tools for its tests.
 PACKAGES+=(fonts-arphic-uming poppler-utils)
 PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back with it
+PACKAGES+=(libsqlite3-dev)   # the radio history
 # The Debian package: dpkg-shlibdeps finds its dependencies (file tells it the programs);
 # dpkg-buildpackage builds the source package with debhelper; lintian checks both packages and
 # appstreamcli the AppStream data.

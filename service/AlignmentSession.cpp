@@ -54,6 +54,7 @@ AlignmentResult AlignmentSession::ExchangeFailed()
 
 bool AlignmentSession::OpenPort(AlignmentResult& failure)
 {
+    m_identity = RadioIdentity();
     std::string error;
     if (OpenRadioPort(m_port, error))
         return true;
@@ -83,6 +84,7 @@ bool AlignmentSession::CheckIdentity(std::string reply, AlignmentResult& failure
         failure = Fail(AlignmentStatus::ShortIdentity, 3006);
         return false;
     }
+    m_identity = identity;
     if (!TagAccepted(identity.Hex())) {
         failure = Fail(AlignmentStatus::ModelRejected, 3023);
         return false;

@@ -7,6 +7,7 @@
 
 #include "link/ExchangeLog.h"
 #include "link/LineLedger.h"
+#include "link/Protocol.h"
 
 class LinkUi;
 class SerialPort;
@@ -48,6 +49,8 @@ public:
     bool Disturbed() const { return m_bDisturbed; }
 
     LinkUi& Ui() { return m_ui; }
+    // The identity the radio gave in the last operation (invalid when it gave none).
+    const RadioIdentity& Identity() const { return m_identity; }
 
 private:
     bool OpenPort(AlignmentResult& failure);
@@ -68,4 +71,5 @@ private:
     ExchangeLog m_log;
     bool m_bDisturbed = false;
     LineLedger::Mark m_quiet; // where the line stood when the write began
+    RadioIdentity m_identity;
 };

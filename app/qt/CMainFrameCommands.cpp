@@ -23,6 +23,7 @@
 #include "codeplug/ModelCatalogue.h"
 #include "editor/qt/CEmbedMsgFrm.h"
 #include "editor/qt/CTestFreqFrm.h"
+#include "history/qt/HistoryDialog.h"
 #include "link/qt/CSetComFrm.h"
 #include "link/qt/ModelInfoDialog.h"
 #include "link/qt/PasswordDialog.h"
@@ -206,6 +207,9 @@ void CMainFrame::OnCommand(int id)
         dialog.exec();
         break;
     }
+    case cmd::kRadioHistory:
+        OpenRadioHistory(this);
+        break;
     case cmd::kTestPassword: {
         TestPasswordDialog dialog(this, [this](int command, bool on) { SetMenuCommandEnabled(command, on); });
         dialog.exec();

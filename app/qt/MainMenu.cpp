@@ -64,6 +64,7 @@ std::vector<Popup> MenuLayout()
          {{cmd::kReadData, 12, nullptr, "Ctrl+R"},
           {cmd::kWriteData, 13, nullptr, "Ctrl+W"},
           {cmd::kRadioInformation, 9540, nullptr, ""},
+          {cmd::kRadioHistory, 9711, nullptr, ""},
           {cmd::kTestMode, 14, nullptr, "Ctrl+M"},
           {cmd::kBatchWriteTest, 19, nullptr, "Ctrl+T"},
           {cmd::kTestPassword, 15, nullptr, ""},

@@ -47,6 +47,8 @@ void PrintUsage(std::ostream& out)
            "  align read|write|show|export ...\n"
            "                              the radio's alignment data and its .dts files\n"
            "  port [COMn|none]            list COM1..COM16 and their devices, or choose the port\n"
+           "  history [--serial S] [--json] | show ID | restore ID OUT\n"
+           "                              the radio history: every read and write, and its code plug\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -107,6 +109,7 @@ int main(int argc, char** argv)
         {"backups", CmdBackups},
         {"align", CmdAlign},
         {"port", CmdPort},
+        {"history", CmdHistory},
     };
     // clang-format on
     auto it = commands.find(args[0]);
