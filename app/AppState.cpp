@@ -1,11 +1,13 @@
 // Storage of the application state.
 #include "app/AppState.h"
 
+#include "app/Version.h"
+
 std::string g_strModel = kBuildModelCode;
 std::string g_strModelCopy = kBuildModelCode;
 std::string g_strAppDir;
 std::string g_strDataDir;
-std::string g_strVersion = "1.03";
+std::string g_strVersion = kProgramVersion;
 int g_nLanguage = kLangChinese;
 std::string g_strComPort;
 bool g_bLockInterface = false;

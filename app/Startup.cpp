@@ -8,7 +8,9 @@
 
 #include "app/AppState.h"
 #include "app/CommandIds.h"
+#include "app/IniFile.h"
 #include "app/Settings.h"
+#include "app/Version.h"
 
 bool IsFamilyCode(const std::string& model)
 {
@@ -62,11 +64,20 @@ int LanguageFromSetting(const std::string& value)
     return n == kLangEnglish ? kLangEnglish : kLangChinese;
 }
 
+int LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang)
+{
+    for (const char* name : {lcAll, lcMessages, lang}) {
+        if (name != nullptr && *name != '\0')
+            return std::string(name).rfind("zh", 0) == 0 ? kLangChinese : kLangEnglish;
+    }
+    return kLangEnglish;
+}
+
 bool LockFromSetting(const std::string& value) { return TrimBlanks(value) == "yes"; }
 
 void InitAppStateFor(const std::string& appDir, const std::string& modelCode)
 {
-    g_strVersion = "1.03";
+    g_strVersion = kProgramVersion;
 
     std::string dir = appDir;
     while (dir.size() > 1 && (dir.back() == '/' || dir.back() == '\\'))
@@ -88,9 +99,14 @@ void InitAppStateFor(const std::string& appDir, const std::string& modelCode)
     else
         g_bLockInterface = LockFromSetting(ReadSetting("option", "lock_interface"));
 
-    if (IsFamilyCode(modelCode))
+    if (IsFamilyCode(modelCode) && IniFile(AppFilePath("system.ini")).Has("language", "language")) {
         g_nLanguage = LanguageFromSetting(ReadSetting("language", "language"));
-    else
+    } else if (IsFamilyCode(modelCode)) {
+        // Nothing chosen yet: the desktop's language, kept from now on as if it had been chosen.
+        g_nLanguage =
+            LanguageFromLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+        WriteSetting("language", "language", std::to_string(g_nLanguage));
+    } else
         g_nLanguage = kLangEnglish;
 }
 

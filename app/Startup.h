@@ -23,6 +23,12 @@ void InitAppStateFor(const std::string& appDir, const std::string& modelCode);
 // gives English exactly when it is 200000, Chinese otherwise.
 int LanguageFromSetting(const std::string& value);
 
+// The language base that the user's locale selects while system.ini holds no [language] language
+// entry: the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty decides, whether or not
+// that locale is installed; a Chinese locale ("zh...") gives Chinese, any other locale English, and
+// so does an environment without any of the three.
+int LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang);
+
 // True when an [option] lock_interface value, trimmed, is exactly "yes".
 bool LockFromSetting(const std::string& value);
 

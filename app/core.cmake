@@ -5,7 +5,9 @@ target_sources(vpx_appcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LangText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/AppLocation.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/AppLocation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HelpTopics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowArgs.cpp)
 # An installed program finds its interface texts at this path from its own folder (share/vpxds
 # beside bin, or wherever the install folders are set).
 include(GNUInstallDirs)

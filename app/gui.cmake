@@ -6,6 +6,7 @@ target_sources(vpx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qt/AppStart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/CAboutDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/CChildFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt/CHelpViewer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/CMainFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/CMainFrameCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/COptionsDlg.cpp

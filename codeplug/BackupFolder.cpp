@@ -57,15 +57,21 @@ std::string SerialPart(const CodePlug& image)
 
 } // namespace
 
-std::string BackupFolderPath()
+std::string UserDataFolder()
 {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     if (dataHome != nullptr && dataHome[0] == '/')
-        return (fs::path(dataHome) / "vpxds" / "backups").string();
+        return (fs::path(dataHome) / "vpxds").string();
     const char* home = std::getenv("HOME");
     if (home != nullptr && home[0] != '\0')
-        return (fs::path(home) / ".local" / "share" / "vpxds" / "backups").string();
+        return (fs::path(home) / ".local" / "share" / "vpxds").string();
     return {};
+}
+
+std::string BackupFolderPath()
+{
+    const std::string data = UserDataFolder();
+    return data.empty() ? std::string() : (fs::path(data) / "backups").string();
 }
 
 std::string BackupFileName(std::time_t when, const CodePlug& image)

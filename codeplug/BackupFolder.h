@@ -12,8 +12,11 @@ inline constexpr int kBackupKeepNewest = 10; // never pruned, however old
 inline constexpr int kBackupKeepDays = 365;  // older backups are pruned when a new one is made
 inline constexpr int kTextBackupNotSaved = 9553;
 
-// $XDG_DATA_HOME/vpxds/backups (only an absolute XDG_DATA_HOME counts), else
-// $HOME/.local/share/vpxds/backups; empty when neither is set.
+// The user's data folder of the program: $XDG_DATA_HOME/vpxds (only an absolute XDG_DATA_HOME
+// counts), else $HOME/.local/share/vpxds; empty when neither is set. It holds the backups and the
+// radio history.
+std::string UserDataFolder();
+// UserDataFolder()/backups; empty when there is no data folder.
 std::string BackupFolderPath();
 
 // "2026-12-08_14-03-22_33_SN12345.dat": the local time when, the image's band code and its serial

@@ -54,6 +54,21 @@ int CodePlugDocument::Save(const std::string& filePath)
     return 0;
 }
 
+bool CodePlugDocument::AcceptUnsaved(const std::string& imageText)
+{
+    CodePlug candidate;
+    if (!candidate.SetText(imageText))
+        return false;
+    image = candidate;
+    savedCopy.clear(); // no saved copy: the code plug counts as unsaved until it is saved
+    history.Reset(image);
+    fromRadio = false;
+    path.clear();
+    g_nRadioType = kDefaultRadioType;
+    ApplyBand(image.Text());
+    return true;
+}
+
 void CodePlugDocument::AcceptFromRadio(const std::string& imageText, int radioType)
 {
     // Only a complete image replaces the one in memory; a failed read changes nothing.

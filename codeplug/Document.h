@@ -26,6 +26,10 @@ public:
     int Save(const std::string& filePath);
     // A successful read from a radio replaces the image.
     void AcceptFromRadio(const std::string& imageText, int radioType);
+    // A code plug from elsewhere (an entry of the radio history) replaces the image as a new document
+    // that has never been saved: no file, not from the radio, and unsaved until it is saved. False
+    // (nothing changed) for an invalid image.
+    bool AcceptUnsaved(const std::string& imageText);
 };
 
 extern CodePlugDocument g_doc;

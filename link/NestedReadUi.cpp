@@ -12,12 +12,14 @@ void NestedReadUi::ReportMessage(int textNumber, const std::string& detail)
     m_detail = detail;
 }
 
-std::string NestedReadUi::Message() const
+std::string ReportedMessage(int textNumber, const std::string& detail)
 {
-    if (m_text == 0)
+    if (textNumber == 0)
         return {};
-    std::string message = GetLangText(m_text);
-    if (!m_detail.empty())
-        message += "\n" + m_detail;
+    std::string message = GetLangText(textNumber);
+    if (!detail.empty())
+        message += "\n" + detail;
     return message;
 }
+
+std::string NestedReadUi::Message() const { return ReportedMessage(m_text, m_detail); }

@@ -9,6 +9,10 @@
 
 class ExchangeLog;
 
+// A reported message as the window shows it: the text, then its detail on a new line (when there is
+// one); empty for text 0.
+std::string ReportedMessage(int textNumber, const std::string& detail);
+
 class NestedReadUi : public LinkUi {
 public:
     // outerLog: the write's log, shown in front of the read's lines.

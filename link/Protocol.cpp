@@ -1,11 +1,12 @@
 // Frames, the two request primitives and the radio identity of the programming protocol.
 #include "link/Protocol.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "app/AppState.h"
+#include "app/Startup.h"
 #include "codeplug/HexText.h"
 #include "link/ExchangeLog.h"
 #include "link/LineDiscipline.h"
@@ -14,8 +15,6 @@
 #include "link/SerialPort.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 std::string Byte(int value) { return IntToHex(value & 0xFF, 1); }
 
@@ -35,9 +34,9 @@ int DecimalDigits(const std::string& pair)
 
 void SettleAfterFailedAttempt(SerialPort& port, int rc, const std::string& reply, int timeLimitMs)
 {
-    // A wrong or partial reply means the line carries bytes the exchange did not expect; the frame is
-    // sent again only once they have stopped. A silent radio is asked again at once.
-    if (rc == LINK_OK || (rc == LINK_TIMEOUT && !reply.empty()))
+    // A wrong, doubtful or partial reply means the line carries bytes the exchange did not expect; the
+    // frame is sent again only once they have stopped. A silent radio is asked again at once.
+    if (rc == LINK_OK || rc == LINK_REJECTED || (rc == LINK_TIMEOUT && !reply.empty()))
         SettleLine(port, kLineQuietMs, timeLimitMs);
 }
 
@@ -58,20 +57,95 @@ std::string TfFrame(int item, int value) { return "5446" + Byte(item) + Byte(val
 
 std::string ServiceCodeFrame() { return "53" + ScrambleCode(TextToHex(SERVICE_CODE) + "03"); }
 
-void DelayMs(int n)
+void DelayMs(SerialPort& port, int n)
 {
     if (n > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(n));
+        port.Clock().SleepFor(std::chrono::milliseconds(n));
 }
 
+namespace {
+
+// The reply found at start: bytes in front of it were nobody's, bytes after it are kept for the next
+// exchange to judge.
+int TakeReply(SerialPort& port, const std::vector<std::uint8_t>& got, std::size_t start, std::size_t wanted,
+              std::string& reply)
+{
+    port.Ledger().CountStrays(start);
+    const auto first = got.begin() + static_cast<long>(start);
+    reply = BytesToHex(std::vector<std::uint8_t>(first, first + static_cast<long>(wanted)));
+    port.Ledger().Keep(std::vector<std::uint8_t>(first + static_cast<long>(wanted), got.end()));
+    return LINK_OK;
+}
+
+// Bytes that cannot be told from a reply by their shape: they are the reply only when exactly the
+// awaited number came, they do not begin like the reply to another frame, and nothing follows them (a
+// stray byte in front would have pushed the reply's last byte behind them).
+int TakeUnframed(SerialPort& port, const ReplyShape& shape, const std::vector<std::uint8_t>& got,
+                 std::size_t wanted, std::string& reply)
+{
+    reply = BytesToHex(got);
+    if (got.size() == wanted && !shape.LooksForeign(got) && LineStaysQuiet(port, kLineQuietMs))
+        return LINK_OK;
+    port.Ledger().CountStrays(got.size());
+    return LINK_REJECTED;
+}
+
+int TimeUp(SerialPort& port, const ReplyShape& shape, const std::vector<std::uint8_t>& got, std::size_t wanted,
+           std::string& reply)
+{
+    reply = BytesToHex(got);
+    // A reply that must be exactly some bytes and is not: alone it is the radio's (wrong) answer; among
+    // more bytes nobody can say which of them was.
+    if (shape.Known() && !shape.FallsBack() && got.size() >= wanted) {
+        if (got.size() == wanted)
+            return LINK_OK;
+        port.Ledger().CountStrays(got.size());
+        return LINK_REJECTED;
+    }
+    port.Ledger().CountStrays(got.size());
+    return LINK_TIMEOUT;
+}
+
+int CollectReply(SerialPort& port, const ReplyShape& shape, std::size_t wanted, int timeLimitMs,
+                 std::string& reply)
+{
+    LinkClock& clock = port.Clock();
+    const LinkClock::TimePoint deadline = clock.Now() + std::chrono::milliseconds(timeLimitMs);
+    std::vector<std::uint8_t> got = port.Ledger().TakeKept();
+    for (;;) {
+        const int waiting = port.BytesWaiting();
+        if (waiting < 0)
+            return LINK_PORT_FAULT;
+        if (waiting > 0) {
+            const std::vector<std::uint8_t> more = port.ReadAll();
+            got.insert(got.end(), more.begin(), more.end());
+        }
+        if (!got.empty()) {
+            const std::optional<std::size_t> start = shape.Known() ? shape.Find(got) : std::nullopt;
+            if (start && *start + wanted <= got.size())
+                return TakeReply(port, got, *start, wanted, reply);
+            if (!start && (!shape.Known() || shape.FallsBack()) && got.size() >= wanted)
+                return TakeUnframed(port, shape, got, wanted, reply);
+        }
+        const LinkClock::TimePoint now = clock.Now();
+        if (now > deadline)
+            return TimeUp(port, shape, got, wanted, reply);
+        // One millisecond past the deadline, so that the last wait ends after it instead of polling.
+        if (!port.WaitForInput(MillisecondsUntil(now, deadline) + 1))
+            return LINK_PORT_FAULT;
+    }
+}
+
+} // namespace
+
 int PortTransceive(SerialPort& port, const std::string& command, std::string& reply, int replyLength,
-                   int timeLimitMs)
+                   int timeLimitMs, const ReplyShape& shape)
 {
     if (command.size() % 2 != 0)
         return LINK_ODD_LENGTH;
     const std::vector<std::uint8_t> bytes = HexToBytes(command);
-    // Whatever waits in the input now is left over from an earlier exchange (a late or surplus
-    // reply): it must not become the start of this frame's reply.
+    // Whatever waits in the input now came before this frame (a late or surplus reply, noise): it is
+    // nobody's answer to it and must not become the start of its reply.
     if (!bytes.empty() && DiscardInput(port) < 0)
         return LINK_PORT_FAULT;
     if (!port.Write(bytes))
@@ -79,46 +153,29 @@ int PortTransceive(SerialPort& port, const std::string& command, std::string& re
     reply.clear();
     if (replyLength <= 0)
         return LINK_OK;
-
-    const std::size_t wanted = 2 * static_cast<std::size_t>(replyLength);
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
-    for (;;) {
-        const int waiting = port.BytesWaiting();
-        if (waiting < 0)
-            return LINK_PORT_FAULT;
-        if (waiting > 0) {
-            reply += BytesToHex(port.ReadAll());
-            if (reply.size() >= wanted) {
-                reply.resize(wanted); // surplus of this read is dropped
-                return LINK_OK;
-            }
-        }
-        const Clock::time_point now = Clock::now();
-        if (now > deadline)
-            return LINK_TIMEOUT;
-        // Round up so that the last wait reaches past the deadline instead of polling.
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count();
-        if (!port.WaitForInput(static_cast<int>(left) + 1))
-            return LINK_PORT_FAULT;
-    }
+    return CollectReply(port, shape, static_cast<std::size_t>(replyLength), timeLimitMs, reply);
 }
 
 bool PortExchange(SerialPort& port, const std::string& command, std::string& reply, int replyLength,
                   int timeLimitMs, const std::string& expected, ExchangeLog& log, bool reportFailure,
-                  int* lastResult, ReplyCheck* check)
+                  const ExchangeExtras& extras)
 {
+    const ReplyShape shape =
+        extras.shape ? *extras.shape : expected.empty() ? ReplyShape() : ReplyShape::Exactly(expected);
     log.EmptyIfFull();
     int rc = LINK_OK;
     for (int attempt = 1; attempt <= 3; ++attempt) {
+        if (attempt > 1)
+            port.Ledger().CountRepeat();
         if (g_bServiceView)
             log.Append("S:" + command + "\r\n");
-        rc = PortTransceive(port, command, reply, replyLength, timeLimitMs);
-        if (lastResult)
-            *lastResult = rc;
+        rc = PortTransceive(port, command, reply, replyLength, timeLimitMs, shape);
+        if (extras.lastResult)
+            *extras.lastResult = rc;
         if (g_bServiceView)
             log.Append("R:" + reply + "\r\n");
         if (rc == LINK_OK && (expected.empty() || reply == expected) &&
-            (!check || check->Accept(port, command, reply)))
+            (!extras.check || extras.check->Accept(port, command, reply)))
             return true;
         if (rc == LINK_PORT_FAULT)
             return false;
@@ -182,25 +239,59 @@ bool OpenRadioPort(SerialPort& port, std::string& error)
         return true;
     if (!port.Open(error))
         return false;
-    DelayMs(100);
+    port.Ledger().ForgetKept();
+    DelayMs(port, 100);
     return true;
 }
+
+ReplyShape IdentityShape() { return IsFamilyCode(g_strModel) ? ReplyShape::FamilyIdentity() : ReplyShape(); }
+
+namespace {
+
+// "02" awaiting the 8-byte identity; the check sleeps pauseMs and makes sure nothing followed it.
+bool AskIdentity(SerialPort& port, ExchangeLog& log, int timeLimitMs, int pauseMs, RadioIdentity& identity,
+                 int* lastResult)
+{
+    std::string reply;
+    IdentityAlone alone(pauseMs);
+    const ReplyShape shape = IdentityShape();
+    if (!PortExchange(port, FRAME_IDENTITY, reply, 8, timeLimitMs, std::string(), log, true,
+                      {.lastResult = lastResult, .check = &alone, .shape = &shape}))
+        return false;
+    identity = RadioIdentity(reply);
+    return true;
+}
+
+} // namespace
 
 HandshakeStep HandshakeIdentify(SerialPort& port, ExchangeLog& log, const HandshakeLimits& limits,
                                 const std::string& modeFrame, RadioIdentity& identity, int* lastResult)
 {
     std::string reply;
     if (!PortExchange(port, modeFrame, reply, 1, limits.modeMs, FRAME_ACK, log, limits.modeReport,
-                      lastResult))
+                      {.lastResult = lastResult}))
         return HandshakeStep::ModeFailed;
-    // The check sleeps the 20 ms of step 3 (where the caller has it) and then makes sure that nothing
-    // followed the identity.
-    IdentityAlone alone(limits.sleepAfterIdentity ? 20 : 0);
-    if (!PortExchange(port, FRAME_IDENTITY, reply, 8, limits.identityMs, std::string(), log, true, lastResult,
-                      &alone))
+    // The sleep of step 3 (where the caller has it) doubles as the check that nothing followed the
+    // identity.
+    if (!AskIdentity(port, log, limits.identityMs, limits.sleepAfterIdentity ? 20 : 0, identity, lastResult))
         return HandshakeStep::IdentityFailed;
-    identity = RadioIdentity(reply);
     return HandshakeStep::Done;
+}
+
+bool ConfirmIdentity(SerialPort& port, ExchangeLog& log, int timeLimitMs, int pauseMs, RadioIdentity& identity,
+                     int* lastResult)
+{
+    for (int more = 0; more < 2; ++more) {
+        SettleLine(port, kLineQuietMs, timeLimitMs);
+        RadioIdentity again;
+        if (!AskIdentity(port, log, timeLimitMs, std::max(pauseMs, kLineQuietMs), again, lastResult))
+            return false;
+        const bool agree = again.Hex() == identity.Hex();
+        identity = again;
+        if (agree)
+            return true;
+    }
+    return true; // three different answers: the last one stands
 }
 
 bool AlignmentWakeUp(SerialPort& port, ExchangeLog& log)
@@ -210,10 +301,10 @@ bool AlignmentWakeUp(SerialPort& port, ExchangeLog& log)
         return true;
     if (!PortExchange(port, FRAME_IDENTITY, reply, 0, 300, std::string(), log, false))
         return false;
-    DelayMs(40);
+    DelayMs(port, 40);
     if (!PortExchange(port, FRAME_PROGRAM, reply, 1, 300, FRAME_ACK, log, true))
         return false;
-    DelayMs(20);
+    DelayMs(port, 20);
     return true;
 }
 
@@ -221,21 +312,30 @@ HandshakeStep HandshakeAcknowledge(SerialPort& port, ExchangeLog& log, const Han
                                    int* lastResult)
 {
     std::string reply;
-    if (!PortExchange(port, FRAME_ACK, reply, 1, limits.ackMs, FRAME_ACK, log, true, lastResult))
+    if (!PortExchange(port, FRAME_ACK, reply, 1, limits.ackMs, FRAME_ACK, log, true, {.lastResult = lastResult}))
         return HandshakeStep::AckFailed;
-    DelayMs(20);
+    DelayMs(port, 20);
     return HandshakeStep::Done;
 }
 
 AccessResult RequestServiceAccess(SerialPort& port, ExchangeLog& log, bool forWriting)
 {
+    constexpr int kAccessMs = 500;
     std::string reply;
     const char* query = forWriting ? FRAME_WRITE_ACCESS : FRAME_READ_ACCESS;
-    if (!PortExchange(port, query, reply, 1, 500, std::string(), log, true))
-        return AccessResult::Failed;
-    if (forWriting && reply == FRAME_REFUSE)
-        return AccessResult::Refused;
-    if (reply == FRAME_ACK && !PortExchange(port, ServiceCodeFrame(), reply, 1, 500, FRAME_ACK, log, true))
+    // 06 asks for the service code, 07 refuses; any other answer goes on without the code.
+    const ReplyShape shape = ReplyShape::StartingWith({FRAME_ACK, FRAME_REFUSE});
+    for (int attempt = 1;; ++attempt) {
+        if (!PortExchange(port, query, reply, 1, kAccessMs, std::string(), log, true, {.shape = &shape}))
+            return AccessResult::Failed;
+        if (!forWriting || reply != FRAME_REFUSE)
+            break;
+        // A refusal counts only when nothing else comes within the time limit: a 07 among other bytes
+        // may be noise in front of the radio's real answer, and the query is asked again.
+        if (SettleLine(port, kAccessMs, 2 * kAccessMs) == 0 || attempt == 3)
+            return AccessResult::Refused;
+    }
+    if (reply == FRAME_ACK && !PortExchange(port, ServiceCodeFrame(), reply, 1, kAccessMs, FRAME_ACK, log, true))
         return AccessResult::Failed;
     return AccessResult::Granted;
 }

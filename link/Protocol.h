@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "link/ReplyShape.h"
+
 class ExchangeLog;
 class ReplyCheck;
 class SerialPort;
@@ -16,7 +18,8 @@ inline constexpr int LINK_OK = 0;
 inline constexpr int LINK_TIMEOUT = 99;
 inline constexpr int LINK_ODD_LENGTH = -20;
 inline constexpr int LINK_PORT_FAULT = -1;
-// Not a PortTransceive result: a block exchange whose complete replies all failed their ReplyCheck.
+// Bytes came, but none of them can be taken as the reply without doubt (more bytes than a reply of
+// unknown shape, or bytes that went on after it): the frame is to be sent again once the line settles.
 inline constexpr int LINK_REJECTED = 98;
 
 inline constexpr const char* SCRAMBLE_KEY = "7B1E04C9A2583DF6E01A";
@@ -42,25 +45,40 @@ std::string TfFrame(int item, int value);                                       
 // "53" + the scrambled service code field ("qormitabe" + 0x03).
 std::string ServiceCodeFrame();
 
-// Waits n milliseconds (the thread sleeps; nothing else runs meanwhile).
-void DelayMs(int n);
+// Waits n milliseconds on the port's clock (the thread sleeps; nothing else runs meanwhile).
+void DelayMs(SerialPort& port, int n);
 
-// Drops bytes waiting in the input (left over from earlier exchanges), writes the command, then
-// collects replyLength bytes within timeLimitMs into reply (hex text). Waits on the port for the
-// remaining time instead of polling; bytes beyond the awaited length that come in the same read are
-// dropped, later bytes stay in the port's input until the next frame goes out.
+// Judges what waits in the input as nobody's reply (left over from earlier exchanges) and drops it,
+// writes the command, then collects a reply of replyLength bytes within timeLimitMs into reply (hex
+// text), waiting on the port for the remaining time instead of polling:
+// - a reply of known shape is found in the bytes by its shape; bytes in front of it are dropped as
+//   strays, bytes after it are kept for the next exchange to judge (LINK_OK);
+// - a reply of unknown shape (or a known shape that falls back because it is not found) counts only
+//   when exactly replyLength bytes came and the line then stays quiet for kLineQuietMs (LINK_OK);
+//   otherwise LINK_REJECTED;
+// - a reply that must be exactly some bytes but is not: at the time limit, exactly replyLength other
+//   bytes are a complete wrong reply (LINK_OK, the caller compares), more are LINK_REJECTED;
+// - too few bytes at the time limit: LINK_TIMEOUT, reply holds them.
+// A command awaiting nothing returns after writing; an empty command only listens, starting with the
+// bytes kept from the last exchange.
 int PortTransceive(SerialPort& port, const std::string& command, std::string& reply, int replyLength,
-                   int timeLimitMs);
+                   int timeLimitMs, const ReplyShape& shape = ReplyShape());
+
+// Optional parts of an exchange.
+struct ExchangeExtras {
+    int* lastResult = nullptr;         // receives the link result code of the last attempt
+    ReplyCheck* check = nullptr;       // must also accept the reply
+    const ReplyShape* shape = nullptr; // how the reply is found; default: exactly `expected` (or unknown)
+};
 
 // Up to 3 attempts of PortTransceive; true when a complete reply came that equals expected (or any
 // reply when expected is empty). Logs "S:"/"R:" lines while g_bServiceView is set. After the third
 // failed attempt with reportFailure: message 3009 through the log's LinkUi and the port closed.
-// A port fault returns false at once (no message, port state unchanged). lastResult (optional)
-// receives the link result code of the last attempt. check (optional) must also accept the reply;
-// before another attempt after a wrong or partial reply the line is let fall quiet.
+// A port fault returns false at once (no message, port state unchanged). Before another attempt after
+// a wrong, doubtful or partial reply the line is let fall quiet.
 bool PortExchange(SerialPort& port, const std::string& command, std::string& reply, int replyLength,
                   int timeLimitMs, const std::string& expected, ExchangeLog& log, bool reportFailure,
-                  int* lastResult = nullptr, ReplyCheck* check = nullptr);
+                  const ExchangeExtras& extras = {});
 
 // Before the next attempt of a frame: after a complete but unaccepted reply, or a partial one, waits
 // until the line has been quiet for kLineQuietMs (dropping what comes, at most timeLimitMs).
@@ -71,6 +89,11 @@ std::string ScrambleCode(const std::string& field);
 
 // The model tag the family's radios identify with; the service functions refuse any other radio.
 inline constexpr const char* kFamilyModelTag = "R736";
+// The model number (identity bytes 1-4) of the radios this build writes.
+inline constexpr const char* kFamilyModelNumber = "Q951";
+// The shape of the identity reply as this build expects it: a radio of the family for the family's
+// model codes, unknown for other builds.
+ReplyShape IdentityShape();
 
 // The 8-byte reply to the identity request.
 class RadioIdentity {
@@ -113,6 +136,12 @@ enum class HandshakeStep { Done, ModeFailed, IdentityFailed, AckFailed };
 HandshakeStep HandshakeIdentify(SerialPort& port, ExchangeLog& log, const HandshakeLimits& limits,
                                 const std::string& modeFrame, RadioIdentity& identity,
                                 int* lastResult = nullptr);
+// Asks for the identity once more on a line that has fallen quiet, until two answers agree (at most two
+// more requests): a refusal on the grounds of the identity (another model, another band) is only ever
+// made on an identity the radio gave twice. pauseMs: the pause after each answer that must stay quiet.
+// False when the radio stopped answering (reported as PortExchange reports).
+bool ConfirmIdentity(SerialPort& port, ExchangeLog& log, int timeLimitMs, int pauseMs, RadioIdentity& identity,
+                     int* lastResult = nullptr);
 // Step 1 as the alignment-data window runs it before writing: QUINTAR awaiting 06 (300 ms, no
 // report); when that fails, "02" with no reply, 40 ms, PROGRAM awaiting 06 (300 ms, report) and a
 // sleep of 20 ms. True when the radio answered either mode string.
@@ -122,6 +151,6 @@ HandshakeStep HandshakeAcknowledge(SerialPort& port, ExchangeLog& log, const Han
                                    int* lastResult = nullptr);
 
 // Access query ("10" before reading, "15" before writing) and, when the radio asks for it, the
-// service code. Refused: a "07" to "15"; the caller stops.
+// service code. Refused: a "07" to "15" that nothing followed; the caller stops.
 enum class AccessResult { Granted, Refused, Failed };
 AccessResult RequestServiceAccess(SerialPort& port, ExchangeLog& log, bool forWriting);

@@ -17,6 +17,9 @@ public:
 
     SimulatedRadio& Radio() { return m_radio; }
     void SetPaced(bool on) { m_line.SetPaced(on); }
+    // Byte by byte, or each reply at once as a USB adapter hands it over; an adapter's polling tick.
+    void SetDelivery(SimLine::Delivery delivery) { m_line.SetDelivery(delivery); }
+    void SetAdapterTickMs(int ms) { m_line.SetAdapterTickMs(ms); }
 
     // Creates the pseudo-terminal; false with the reason. DevicePath() then names its device.
     bool Open(std::string& error);

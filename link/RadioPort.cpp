@@ -59,6 +59,8 @@ std::vector<std::uint8_t> RadioPort::ReadAll()
 
 bool RadioPort::WaitForInput(int milliseconds) { return m_port && m_port->WaitForInput(milliseconds); }
 
+LinkClock& RadioPort::Clock() { return m_port ? m_port->Clock() : SystemLinkClock(); }
+
 void ConfigureRadioPort(SerialPort& port, const std::string& portName, const std::string& lineSettings)
 {
     port.SetPortName(portName);

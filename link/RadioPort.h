@@ -22,6 +22,7 @@ public:
     int BytesWaiting() override;
     std::vector<std::uint8_t> ReadAll() override;
     bool WaitForInput(int milliseconds) override;
+    LinkClock& Clock() override;
 
     // The device the last Open resolved the name to ("simulator" for the simulated radio).
     const std::string& Device() const { return m_device; }

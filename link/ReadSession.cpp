@@ -2,8 +2,8 @@
 #include "link/ReadSession.h"
 
 #include "codeplug/ModelCatalogue.h"
+#include "link/BlockReads.h"
 #include "link/LinkUi.h"
-#include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/TransferSteps.h"
 #include "link/WaitCursor.h"
@@ -27,29 +27,23 @@ std::optional<TransferResult> ReadSession::ReadImage(std::string& image, RadioId
 
     m_ui.SetProgressRange(1, progressLast);
     m_ui.SetButtonEnabled(false);
-    BlockEcho echo; // one conversation: the radio's first block reply decides how the rest are checked
+    BlockReadPlan plan;
+    plan.address = 0;
+    plan.blockBytes = kBlockBytes;
+    plan.blocks = kBlocks;
+    plan.progressFirst = progressFirst;
     std::string data;
     data.reserve(CodePlug::kChars);
-    for (int n = 1; n <= kBlocks; ++n) {
-        const int address = (n - 1) * kBlockBytes;
-        m_ui.SetProgressPos(progressFirst + n - 1);
-        const std::string frame = ReadRequestFrame(address, kBlockBytes);
-        std::string reply;
-        const int rc = ExchangeBlock(m_port, m_log, frame, reply, 4 + kBlockBytes, 0, &echo);
-        if (rc != LINK_OK)
-            return ReportBlockFailure(m_port, m_ui, rc);
-
-        std::string ack;
-        int last = LINK_OK;
-        if (!PortExchange(m_port, FRAME_ACK, ack, 1, 300, FRAME_ACK, m_log, true, &last)) {
-            if (last == LINK_PORT_FAULT) {
-                m_port.Close();
-                return ReportTransferEnd(m_ui, TransferStatus::PortFault, 3006);
-            }
-            return TransferResult{TransferStatus::BlockAckFailed, 3009};
+    const BlockReadEnd end = ReadBlocks(m_port, m_log, m_ui, plan, data);
+    if (end.atAcknowledge) {
+        if (end.rc == LINK_PORT_FAULT) {
+            m_port.Close();
+            return ReportTransferEnd(m_ui, TransferStatus::PortFault, kConnectionLostText);
         }
-        data += reply.substr(8); // the 64 data bytes after the 4-byte header
+        return TransferResult{TransferStatus::BlockAckFailed, 3009};
     }
+    if (!end.Succeeded())
+        return ReportBlockFailure(m_port, m_ui, end.rc);
     m_port.Close();
     image = data;
     return std::nullopt;
@@ -61,7 +55,8 @@ TransferResult ReadSession::Run()
     const int reads = m_bReadTwice ? 2 : 1;
 
     std::string image;
-    RadioIdentity identity;
+    m_identity = RadioIdentity();
+    RadioIdentity& identity = m_identity; // kept for the radio history
     if (auto failed = ReadImage(image, identity, 1, reads * kBlocks))
         return *failed;
     if (m_bReadTwice) {

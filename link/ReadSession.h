@@ -39,6 +39,8 @@ public:
                                             int progressLast);
 
     ExchangeLog& Log() { return m_log; }
+    // The identity the radio gave in the last Run (invalid when it gave none).
+    const RadioIdentity& Identity() const { return m_identity; }
 
 private:
     SerialPort& m_port;
@@ -46,4 +48,5 @@ private:
     CodePlugDocument& m_doc;
     ExchangeLog m_log;
     bool m_bReadTwice = false;
+    RadioIdentity m_identity;
 };

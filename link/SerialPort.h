@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "link/LineLedger.h"
+#include "link/LinkClock.h"
+
 class SerialPort {
 public:
     virtual ~SerialPort() = default;
@@ -28,4 +31,13 @@ public:
     virtual std::vector<std::uint8_t> ReadAll() = 0;
     // Blocks until at least one byte is waiting or the time is up, without spinning; false on a fault.
     virtual bool WaitForInput(int milliseconds) = 0;
+
+    // The clock of this line: the system's for real devices, a virtual one for the simulated line.
+    virtual LinkClock& Clock() { return SystemLinkClock(); }
+
+    // What the protocol kept of this line's input and judged to be nobody's reply.
+    LineLedger& Ledger() { return m_ledger; }
+
+private:
+    LineLedger m_ledger;
 };

@@ -2,11 +2,12 @@
 #include "link/SimulatedPort.h"
 
 #include <algorithm>
-#include <thread>
 
 #include "link/SimulatedRadio.h"
 
-SimulatedPort::SimulatedPort(SimulatedRadio& radio) : m_radio(radio) {}
+SimulatedPort::SimulatedPort(SimulatedRadio& radio) : m_clock(m_ownClock), m_radio(radio) {}
+
+SimulatedPort::SimulatedPort(SimulatedRadio& radio, LinkClock& clock) : m_clock(clock), m_radio(radio) {}
 
 bool SimulatedPort::Open(std::string& error)
 {
@@ -39,13 +40,13 @@ bool SimulatedPort::Write(const std::vector<std::uint8_t>& bytes)
     for (const SimResponse& r : responses)
         if (r.drop)
             m_faulted = true;
-    m_line.Transmit(bytes.size(), responses, Clock::now());
+    m_line.Transmit(bytes.size(), responses, m_clock.Now());
     return true;
 }
 
 void SimulatedPort::Deliver()
 {
-    const std::vector<std::uint8_t> due = m_line.TakeDue(Clock::now());
+    const std::vector<std::uint8_t> due = m_line.TakeDue(m_clock.Now());
     m_received.insert(m_received.end(), due.begin(), due.end());
 }
 
@@ -72,14 +73,19 @@ bool SimulatedPort::WaitForInput(int milliseconds)
     Deliver();
     if (!m_received.empty())
         return true;
-    Clock::time_point until = Clock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));
+    LinkClock::TimePoint until = m_clock.Now() + std::chrono::milliseconds(std::max(milliseconds, 0));
     if (!m_line.Empty() && m_line.NextDue() < until)
         until = m_line.NextDue();
-    std::this_thread::sleep_until(until);
+    m_clock.SleepUntil(until);
     return true;
 }
 
 void SimulatedPort::InjectInput(const std::vector<std::uint8_t>& bytes)
 {
     m_received.insert(m_received.end(), bytes.begin(), bytes.end());
+}
+
+void SimulatedPort::InjectLater(const std::vector<std::uint8_t>& bytes, int ms)
+{
+    m_line.Inject(bytes, m_clock.Now() + std::chrono::milliseconds(ms));
 }

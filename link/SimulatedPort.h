@@ -1,12 +1,13 @@
-// An in-process port whose other end is a SimulatedRadio: replies become readable when a 9600-baud
-// line would have delivered them (pacing on) or at once; can be made to fail after N bytes.
+// An in-process port whose other end is a SimulatedRadio. It runs on virtual time by default (waiting
+// for input moves its clock to the moment the next byte arrives, at once), or on a clock it is given;
+// replies become readable when the simulated line delivers them. It can be made to fail after N bytes.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "link/LinkClock.h"
 #include "link/SerialPort.h"
 #include "link/SimLine.h"
 
@@ -14,12 +15,16 @@ class SimulatedRadio;
 
 class SimulatedPort : public SerialPort {
 public:
-    using Clock = std::chrono::steady_clock;
-
+    // On its own virtual clock.
     explicit SimulatedPort(SimulatedRadio& radio);
+    // On the given clock (e.g. SystemLinkClock() for a simulated radio a person watches).
+    SimulatedPort(SimulatedRadio& radio, LinkClock& clock);
 
     // Pacing: each byte takes the time of 11 bits at 9600 baud (about 1.15 ms) in both directions.
     void SetPaced(bool on) { m_line.SetPaced(on); }
+    // Byte by byte, or a whole reply at once as a USB adapter delivers it; an adapter's polling tick.
+    void SetDelivery(SimLine::Delivery delivery) { m_line.SetDelivery(delivery); }
+    void SetAdapterTickMs(int ms) { m_line.SetAdapterTickMs(ms); }
     // The port faults once this many bytes have been written (-1: never).
     void FailAfterBytes(long n) { m_failAfter = n; }
     // Opening fails with this reason (empty: opens).
@@ -29,6 +34,7 @@ public:
     std::size_t PendingBytes() const { return m_line.Pending(); }
     long BytesWritten() const { return m_written; }
 
+    LinkClock& Clock() override { return m_clock; }
     void SetPortName(const std::string& name) override { m_name = name; }
     void SetLineSettings(const std::string& settings) override { m_settings = settings; }
     bool Open(std::string& error) override;
@@ -41,10 +47,14 @@ public:
 
     // Puts bytes into the receive queue directly (a radio speaking unasked, leftovers).
     void InjectInput(const std::vector<std::uint8_t>& bytes);
+    // Bytes that cross the line towards the application ms milliseconds from now (noise).
+    void InjectLater(const std::vector<std::uint8_t>& bytes, int ms);
 
 private:
     void Deliver();
 
+    VirtualClock m_ownClock;
+    LinkClock& m_clock;
     SimulatedRadio& m_radio;
     std::string m_name;
     std::string m_settings;

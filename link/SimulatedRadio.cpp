@@ -282,17 +282,24 @@ void SimulatedRadio::ApplyFaults(const std::string& frameHex, const std::vector<
         if (index >= fault.frame && (fault.count == 0 || index < fault.frame + fault.count))
             active.push_back(&fault);
     }
-    // A frame lost on the way (no answer, dropped line) leaves the radio as it was.
+    // A frame lost on the way (no answer, dropped line) leaves the radio as it was; stray bytes still
+    // come, at the moment its answer would have.
+    bool lost = false;
     for (const SimFault* fault : active) {
         if (fault->kind == SimFault::Kind::Drop) {
             response.drop = true;
             m_dropped = true;
             return;
         }
-        if (fault->kind == SimFault::Kind::NoAnswer)
-            return;
+        lost = lost || fault->kind == SimFault::Kind::NoAnswer;
     }
-    response = Answer(frame);
+    if (!lost)
+        response = Answer(frame);
+    for (const SimFault* fault : active)
+        if (fault->kind == SimFault::Kind::Stray)
+            response.strays.push_back(fault->stray);
+    if (lost)
+        return;
     for (const SimFault* fault : active) {
         switch (fault->kind) {
         case SimFault::Kind::LateAnswer:

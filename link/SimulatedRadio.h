@@ -6,6 +6,16 @@
 #include <string>
 #include <vector>
 
+// Bytes on the line that are not the radio's answer (noise, an adapter's own bytes, a stray answer of
+// an earlier frame): in front of a reply, between two of its bytes, or some time after it.
+struct SimStray {
+    enum class Where { Before, Inside, After };
+    Where where = Where::After;
+    std::size_t index = 0; // Inside: after this many bytes of the reply
+    int delayMs = 0;       // After: from the moment the reply's last byte has crossed the line
+    std::vector<std::uint8_t> bytes;
+};
+
 // A fault the radio commits on chosen frames. Frames are counted from 1 since the last Reset();
 // when prefix is set (hex text, e.g. "52"), only frames starting with it are counted for this fault.
 struct SimFault {
@@ -15,6 +25,7 @@ struct SimFault {
         WrongByte,  // the last byte of the reply is replaced by value
         ExtraBytes, // bytes are sent after the reply
         Drop,       // the connection fails: the port faults from this frame on
+        Stray,      // stray bytes come with the reply, where `stray` says (the reply itself is right)
     };
     Kind kind = Kind::NoAnswer;
     int frame = 1; // first matching frame (1-based) the fault applies to
@@ -23,6 +34,7 @@ struct SimFault {
     int delayMs = 0;
     std::uint8_t value = 0x15;
     std::vector<std::uint8_t> bytes;
+    SimStray stray;
 };
 
 // The radio's reaction to one complete frame.
@@ -30,6 +42,7 @@ struct SimResponse {
     std::vector<std::uint8_t> bytes; // reply (may be empty)
     int delayMs = 0;                 // extra delay before the first reply byte
     bool drop = false;               // the connection fails
+    std::vector<SimStray> strays;    // bytes that come with it but are nobody's answer
 };
 
 class SimulatedRadio {

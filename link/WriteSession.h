@@ -11,7 +11,7 @@
 #include "codeplug/CodePlug.h"
 #include "codeplug/Document.h"
 #include "link/ExchangeLog.h"
-#include "link/RestoreHintUi.h"
+#include "link/Protocol.h"
 #include "link/TransferResult.h"
 
 class LinkUi;
@@ -41,18 +41,28 @@ public:
     // One write (the Write button), including the nested run after a Yes to the band question.
     // Changes the image only by the 0x03C4 normalisation. A code plug with problems for the radio's
     // band is written only after the user's Yes. With the backup, a whole read of the radio comes
-    // first (a failed one writes nothing); it is kept as a file only once the radio and the code plug
-    // passed their checks, just before the first block, and every later failure message names it.
-    // With the verification, a whole read after the 45 frames. The progress range covers every part
-    // (16 + 52 + 16 with both).
+    // first (a failed one writes nothing); its file is kept only once the radio and the code plug passed
+    // their checks, just before the first block, so that a refused write keeps none. With the
+    // verification, or when the line was disturbed during the write, a whole read after the 45 frames
+    // (and a second one before a difference is told). The progress range covers every part (16 + 52 +
+    // 16 with both).
     TransferResult Run();
     // The Test button: logs the frames of 8 bytes a write would send (115 of the 123 positions, the
     // alignment block left out), without port traffic.
     TransferResult DryRun();
 
     bool BandCheck() const { return m_bBandCheck; }
+    // Whether the last write's line was disturbed (a frame sent again, a byte that was nobody's
+    // answer), so that the radio was read back before the write was called done.
+    bool Disturbed() const { return m_bDisturbed; }
     // The backup file of the last run (empty when it kept none).
-    const std::string& BackupPath() const { return m_ui.BackupPath(); }
+    const std::string& BackupPath() const { return m_backupPath; }
+    // What the last run learnt of the radio: its identity, the code plug read for the backup (also when
+    // a refused write kept no file of it) and the one read back for the verification (empty when not
+    // read).
+    const RadioIdentity& Identity() const { return m_identity; }
+    const std::string& BackupImage() const { return m_backupImage; }
+    const std::string& ReadBackImage() const { return m_readBackImage; }
 
     // In the byte at 0x03C4 a two-bit field 3 (bits 5 and 4) becomes 1; other values stay.
     static void NormaliseImage(CodePlug& image);
@@ -68,24 +78,32 @@ public:
     static CodePlug AsWrittenInRadio(const CodePlug& written, const CodePlug& radio);
 
 private:
-    // The handshake, the checks and the 49 frames: what the consent to a cross-band write runs again;
-    // progress positions from first on in the range 1..total. Reports failures only.
+    // The handshake, the checks and the 45 frames: what the consent to a cross-band write runs again;
+    // progress positions from first on in the range 1..total. Reports failures only; notes whether the
+    // line was disturbed.
     TransferResult WriteConversation(int first, int total);
     // A whole read of the radio for a backup or the read-back; its failure message is kept in message.
     bool ReadRadio(std::string& image, int first, int total, std::string& message);
-    // The backup's read; its code plug is held until SaveBackupFile.
+    // The backup's read; its code plug is kept as a file only by SaveBackupFile.
     std::optional<TransferResult> BackUpRadio(int total);
-    // Keeps the held backup as a file (nothing without one); a failure closes the port, writes nothing.
+    // Keeps the backup read as a file (nothing without one, or when kept already); a failure closes the
+    // port and writes nothing.
     std::optional<TransferResult> SaveBackupFile();
     // The code plug's problems for the radio's band, asked about; nothing when clean or confirmed.
     std::optional<TransferResult> ConfirmProblems(const CodePlug& data, const std::string& radioBand);
     std::optional<TransferResult> VerifyRadio(const CodePlug& written, int first, int total);
+    // The sentence that names the backup file, for a failure message ("" without a backup).
+    std::string RestoreHint() const;
 
     SerialPort& m_port;
-    RestoreHintUi m_ui; // the window, whose failure messages name the backup once there is one
+    LinkUi& m_ui;
     CodePlug& m_image;
     ExchangeLog m_log;
     bool m_bBandCheck = true;
+    bool m_bDisturbed = false;
     WriteOptions m_options;
-    std::string m_backupImage; // read from the radio, not yet kept as a file
+    std::string m_backupPath;
+    RadioIdentity m_identity;
+    std::string m_backupImage;
+    std::string m_readBackImage;
 };

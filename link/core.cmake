@@ -1,6 +1,10 @@
 # Core of the radio link: port abstraction, protocol, transfers, simulated radio (standard library only).
 target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SerialPort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LinkClock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReplyShape.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BlockReads.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WrittenRanges.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExchangeLog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Protocol.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LineDiscipline.cpp
@@ -24,8 +28,7 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ServiceAccess.cpp)
 # The write's backup before and verification after: reads inside a write.
 target_sources(vpx_link PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/NestedReadUi.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RestoreHintUi.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/NestedReadUi.cpp)
 # What a code plug is checked for before it is written.
 target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PreWriteCheck.cpp)

@@ -6,9 +6,14 @@ PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-de
 # The report: a Ming face for Chinese reports whose PDF text reads back as drawn; the PDF tools for its tests.
 PACKAGES+=(fonts-arphic-uming poppler-utils)
 PACKAGES+=(python3-openpyxl) # the tests read exported alignment workbooks back with it
-# The Debian package: dpkg-shlibdeps finds its dependencies (file tells it the programs).
-PACKAGES+=(dpkg-dev file)
-# A desktop locale with a decimal comma, for the test that frequencies never follow the locale.
+PACKAGES+=(libsqlite3-dev)   # the radio history
+# The Debian package: dpkg-shlibdeps finds its dependencies (file tells it the programs);
+# dpkg-buildpackage builds the source package with debhelper; lintian checks both packages and
+# appstreamcli the AppStream data.
+PACKAGES+=(dpkg-dev file build-essential debhelper lintian appstream)
+# The user manual is built from Markdown with Python's markdown module.
+PACKAGES+=(python3-markdown)
+# Locales for the tests (below).
 PACKAGES+=(locales)
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
@@ -21,7 +26,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    echo "generating the locale de_DE.UTF-8"
-    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
-fi
+# A desktop locale with a decimal comma (the test that frequencies never follow the locale) and the
+# Chinese locale the test programs run in (tests/support/TestLocale.cpp).
+for locale in de_DE zh_CN; do
+    if ! locale -a 2>/dev/null | grep -qi "^$locale\.utf-\?8$"; then
+        echo "generating the locale $locale.UTF-8"
+        $SUDO localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    fi
+done

@@ -2,39 +2,32 @@
 #include "service/AlignmentBlockRead.h"
 
 #include "codeplug/AddressMap.h"
+#include "link/BlockReads.h"
 #include "link/ExchangeLog.h"
 #include "link/LinkUi.h"
 #include "link/Protocol.h"
-#include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "service/AlignmentLayout.h"
 
-namespace {
-
-constexpr int kBlockLimitMs = 300;
-constexpr int kBlockPauseMs = 5;
-// A block read answers a 4-byte header and the 8 data bytes.
-constexpr int kBlockReplyBytes = 4 + kAlignmentBlockBytes;
-
-} // namespace
-
-bool ReadAlignmentBlocks(SerialPort& port, ExchangeLog& log, LinkUi& ui, std::string& data)
+BlockReadEnd ReadAlignmentBlocks(SerialPort& port, ExchangeLog& log, LinkUi& ui, std::string& data)
 {
-    BlockEcho echo; // one conversation: the first block reply decides how the others are checked
+    BlockReadPlan plan;
+    plan.address = Addr::kAlignment;
+    plan.blockBytes = kAlignmentBlockBytes;
+    plan.blocks = kAlignmentBlocks;
+    plan.limitMs = 300;
+    plan.ackLimitMs = 300;
+    plan.pauseMs = 5;
+    plan.logAlways = false;
+    plan.progressFirst = 1;
     ui.SetProgressRange(1, kAlignmentBlocks);
-    for (int k = 0; k < kAlignmentBlocks; ++k) {
-        ui.SetProgressPos(k + 1);
-        std::string reply;
-        if (!PortExchange(port,
-                          ReadRequestFrame(Addr::kAlignment + kAlignmentBlockBytes * k, kAlignmentBlockBytes),
-                          reply, kBlockReplyBytes, kBlockLimitMs, std::string(), log, true, nullptr, &echo))
-            return false;
-        data += reply.substr(8); // the data after the 4-byte header
-        DelayMs(kBlockPauseMs);
-        std::string ack;
-        if (!PortExchange(port, FRAME_ACK, ack, 1, kBlockLimitMs, FRAME_ACK, log, true))
-            return false;
-        DelayMs(kBlockPauseMs);
+    const BlockReadEnd end = ReadBlocks(port, log, ui, plan, data);
+    // A block that got no acceptable reply in three attempts ends the conversation as any exchange of
+    // it does: 3009 and the port closed. A failed acknowledge has been reported already.
+    if (!end.Succeeded() && !end.atAcknowledge && end.rc != LINK_PORT_FAULT) {
+        if (log.Ui())
+            log.Ui()->ReportMessage(3009, std::string());
+        port.Close();
     }
-    return true;
+    return end;
 }

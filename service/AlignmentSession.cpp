@@ -5,12 +5,16 @@
 #include "app/Startup.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/HexText.h"
+#include "app/LangText.h"
 #include "link/LineDiscipline.h"
 #include "link/LinkUi.h"
+#include "link/NestedReadUi.h"
 #include "link/Protocol.h"
 #include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
+#include "link/TransferSteps.h"
 #include "link/WaitCursor.h"
+#include "link/WrittenRanges.h"
 #include "service/AlignmentBlockRead.h"
 #include "service/AlignmentLayout.h"
 
@@ -20,6 +24,9 @@ constexpr int kBlockLimitMs = 300;
 constexpr int kBlockPauseMs = 5;
 constexpr int kIdentityPauseMs = 20;
 constexpr int kTextRefused = 9532;
+constexpr int kTextNotVerified = 9604;
+constexpr int kTextDiffers = 9607;
+constexpr int kTextReadBacksDiffer = 9606;
 
 int BlockAddress(int k) { return Addr::kAlignment + kAlignmentBlockBytes * k; }
 
@@ -27,11 +34,11 @@ int BlockAddress(int k) { return Addr::kAlignment + kAlignmentBlockBytes * k; }
 
 AlignmentSession::AlignmentSession(SerialPort& port, LinkUi& ui) : m_port(port), m_ui(ui), m_log(&ui) {}
 
-AlignmentResult AlignmentSession::Fail(AlignmentStatus status, int textNumber)
+AlignmentResult AlignmentSession::Fail(AlignmentStatus status, int textNumber, const std::string& detail)
 {
     m_port.Close();
     if (textNumber != 0)
-        m_ui.ReportMessage(textNumber, std::string());
+        m_ui.ReportMessage(textNumber, detail);
     return {status, textNumber};
 }
 
@@ -39,14 +46,15 @@ AlignmentResult AlignmentSession::ExchangeFailed()
 {
     // After its third failed attempt PortExchange has shown 3009 and closed the port. A port that is
     // still open failed itself (PortExchange returns at once then, with no message and the port as it
-    // was): that is told here.
+    // was): the connection to the radio was lost, which is told here.
     if (m_port.IsOpen())
-        return Fail(AlignmentStatus::PortFault, 3012);
+        return Fail(AlignmentStatus::PortFault, kConnectionLostText);
     return {AlignmentStatus::RadioStopped, 3009};
 }
 
 bool AlignmentSession::OpenPort(AlignmentResult& failure)
 {
+    m_identity = RadioIdentity();
     std::string error;
     if (OpenRadioPort(m_port, error))
         return true;
@@ -63,27 +71,21 @@ bool AlignmentSession::TagAccepted(const std::string& reply) const
 
 bool AlignmentSession::CheckIdentity(std::string reply, AlignmentResult& failure)
 {
-    if (!TagAccepted(reply)) {
-        // A reply of the mode string that came late (and twice, once the frame was sent again) can slip
-        // in front of the identity and push its last byte out of the same read. Before the radio is
-        // refused, it is asked once more on a line that has fallen quiet: a radio of another model
-        // answers the same again.
-        SettleLine(m_port, kLineQuietMs, kBlockLimitMs);
-        IdentityAlone alone(kIdentityPauseMs);
-        if (!PortExchange(m_port, FRAME_IDENTITY, reply, 8, kAlignmentHandshake.identityMs, std::string(),
-                          m_log, true, nullptr, &alone)) {
-            failure = ExchangeFailed();
-            return false;
-        }
+    RadioIdentity identity(reply);
+    // A radio is refused as another model only on an identity it gave twice.
+    if (!TagAccepted(identity.Hex()) &&
+        !ConfirmIdentity(m_port, m_log, kAlignmentHandshake.identityMs, kIdentityPauseMs, identity)) {
+        failure = ExchangeFailed();
+        return false;
     }
     // The identity exchange only accepts 8 bytes; the length rule stays for a radio whose reply
     // could not be read as one.
-    const RadioIdentity identity(reply);
     if (!identity.IsValid()) {
         failure = Fail(AlignmentStatus::ShortIdentity, 3006);
         return false;
     }
-    if (!TagAccepted(reply)) {
+    m_identity = identity;
+    if (!TagAccepted(identity.Hex())) {
         failure = Fail(AlignmentStatus::ModelRejected, 3023);
         return false;
     }
@@ -115,20 +117,9 @@ bool AlignmentSession::Access(bool forWriting, AlignmentResult& failure)
     return false;
 }
 
-void AlignmentSession::QuietLine()
-{
-    // The blocks start on a line that has fallen quiet. An answer of the opening that came late and
-    // then a second time (its frame was sent again) would otherwise be taken as the answer to the next
-    // frame, and the one after it would slip in front of the first block reply: read as a radio that
-    // does not echo its requests, every byte of the block would move by one. A port fault shows in the
-    // next exchange.
-    SettleLine(m_port, kLineQuietMs, kBlockLimitMs);
-}
-
 bool AlignmentSession::ReadBlocks(std::string& block, AlignmentResult& failure)
 {
-    QuietLine();
-    if (!ReadAlignmentBlocks(m_port, m_log, m_ui, block)) {
+    if (!ReadAlignmentBlocks(m_port, m_log, m_ui, block).Succeeded()) {
         failure = ExchangeFailed();
         return false;
     }
@@ -137,23 +128,69 @@ bool AlignmentSession::ReadBlocks(std::string& block, AlignmentResult& failure)
 
 bool AlignmentSession::WriteBlocks(const std::string& data, AlignmentResult& failure)
 {
-    QuietLine(); // a stray 06 must not stand for the first block's answer
     m_ui.SetProgressRange(1, kAlignmentBlocks);
+    BlockExchange how;
+    how.replyBytes = 1;
+    how.limitMs = kBlockLimitMs;
+    how.logAlways = false;
+    how.shape = ReplyShape::Exactly(FRAME_ACK);
+    WrittenRanges acknowledged;
     for (int k = 0; k < kAlignmentBlocks; ++k) {
         m_ui.SetProgressPos(k + 1);
         const std::string bytes =
             data.substr(static_cast<std::size_t>(2 * kAlignmentBlockBytes * k), 2 * kAlignmentBlockBytes);
+        const std::string frame = WriteRequestFrame(BlockAddress(k), kAlignmentBlockBytes, bytes);
         // Anything but 06 is asked for again: writing the same 8 bytes twice does no harm, so a stray
         // byte in front of the radio's 06 costs one more attempt and never a refused write.
         std::string reply;
-        if (!PortExchange(m_port, WriteRequestFrame(BlockAddress(k), kAlignmentBlockBytes, bytes), reply, 1,
-                          kBlockLimitMs, FRAME_ACK, m_log, true)) {
-            failure = ExchangeFailed();
+        int attempts = 0;
+        int rc = LINK_TIMEOUT;
+        while (attempts < 3) {
+            rc = ExchangeBlock(m_port, m_log, frame, reply, how, attempts);
+            if (rc != LINK_OK || reply == FRAME_ACK)
+                break;
+            rc = LINK_REJECTED;
+            if (attempts < 3)
+                SettleAfterFailedAttempt(m_port, LINK_OK, reply, kBlockLimitMs);
+        }
+        if (rc != LINK_OK) {
+            const std::string partly = acknowledged.PartlyWritten(std::string());
+            failure = rc == LINK_PORT_FAULT ? Fail(AlignmentStatus::PortFault, kConnectionLostText, partly)
+                                            : Fail(AlignmentStatus::RadioStopped, 3009, partly);
             return false;
         }
-        DelayMs(kBlockPauseMs);
+        acknowledged.Add(BlockAddress(k), kAlignmentBlockBytes);
+        DelayMs(m_port, kBlockPauseMs);
     }
+    // The last frame's acknowledge counts only when nothing follows it.
+    SettleLine(m_port, kLineQuietMs, kBlockLimitMs);
+    m_bDisturbed = m_port.Ledger().DisturbedSince(m_quiet);
     return true;
+}
+
+AlignmentResult AlignmentSession::VerifyWritten(const std::string& data)
+{
+    std::string blocks[2];
+    for (std::string& block : blocks) {
+        NestedReadUi ui(m_ui, m_log);
+        AlignmentSession reader(m_port, ui);
+        if (!reader.Read(block).Succeeded()) {
+            m_log.Add(reader.m_log.Text());
+            return Fail(AlignmentStatus::NotVerified, kTextNotVerified, ui.Message());
+        }
+        m_log.Add(reader.m_log.Text());
+        if (block == data)
+            return {}; // the caller tells the success, with Disturbed() saying it was read back
+    }
+    WrittenRanges holding;
+    for (int k = 0; k < kAlignmentBlocks; ++k) {
+        const auto at = static_cast<std::size_t>(2 * kAlignmentBlockBytes * k);
+        if (blocks[1].compare(at, 2 * kAlignmentBlockBytes, data, at, 2 * kAlignmentBlockBytes) == 0)
+            holding.Add(BlockAddress(k), kAlignmentBlockBytes);
+    }
+    const std::string detail = blocks[0] == blocks[1] ? holding.PartlyWritten(std::string()) : std::string();
+    return Fail(AlignmentStatus::VerifyFailed, blocks[0] == blocks[1] ? kTextDiffers : kTextReadBacksDiffer,
+                detail);
 }
 
 AlignmentResult AlignmentSession::Read(std::string& data)
@@ -177,6 +214,7 @@ AlignmentResult AlignmentSession::Read(std::string& data)
 AlignmentResult AlignmentSession::Write(const std::string& data)
 {
     WaitCursor cursor(m_ui);
+    m_bDisturbed = false;
     if (data.size() != static_cast<std::size_t>(kAlignmentChars) || !IsHexText(data)) {
         m_ui.ReportMessage(7022, std::string());
         return {AlignmentStatus::NothingToWrite, 7022};
@@ -184,16 +222,23 @@ AlignmentResult AlignmentSession::Write(const std::string& data)
     AlignmentResult failure;
     if (!OpenPort(failure))
         return failure;
+    // Every frame of the conversation counts: a late answer to the opening can stand for a block's
+    // acknowledge as well as a stray byte can.
+    m_quiet = m_port.Ledger().Now();
     if (!AlignmentWakeUp(m_port, m_log))
         return ExchangeFailed();
     std::string reply;
     IdentityAlone alone(kIdentityPauseMs);
+    const ReplyShape shape = IdentityShape();
     if (!PortExchange(m_port, FRAME_IDENTITY, reply, 8, kAlignmentHandshake.identityMs, std::string(), m_log,
-                      true, nullptr, &alone))
+                      true, {.check = &alone, .shape = &shape}))
         return ExchangeFailed();
+    const std::string upper = ToUpperAscii(data);
     if (!CheckIdentity(reply, failure) || !Acknowledge(failure) || !Access(true, failure) ||
-        !WriteBlocks(ToUpperAscii(data), failure))
+        !WriteBlocks(upper, failure))
         return failure;
     m_port.Close();
+    if (m_bDisturbed)
+        return VerifyWritten(upper);
     return {};
 }

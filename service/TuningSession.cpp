@@ -7,17 +7,16 @@
 #include "app/Startup.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
-#include "link/LineDiscipline.h"
 #include "link/Protocol.h"
-#include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/WaitCursor.h"
 #include "service/AlignmentBlockRead.h"
+#include "service/TuningEcho.h"
 
 namespace {
 
 constexpr int kPortOpenText = 3012;
-constexpr int kPortFaultText = 3006;
+constexpr int kPortFaultText = 9602; // the connection to the radio was lost
 constexpr int kWrongModelText = 3023;
 constexpr int kLiveItem = 0;
 constexpr int kConfirmPauseMs = 50;
@@ -86,28 +85,15 @@ TuningSession::TagCheck TuningSession::CheckModelTag(RadioIdentity& identity)
 {
     if (identity.ModelTag() == kFamilyModelTag)
         return TagCheck::Family;
-    // The tuning handshake does not pause after the identity, so the link cannot have seen whether
-    // bytes followed it. A reply followed by more bytes was pushed out of place by a stray byte in
-    // front of it (a late or surplus answer to the mode string): the identity is asked for once more,
-    // this time taken only when the line stays quiet after it. Only a tag that came alone refuses.
-    const int following = SettleLine(m_port, kLineQuietMs, kTuningHandshake.identityMs);
-    if (following < 0)
+    if (!ConfirmIdentity(m_port, m_log, kTuningHandshake.identityMs, 0, identity))
         return TagCheck::Failed;
-    if (following == 0)
-        return TagCheck::OtherModel;
-    IdentityAlone alone(kLineQuietMs);
-    std::string reply;
-    if (!PortExchange(m_port, FRAME_IDENTITY, reply, 8, kTuningHandshake.identityMs, std::string(), m_log,
-                      true, nullptr, &alone))
-        return TagCheck::Failed;
-    identity = RadioIdentity(reply);
     return identity.ModelTag() == kFamilyModelTag ? TagCheck::Family : TagCheck::OtherModel;
 }
 
 TuningSession::EnterResult TuningSession::ReadBlock()
 {
     std::string data;
-    if (!ReadAlignmentBlocks(m_port, m_log, m_ui, data)) {
+    if (!ReadAlignmentBlocks(m_port, m_log, m_ui, data).Succeeded()) {
         ReportIfPortFault();
         return EnterResult::CloseDialog;
     }
@@ -117,7 +103,8 @@ TuningSession::EnterResult TuningSession::ReadBlock()
 
 bool TuningSession::SendItemFrame(const std::string& frame, std::string& reply)
 {
-    if (PortExchange(m_port, frame, reply, 4, kFrameMs, std::string(), m_log, true, nullptr, &m_echo))
+    const ReplyShape shape = TuningReplyShape(frame);
+    if (PortExchange(m_port, frame, reply, 4, kFrameMs, std::string(), m_log, true, {.shape = &shape}))
         return true;
     StopPolling();
     ReportIfPortFault();
@@ -218,7 +205,7 @@ void TuningSession::Confirm()
     if (!SendItemFrame(SvFrame(item, m_view.value), reply))
         return;
     m_block.SetItemValue(item, m_view.value);
-    DelayMs(kConfirmPauseMs);
+    DelayMs(m_port, kConfirmPauseMs);
     StopPolling();
     if (SendItemFrame(TfFrame(item, m_block.ItemValue(item)), reply))
         EndEditing(m_block.ItemValue(item));

@@ -66,14 +66,15 @@ public:
     ExchangeLog& Log() { return m_log; }
 
 private:
-    // One tuning frame awaiting 4 bytes (300 ms, report-failure on, the echo check). False also stops
-    // the poll; a port fault closes the port and shows 3006.
+    // One tuning frame awaiting 4 bytes (300 ms, report-failure on, found by its echo). False also
+    // stops the poll; a port fault closes the port and tells the lost connection.
     bool SendItemFrame(const std::string& frame, std::string& reply);
     // After a failed exchange: PortExchange has shown 3009 and closed the port after three attempts;
     // a port that is still open failed itself, which is reported here.
     void ReportIfPortFault();
     enum class TagCheck { Family, OtherModel, Failed };
-    // Whether the identity is that of a radio of the family (model tag "R736").
+    // Whether the identity is that of a radio of the family (model tag "R736"); another model only on
+    // an identity the radio gave twice.
     TagCheck CheckModelTag(RadioIdentity& identity);
     EnterResult ReadBlock();
     void StopPolling();
@@ -85,7 +86,6 @@ private:
     SerialPort& m_port;
     TuningUi& m_ui;
     ExchangeLog m_log;
-    TuningEcho m_echo;
     TuningBlock m_block;
     TuningView m_view;
     bool m_entered = false;

@@ -12,10 +12,12 @@ void InitAppFont()
 {
     QFont font;
     if (g_nLanguage == kLangChinese) {
-        // The first installed family wins; the Noto CJK faces come with fonts-noto-cjk.
+        // The first installed family wins; the Noto CJK faces come with fonts-noto-cjk, the two
+        // faces the package depends on (one or the other) with fonts-wqy-zenhei and fonts-arphic-uming.
         font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
                           QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC"),
-                          QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Droid Sans Fallback")});
+                          QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("AR PL UMing CN"),
+                          QStringLiteral("Droid Sans Fallback")});
     } else {
         font.setFamilies({QStringLiteral("Tahama"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"),
                           QStringLiteral("Noto Sans"), QStringLiteral("Liberation Sans")});

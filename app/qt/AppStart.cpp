@@ -13,6 +13,7 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/qt/AppFont.h"
+#include "app/qt/CHelpViewer.h"
 #include "app/qt/CMainFrame.h"
 #include "codeplug/Document.h"
 
@@ -58,6 +59,7 @@ CMainFrame* StartMainWindow(const std::string& appDir, bool show)
     g_doc.ResetToNew();
 
     auto* frame = new CMainFrame;
+    InstallHelpKey(frame); // F1 in the dialogs too
 
     // The port pane shows the setting as it is stored, in upper case.
     frame->SetPortText(QString::fromStdString(ReadSetting("computer", "com")).toUpper());

@@ -85,7 +85,6 @@ private:
     void OpenTestFrequency();
     void OpenEmbeddedMessage();
     void OpenComPort();
-    void OpenHelp();
     void FitEditorChild();
     void ApplyOuterPlacement();
 

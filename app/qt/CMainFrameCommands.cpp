@@ -1,11 +1,8 @@
 // Main window: the command table, and the child windows and dialogs its commands open.
 #include "app/qt/CMainFrame.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLayout>
 #include <QMdiArea>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -16,6 +13,7 @@
 #include "app/Startup.h"
 #include "app/qt/CAboutDlg.h"
 #include "app/qt/CChildFrame.h"
+#include "app/qt/CHelpViewer.h"
 #include "app/qt/COptionsDlg.h"
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/EditCommands.h"
@@ -25,6 +23,7 @@
 #include "codeplug/ModelCatalogue.h"
 #include "editor/qt/CEmbedMsgFrm.h"
 #include "editor/qt/CTestFreqFrm.h"
+#include "history/qt/HistoryDialog.h"
 #include "link/qt/CSetComFrm.h"
 #include "link/qt/ModelInfoDialog.h"
 #include "link/qt/PasswordDialog.h"
@@ -136,16 +135,6 @@ void CMainFrame::OpenComPort()
     RefreshTitle();
 }
 
-void CMainFrame::OpenHelp()
-{
-    const std::string name = HelpFileName();
-    if (name.empty())
-        return;
-    const QString path = QString::fromStdString(AppFilePath(name));
-    if (QFileInfo(path).isFile())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
 void CMainFrame::OnCommand(int id)
 {
     switch (id) {
@@ -208,8 +197,9 @@ void CMainFrame::OnCommand(int id)
     case cmd::kBatchWriteTest:
         RunBatchWriteTest(this); // the alignment-data window, while the service functions are unlocked
         break;
-    case cmd::kHelpTopics:
-        OpenHelp();
+    case cmd::kHelpTopics: // F1: the manual at the page of the window in front
+    case cmd::kHelpContents:
+        ShowHelp(this, id == cmd::kHelpContents);
         break;
     case cmd::kModelInfo:
     case cmd::kRadioInformation: {
@@ -217,6 +207,9 @@ void CMainFrame::OnCommand(int id)
         dialog.exec();
         break;
     }
+    case cmd::kRadioHistory:
+        OpenRadioHistory(this);
+        break;
     case cmd::kTestPassword: {
         TestPasswordDialog dialog(this, [this](int command, bool on) { SetMenuCommandEnabled(command, on); });
         dialog.exec();

@@ -92,6 +92,25 @@ SaveOutcome SaveDocument(QWidget* parent)
     return SaveOutcome::Saved;
 }
 
+// Opens a chosen data file into memory; a file that is no code plug is refused with its message and
+// the code plug in memory stays as it was.
+bool OpenChosenFile(const QString& chosen)
+{
+    QFileInfo info(chosen);
+    int error = g_doc.Open(info.absoluteFilePath().toStdString());
+    if (error != 0) {
+        // A file that opens but whose content is no code plug is refused the way an unreadable
+        // image file is: the fixed notice above the numbered message, in one box.
+        if (error == 2011 && info.isFile() && info.isReadable())
+            ShowOpenFileError(Text(error));
+        else
+            ShowTextError(error);
+        return false;
+    }
+    ImageReplaced();
+    return true;
+}
+
 } // namespace
 
 void SetNextFileDialogResult(const QString& path) { s_nextFileDialogResult = path; }
@@ -153,20 +172,13 @@ void FileOpen(QWidget* parent)
     if (!UnsavedWorkPrompt(parent))
         return;
     QString chosen = AskFileName(parent, false);
-    if (chosen.isEmpty())
-        return;
-    QFileInfo info(chosen);
-    int error = g_doc.Open(info.absoluteFilePath().toStdString());
-    if (error != 0) {
-        // A file that opens but whose content is no code plug is refused the way an unreadable
-        // image file is: the fixed notice above the numbered message, in one box.
-        if (error == 2011 && info.isFile() && info.isReadable())
-            ShowOpenFileError(Text(error));
-        else
-            ShowTextError(error);
-        return;
-    }
-    ImageReplaced();
+    if (!chosen.isEmpty())
+        OpenChosenFile(chosen);
+}
+
+bool FileOpenPath(QWidget* parent, const QString& path)
+{
+    return UnsavedWorkPrompt(parent) && OpenChosenFile(path);
 }
 
 bool FileSave(QWidget* parent) { return SaveDocument(parent) == SaveOutcome::Saved; }

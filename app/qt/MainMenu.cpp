@@ -64,12 +64,16 @@ std::vector<Popup> MenuLayout()
          {{cmd::kReadData, 12, nullptr, "Ctrl+R"},
           {cmd::kWriteData, 13, nullptr, "Ctrl+W"},
           {cmd::kRadioInformation, 9540, nullptr, ""},
+          {cmd::kRadioHistory, 9711, nullptr, ""},
           {cmd::kTestMode, 14, nullptr, "Ctrl+M"},
           {cmd::kBatchWriteTest, 19, nullptr, "Ctrl+T"},
           {cmd::kTestPassword, 15, nullptr, ""},
           {cmd::kModelInfo, 23, nullptr, ""},
           {cmd::kRwPassword, 24, nullptr, ""}}},
-        {16, {{cmd::kHelpTopics, 17, nullptr, "F1"}, {cmd::kAbout, 18, nullptr, ""}}},
+        {16,
+         {{cmd::kHelpTopics, 17, nullptr, "F1"},
+          {cmd::kHelpContents, 9666, nullptr, ""},
+          {cmd::kAbout, 18, nullptr, ""}}},
     };
 }
 

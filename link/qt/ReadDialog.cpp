@@ -6,8 +6,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/qt/DocumentCommands.h"
+#include "app/qt/MsgBox.h"
+#include "history/HistoryLinkUi.h"
+#include "history/HistoryRecorder.h"
+#include "codeplug/Document.h"
+#include "history/SessionRows.h"
 #include "link/ReadSession.h"
 
 namespace {
@@ -19,7 +25,8 @@ ReadDialog::ReadDialog(QWidget* parent, std::unique_ptr<SerialPort> port)
     : TransferDialog(parent, std::move(port))
 {
     SetTexts(QString::fromStdString(GetLangText(3017)), QString::fromStdString(GetLangText(3004)), false);
-    m_session = std::make_unique<ReadSession>(Port(), *this);
+    m_recorded = std::make_unique<HistoryLinkUi>(*this);
+    m_session = std::make_unique<ReadSession>(Port(), *m_recorded);
     // Below the auto-close box, in the service area; the log moves down to make room.
     m_readTwice = new QCheckBox(QString::fromStdString(GetLangText(kReadTwiceText)), this);
     m_readTwice->setGeometry(16, 142, 300, 22);
@@ -36,7 +43,14 @@ void ReadDialog::StartTransfer()
     if (!UnsavedEditsPromptBeforeRead(this))
         return;
     m_session->SetReadTwice(m_readTwice->isChecked());
+    HistoryRecorder history;
+    m_recorded->Begin(history.Note());
     m_lastResult = m_session->Run();
+    const std::string note =
+        history.Keep(ReadRows(m_lastResult, m_session->Identity(), g_doc.image.Text(), m_recorded->Message()),
+                     HistoryPortLabel(g_strComPort, Port()), *m_recorded);
+    if (!note.empty())
+        ShowErrorMessage(QString::fromStdString(note));
     if (m_lastResult.Succeeded())
         FinishSucceeded();
     else

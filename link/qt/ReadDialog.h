@@ -6,6 +6,7 @@
 #include "app/qt/TransferDialog.h"
 #include "link/TransferResult.h"
 
+class HistoryLinkUi;
 class QCheckBox;
 class ReadSession;
 
@@ -27,6 +28,7 @@ public:
     void ReportSuccess(int textNumber, const std::string& detail) override;
 
 private:
+    std::unique_ptr<HistoryLinkUi> m_recorded; // this window, as the session sees it: kept in the history
     std::unique_ptr<ReadSession> m_session;
     QCheckBox* m_readTwice;
     TransferResult m_lastResult;

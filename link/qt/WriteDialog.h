@@ -7,6 +7,7 @@
 #include "app/qt/TransferDialog.h"
 #include "link/TransferResult.h"
 
+class HistoryLinkUi;
 class WriteSession;
 
 class WriteDialog : public TransferDialog {
@@ -25,6 +26,7 @@ protected:
     void RunDryRun() override;
 
 private:
+    std::unique_ptr<HistoryLinkUi> m_recorded; // this window, as the session sees it: kept in the history
     std::unique_ptr<WriteSession> m_session; // one per window: it keeps the band-check flag
     TransferResult m_lastResult;
 };

@@ -20,6 +20,9 @@
 #include "app/qt/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
+#include "history/HistoryLinkUi.h"
+#include "history/HistoryRecorder.h"
+#include "history/SessionRows.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
 #include "link/qt/PortFactory.h"
@@ -46,7 +49,8 @@ AlignmentDialog::AlignmentDialog(QWidget* parent, std::unique_ptr<SerialPort> po
     ShowTables();
     UpdateTitle();
     ConfigureRadioPort(*m_port, g_strComPort, kServiceLineSettings);
-    m_session = std::make_unique<AlignmentSession>(*m_port, *this);
+    m_recorded = std::make_unique<HistoryLinkUi>(*this);
+    m_session = std::make_unique<AlignmentSession>(*m_port, *m_recorded);
     SetWaitCursor(false);
 }
 
@@ -310,13 +314,20 @@ void AlignmentDialog::OnExport()
     ShowMessage(SheetExportMessage(m_editor.Export(chosen.toStdString())));
 }
 
-template <typename Run> AlignmentResult AlignmentDialog::RunRadio(Run run)
+template <typename Run> AlignmentResult AlignmentDialog::RunRadio(HistoryOp op, Run run)
 {
     EndEditing(true);
     const QList<QPushButton*> buttons = findChildren<QPushButton*>();
     for (QPushButton* b : buttons)
         b->setEnabled(false);
+    HistoryRecorder history;
+    m_recorded->Begin(history.Note());
     const AlignmentResult result = run();
+    const std::string note =
+        history.Keep(AlignmentRows(op, result, m_session->Identity(), m_editor.Held(), m_recorded->Message()),
+                     HistoryPortLabel(g_strComPort, *m_port), *m_recorded);
+    if (!note.empty())
+        ShowErrorMessage(Q(note));
     // Clicks made while the radio was busy reach disabled buttons and go no further.
     QApplication::processEvents();
     for (QPushButton* b : buttons)
@@ -331,7 +342,7 @@ void AlignmentDialog::OnRead()
     EndEditing(true);
     if (m_editor.HasUnkeptEdits() && !KeepOrDropUnsaved())
         return;
-    RunRadio([this] { return m_editor.Read(*m_session); });
+    RunRadio(HistoryOp::AlignRead, [this] { return m_editor.Read(*m_session); });
 }
 
 void AlignmentDialog::OnWrite()
@@ -344,7 +355,7 @@ void AlignmentDialog::OnWrite()
         if (answer != QMessageBox::Yes)
             return;
     }
-    if (RunRadio([this] { return m_editor.Write(*m_session); }).Succeeded())
+    if (RunRadio(HistoryOp::AlignWrite, [this] { return m_editor.Write(*m_session); }).Succeeded())
         ShowTextMessage(9531); // "Alignment data written to the radio."
 }
 

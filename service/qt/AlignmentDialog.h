@@ -9,11 +9,13 @@
 #include <memory>
 
 #include "app/qt/DialogCursor.h"
+#include "history/HistoryRecord.h"
 #include "link/LinkUi.h"
 #include "link/SerialPort.h"
 #include "service/AlignmentEditor.h"
 
 class AlignmentGrid;
+class HistoryLinkUi;
 class AlignmentSession;
 class QComboBox;
 class QLabel;
@@ -81,14 +83,16 @@ private:
     void EndEditing(bool commit);
     void CommitParam(int row, int col, const QString& text);
     void CommitFreq(int row, int col, const QString& text);
-    // Runs a radio operation with the buttons disabled; clicks made meanwhile are dropped.
-    template <typename Run> AlignmentResult RunRadio(Run run);
+    // Runs a radio operation with the buttons disabled; clicks made meanwhile are dropped. The
+    // operation is kept in the radio history as op.
+    template <typename Run> AlignmentResult RunRadio(HistoryOp op, Run run);
     // The unsaved values of the tables: Yes saves them, No drops them; true when the command may go on
     // (Cancel, or a save that did not happen, keeps them and ends the command).
     bool KeepOrDropUnsaved();
 
     AlignmentEditor m_editor;
     std::unique_ptr<SerialPort> m_port;
+    std::unique_ptr<HistoryLinkUi> m_recorded; // this window, as the session sees it
     std::unique_ptr<AlignmentSession> m_session;
     AlignmentGrid* m_params = nullptr;
     AlignmentGrid* m_freqs = nullptr;

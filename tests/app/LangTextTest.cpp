@@ -16,6 +16,7 @@ TEST(LangText, TheKeyIsTheNumberPlusTheLanguageBase)
                                   "200018=&About\n"
                                   "102004=已被修改。是否保存修改？\n"
                                   "202004=has been changed. Save the changes?\n");
+    dir.WriteFile("system.ini", "[language]\nlanguage=100000\n");
     InitAppState(dir.Dir());
     ASSERT_EQ(g_nLanguage, kLangChinese);
     EXPECT_EQ(GetLangText(18), "关于");
@@ -65,6 +66,7 @@ TEST(LangText, TextsFollowProfileRulesAndTheFileIsReadPerDirectory)
                                       "100003=\" 保持空格 \"\r\n"
                                       "[other]\r\n"
                                       "100004=not a text\r\n");
+    dir.WriteFile("system.ini", "[language]\nlanguage=100000\n");
     InitAppState(dir.Dir());
     EXPECT_EQ(GetLangText(1), "文件(&F)");
     EXPECT_EQ(GetLangText(2), std::string(511, 'x'));
@@ -80,6 +82,7 @@ TEST(LangText, TextsFollowProfileRulesAndTheFileIsReadPerDirectory)
     // Another application directory has its own file.
     AppTestDir other;
     other.WriteFile("language.sys", "[language]\n100001=其他\n");
+    other.WriteFile("system.ini", "[language]\nlanguage=100000\n");
     InitAppState(other.Dir());
     EXPECT_EQ(GetLangText(1), "其他");
     InitAppState(dir.Dir());

@@ -74,6 +74,8 @@ std::vector<int> NumbersInUse()
     range(8000, 8006);   // model information
     range(9590, 9593);   // serial device access, settings
     n.push_back(9540);   // Tools menu: radio information
+    range(9710, 9720);   // radio history: note, menu, window, captions
+    range(9722, 9747);   // radio history: operations, results, filters, buttons, messages
     n.push_back(9703);   // password characters
     range(9510, 9517);   // report: PDF export, preview window, go-to-page dialog
     range(90000, 90039); // common words
@@ -160,7 +162,7 @@ TEST(LanguageFile, EveryTextNumberTheSourcesLookUpExistsInBothLanguages)
 
     const IniFile file(kLanguageFile);
     std::set<int> used;
-    for (const char* folder : {"app", "codeplug", "link", "editor", "print", "service", "tools"}) {
+    for (const char* folder : {"app", "codeplug", "link", "editor", "print", "service", "history", "tools"}) {
         const fs::path root = fs::path(kSourceDir) / folder;
         if (!fs::exists(root))
             continue;

@@ -14,7 +14,8 @@ namespace {
 
 void StartIn(const AppTestDir& dir, int language, bool languageMenu)
 {
-    dir.WriteFile("system.ini", language == kLangEnglish ? "[language]\nlanguage=200000\n" : "");
+    dir.WriteFile("system.ini",
+                  language == kLangEnglish ? "[language]\nlanguage=200000\n" : "[language]\nlanguage=\n");
     if (languageMenu)
         dir.WriteFile(kMarkerLanguageMenu, "");
     else
@@ -126,6 +127,7 @@ TEST(StartupWindow, TitleShowsVersionAndBand)
 TEST(StartupFiles, HelpFileAndRestartProgramFollowModelAndLanguage)
 {
     AppTestDir dir;
+    dir.WriteFile("system.ini", "[language]\nlanguage=100000\n");
     InitAppState(dir.Dir());
     EXPECT_EQ(HelpFileName(), "vpxds_c.chm");
     EXPECT_EQ(RestartProgramName(), "vpxds");
@@ -138,7 +140,7 @@ TEST(StartupFiles, HelpFileAndRestartProgramFollowModelAndLanguage)
     EXPECT_EQ(HelpFileName(), "vpxb_e.chm");
     EXPECT_EQ(RestartProgramName(), "vpxb");
 
-    dir.Remove("system.ini");
+    dir.WriteFile("system.ini", "[language]\nlanguage=100000\n");
     InitAppStateFor(dir.Dir(), "vpxc");
     EXPECT_EQ(HelpFileName(), "vpxc_c.chm");
 

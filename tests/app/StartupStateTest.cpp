@@ -2,7 +2,9 @@
 // port name, and the settings helpers they use.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/AppState.h"
@@ -81,10 +83,6 @@ TEST(StartupState, LanguageSettingSelectsEnglishOnlyFor200000)
     EXPECT_EQ(LanguageFor(dir, "language=-200000"), kLangChinese);
     EXPECT_EQ(LanguageFor(dir, "language=2000000"), kLangChinese);
     EXPECT_EQ(LanguageFor(dir, "language=200000200000200000200000"), kLangChinese);
-    EXPECT_EQ(LanguageFor(dir, "other=200000"), kLangChinese);
-    dir.Remove("system.ini");
-    InitAppState(dir.Dir());
-    EXPECT_EQ(g_nLanguage, kLangChinese);
 
     EXPECT_EQ(LanguageFromSetting(" 200000"), kLangEnglish);
     EXPECT_EQ(LanguageFromSetting("200000.0"), kLangEnglish);
@@ -98,6 +96,126 @@ TEST(StartupState, LanguageSettingSelectsEnglishOnlyFor200000)
     EXPECT_EQ(g_nLanguage, kLangEnglish);
     InitAppStateFor(dir.Dir(), "VPXDS"); // the comparison is exact
     EXPECT_EQ(g_nLanguage, kLangEnglish);
+}
+
+namespace {
+
+// Sets LC_ALL, LC_MESSAGES and LANG for one case (nullptr: not set) and puts the old ones back.
+class LocaleEnvironment {
+public:
+    LocaleEnvironment(const char* lcAll, const char* lcMessages, const char* lang)
+    {
+        for (int i = 0; i < 3; ++i) {
+            const char* old = std::getenv(kNames[i]);
+            m_old[i] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
+        }
+        Set(lcAll, lcMessages, lang);
+    }
+    ~LocaleEnvironment()
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (m_old[i])
+                ::setenv(kNames[i], m_old[i]->c_str(), 1);
+            else
+                ::unsetenv(kNames[i]);
+        }
+    }
+    LocaleEnvironment(const LocaleEnvironment&) = delete;
+    LocaleEnvironment& operator=(const LocaleEnvironment&) = delete;
+
+    void Set(const char* lcAll, const char* lcMessages, const char* lang)
+    {
+        const char* values[3] = {lcAll, lcMessages, lang};
+        for (int i = 0; i < 3; ++i) {
+            if (values[i] != nullptr)
+                ::setenv(kNames[i], values[i], 1);
+            else
+                ::unsetenv(kNames[i]);
+        }
+    }
+
+private:
+    static constexpr const char* kNames[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    std::optional<std::string> m_old[3];
+};
+
+} // namespace
+
+TEST(StartupState, LanguageFollowsTheLocaleUntilOneIsChosen)
+{
+    AppTestDir dir;
+    LocaleEnvironment env(nullptr, nullptr, nullptr);
+    // No system.ini: the locale decides, installed or not, and the choice is kept in the file.
+    struct Case {
+        const char* lang;
+        int expected;
+        const char* written;
+    };
+    for (const Case& c :
+         {Case{"zh_CN.UTF-8", kLangChinese, "100000"}, Case{"zh_TW.Big5", kLangChinese, "100000"},
+          Case{"zh", kLangChinese, "100000"}, Case{"en_US.UTF-8", kLangEnglish, "200000"},
+          Case{"de_DE.UTF-8", kLangEnglish, "200000"}, Case{"C", kLangEnglish, "200000"},
+          Case{"C.UTF-8", kLangEnglish, "200000"}}) {
+        dir.Remove("system.ini");
+        env.Set(nullptr, nullptr, c.lang);
+        InitAppState(dir.Dir());
+        EXPECT_EQ(g_nLanguage, c.expected) << c.lang;
+        EXPECT_EQ(dir.ReadFile("system.ini"), std::string("[language]\nlanguage=") + c.written + "\n")
+            << c.lang;
+        // The next start keeps it, whatever the locale has become meanwhile.
+        env.Set(nullptr, nullptr, c.expected == kLangChinese ? "en_US.UTF-8" : "zh_CN.UTF-8");
+        InitAppState(dir.Dir());
+        EXPECT_EQ(g_nLanguage, c.expected) << c.lang;
+    }
+
+    // LC_ALL before LC_MESSAGES before LANG; a variable set to nothing does not count.
+    dir.Remove("system.ini");
+    env.Set("en_US.UTF-8", "zh_CN.UTF-8", "zh_CN.UTF-8");
+    InitAppState(dir.Dir());
+    EXPECT_EQ(g_nLanguage, kLangEnglish);
+    dir.Remove("system.ini");
+    env.Set("", "zh_TW.UTF-8", "de_DE.UTF-8");
+    InitAppState(dir.Dir());
+    EXPECT_EQ(g_nLanguage, kLangChinese);
+    dir.Remove("system.ini");
+    env.Set("", "", "");
+    InitAppState(dir.Dir());
+    EXPECT_EQ(g_nLanguage, kLangEnglish); // nothing set: the C locale
+
+    // A file without the key: the locale decides and the key joins what the file holds.
+    dir.WriteFile("system.ini", "[computer]\ncom=com2\n[language]\nother=200000\n");
+    env.Set(nullptr, nullptr, "zh_CN.UTF-8");
+    InitAppState(dir.Dir());
+    EXPECT_EQ(g_nLanguage, kLangChinese);
+    EXPECT_EQ(dir.ReadFile("system.ini"),
+              "[computer]\ncom=com2\n[language]\nother=200000\nlanguage=100000\n");
+
+    // Any value present, even an empty one, is a choice: the old rule, the file left alone.
+    for (const char* lang : {"zh_CN.UTF-8", "en_US.UTF-8", "de_DE.UTF-8", "C"}) {
+        env.Set(nullptr, nullptr, lang);
+        for (const auto& [value, expected] : {std::pair<const char*, int>{"", kLangChinese},
+                                              {"200000", kLangEnglish},
+                                              {"100000", kLangChinese},
+                                              {"abc", kLangChinese}}) {
+            const std::string file = std::string("[language]\nlanguage=") + value + "\n";
+            dir.WriteFile("system.ini", file);
+            InitAppState(dir.Dir());
+            EXPECT_EQ(g_nLanguage, expected) << lang << " '" << value << "'";
+            EXPECT_EQ(dir.ReadFile("system.ini"), file);
+        }
+    }
+
+    // Models outside the family are English and write nothing.
+    dir.Remove("system.ini");
+    env.Set(nullptr, nullptr, "zh_CN.UTF-8");
+    InitAppStateFor(dir.Dir(), "vpxjrepair");
+    EXPECT_EQ(g_nLanguage, kLangEnglish);
+    EXPECT_FALSE(dir.Exists("system.ini"));
+
+    EXPECT_EQ(LanguageFromLocale(nullptr, nullptr, "zh_CN.GB2312"), kLangChinese);
+    EXPECT_EQ(LanguageFromLocale(nullptr, "en_GB.UTF-8", "zh_CN.UTF-8"), kLangEnglish);
+    EXPECT_EQ(LanguageFromLocale(nullptr, nullptr, "ZH_CN"), kLangEnglish); // locale names are exact
+    EXPECT_EQ(LanguageFromLocale(nullptr, nullptr, nullptr), kLangEnglish);
 }
 
 TEST(StartupState, InterfaceLockNeedsExactlyYesAfterTrimming)

@@ -91,9 +91,15 @@ TEST(CliFile, RefusalsLeaveFilesAlone)
         r = cli.Run(line);
         EXPECT_EQ(r.exitCode, 2) << line;
         EXPECT_EQ(r.out, "") << line;
-        EXPECT_NE(r.err.find("usage: vpxds-cli"), std::string::npos) << line;
+        // The program's usage ("Usage: vpxds-cli") or the command's ("usage: vpxds-cli show").
+        EXPECT_TRUE(r.err.find("Usage: vpxds-cli") != std::string::npos ||
+                    r.err.find("usage: vpxds-cli show") != std::string::npos)
+            << line;
     }
     r = cli.Run("--help");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_NE(r.out.find("usage: vpxds-cli"), std::string::npos);
+    EXPECT_EQ(r.out.rfind("Usage: vpxds-cli", 0), 0u) << r.out; // the first line
+    r = cli.Run("--version");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "vpxds-cli 1.03\n");
 }

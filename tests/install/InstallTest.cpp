@@ -1,7 +1,8 @@
 // The installation as a packager and a user meet it: `cmake --install` into a fresh prefix holds the
-// programs, the texts, the desktop entry, the icons, the udev rule and the manual page; the installed
-// programs run from a prefix they may not write and keep their settings in XDG_CONFIG_HOME; and
-// `cpack -G DEB` makes a package whose dependencies come from the libraries the programs link.
+// programs, the texts, the desktop entry, the icons, the AppStream data, the udev rule, the manual
+// pages, the user manual and the completion; the installed programs run from a prefix they may not
+// write and keep their settings in XDG_CONFIG_HOME; and `cpack -G DEB` makes a package whose
+// dependencies come from the libraries the programs link, which lintian accepts.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -119,9 +120,19 @@ TEST_F(Installation, HoldsEveryFileThePackageNeeds)
     EXPECT_EQ(ReadFile(p / "share" / "vpxds" / "language.sys"),
               ReadFile(fs::path(kSourceDir) / "res" / "language.sys"));
 
-    // The udev rule and the compressed manual page.
-    EXPECT_EQ(ReadFile(p / "lib" / "udev" / "rules.d" / "60-vpxds-cables.rules"),
-              ReadFile(fs::path(kSourceDir) / "res" / "linux" / "60-vpxds-cables.rules"));
+    // The udev rule: the desktop user's access to the cables, nothing that Debian's own rules set.
+    const std::string rule = ReadFile(p / "lib" / "udev" / "rules.d" / "60-vpxds-cables.rules");
+    EXPECT_EQ(rule, ReadFile(fs::path(kSourceDir) / "res" / "linux" / "60-vpxds-cables.rules"));
+    EXPECT_NE(rule.find("TAG+=\"uaccess\""), std::string::npos);
+    EXPECT_EQ(rule.find("GROUP="), std::string::npos);
+    EXPECT_EQ(rule.find("MODE="), std::string::npos);
+    // The licence, the changelog and the completion of vpxds-cli.
+    EXPECT_NE(ReadFile(p / "share" / "doc" / "vpxds" / "copyright").find("License: GPL-3.0-or-later"),
+              std::string::npos);
+    EXPECT_TRUE(fs::is_regular_file(p / "share" / "doc" / "vpxds" / "changelog.gz"));
+    EXPECT_NE(ReadFile(p / "share" / "bash-completion" / "completions" / "vpxds-cli").find("complete -F"),
+              std::string::npos);
+    // The compressed manual page.
     const std::string man = ReadFile(p / "share" / "man" / "man1" / "vpxds-cli.1.gz");
     ASSERT_GE(man.size(), 2u);
     EXPECT_EQ(static_cast<unsigned char>(man[0]), 0x1F);
@@ -139,9 +150,25 @@ TEST_F(Installation, HoldsEveryFileThePackageNeeds)
     const std::string desktop = ReadFile(p / "share" / "applications" / "vpxds.desktop");
     EXPECT_NE(desktop.find("[Desktop Entry]\n"), std::string::npos);
     EXPECT_NE(desktop.find("\nType=Application\n"), std::string::npos);
-    EXPECT_NE(desktop.find("\nExec=vpxds\n"), std::string::npos);
+    EXPECT_NE(desktop.find("\nExec=vpxds %f\n"), std::string::npos); // a data file opened from a file manager
     EXPECT_NE(desktop.find("\nIcon=vpxds\n"), std::string::npos);
-    EXPECT_NE(desktop.find("\nCategories="), std::string::npos);
+    EXPECT_NE(desktop.find("\nCategories=Utility;HamRadio;\n"), std::string::npos);
+    EXPECT_NE(desktop.find("\nMimeType=application/x-vpxds-codeplug;\n"), std::string::npos);
+    EXPECT_NE(ReadFile(p / "share" / "mime" / "packages" / "vpxds.xml").find("<glob pattern=\"*.dat\""),
+              std::string::npos);
+    const std::string metainfo =
+        ReadFile(p / "share" / "metainfo" / "com.vpxcommunications.vpxds.metainfo.xml");
+    EXPECT_NE(metainfo.find("<launchable type=\"desktop-id\">vpxds.desktop</launchable>"), std::string::npos);
+    EXPECT_NE(metainfo.find("<summary xml:lang=\"zh_CN\">"), std::string::npos);
+    EXPECT_NE(metainfo.find("<release version=\"1.03\""), std::string::npos);
+    // The user manual in both languages with its pictures, and the window program's manual page.
+    for (const char* language : {"en", "zh_CN"})
+        for (const char* page :
+             {"index.html", "getting-started.html", "radio.html", "editor.html", "service.html"})
+            EXPECT_TRUE(fs::is_regular_file(p / "share" / "vpxds" / "manual" / language / page))
+                << language << page;
+    EXPECT_TRUE(fs::is_regular_file(p / "share" / "vpxds" / "manual" / "images" / "main-window-zh.png"));
+    EXPECT_TRUE(fs::is_regular_file(p / "share" / "man" / "man1" / "vpxds.1.gz"));
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const fs::path icon = p / "share" / "icons" / "hicolor" /
                               (std::to_string(size) + "x" + std::to_string(size)) / "apps" / "vpxds.png";
@@ -168,7 +195,7 @@ TEST_F(Installation, ProgramsRunFromAReadOnlyPrefixAndKeepSettingsInTheUsersFold
     ASSERT_EQ(Shell(cli + " port com2", out, true), 0) << out;
     EXPECT_NE(ReadFile(config / "vpxds" / "system.ini").find("com=com2"), std::string::npos);
     // Its texts come from the installed copy: the error of a missing file reads as in the file.
-    std::ofstream(config / "vpxds" / "system.ini", std::ios::app) << "[language]\nlanguage=200000\n";
+    std::ofstream(config / "vpxds" / "system.ini") << "[computer]\ncom=com2\n[language]\nlanguage=200000\n";
     EXPECT_NE(Shell(cli + " show " + Quote((s_root / "missing.dat").string()), out, true), 0);
     EXPECT_NE(out.find("error 2011: The file"), std::string::npos) << out;
 
@@ -214,9 +241,12 @@ TEST_F(Installation, PackagesAsADebianPackageWithItsLibraryDependencies)
             deb = entry.path();
     ASSERT_FALSE(deb.empty()) << out;
 
-    ASSERT_EQ(Shell("dpkg-deb -f " + Quote(deb.string()) + " Package Version Depends", out), 0);
+    ASSERT_EQ(Shell("dpkg-deb -f " + Quote(deb.string()) + " Package Version Maintainer Depends", out), 0);
     EXPECT_NE(out.find("Package: vpxds\n"), std::string::npos) << out;
     EXPECT_NE(out.find("Version: 1.03\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find("localhost"), std::string::npos) << out;
+    // A Chinese face that renders and reads back from a PDF, as debian/control says.
+    EXPECT_NE(out.find("fonts-arphic-uming | fonts-wqy-zenhei"), std::string::npos) << out;
     // The dependencies are those of the linked libraries, not a hand-written list.
     EXPECT_NE(out.find("libc6"), std::string::npos) << out;
     EXPECT_NE(out.find("libstdc++6"), std::string::npos) << out;
@@ -225,14 +255,29 @@ TEST_F(Installation, PackagesAsADebianPackageWithItsLibraryDependencies)
         EXPECT_NE(out.find("libqt6serialport6"), std::string::npos) << out;
     }
 
-    ASSERT_EQ(Shell("dpkg-deb -c " + Quote(deb.string()), out), 0);
+    // Unpacked into a root of its own, the package holds what the installation holds.
+    const fs::path root = s_root / "unpacked";
+    ASSERT_EQ(Shell("dpkg-deb -x " + Quote(deb.string()) + " " + Quote(root.string()), out, true), 0) << out;
     for (const char* file :
-         {"./usr/bin/vpxds-cli", "./usr/share/vpxds/language.sys",
-          "./usr/lib/udev/rules.d/60-vpxds-cables.rules", "./usr/share/man/man1/vpxds-cli.1.gz"})
-        EXPECT_NE(out.find(file), std::string::npos) << file;
+         {"usr/bin/vpxds-cli", "usr/share/vpxds/language.sys", "usr/lib/udev/rules.d/60-vpxds-cables.rules",
+          "usr/share/man/man1/vpxds-cli.1.gz", "usr/share/doc/vpxds/copyright",
+          "usr/share/doc/vpxds/changelog.gz", "usr/share/bash-completion/completions/vpxds-cli"})
+        EXPECT_TRUE(fs::is_regular_file(root / file)) << file;
     if (HasWindowProgram()) {
-        for (const char* file : {"./usr/bin/vpxds", "./usr/share/applications/vpxds.desktop",
-                                 "./usr/share/icons/hicolor/48x48/apps/vpxds.png"})
-            EXPECT_NE(out.find(file), std::string::npos) << file;
+        for (const char* file :
+             {"usr/bin/vpxds", "usr/share/applications/vpxds.desktop",
+              "usr/share/icons/hicolor/48x48/apps/vpxds.png", "usr/share/man/man1/vpxds.1.gz",
+              "usr/share/vpxds/manual/en/index.html", "usr/share/vpxds/manual/zh_CN/index.html",
+              "usr/share/metainfo/com.vpxcommunications.vpxds.metainfo.xml",
+              "usr/share/mime/packages/vpxds.xml"})
+            EXPECT_TRUE(fs::is_regular_file(root / file)) << file;
     }
+
+    // Debian's own check of a package: no error and no warning.
+    if (Shell("command -v lintian", out) != 0)
+        return;
+    Shell("lintian --tag-display-limit 0 " + Quote(deb.string()), out, true);
+    std::istringstream tags(out);
+    for (std::string line; std::getline(tags, line);)
+        EXPECT_FALSE(line.rfind("E: ", 0) == 0 || line.rfind("W: ", 0) == 0) << line;
 }

@@ -66,3 +66,11 @@ bool HangUpTerminal(const std::string& devicePath)
     ::close(fd);
     return done;
 }
+
+void AddReadTrouble(SimulatedRadio& radio)
+{
+    radio.AddFault(Stray("06", 1, SimStray::Where::After, std::vector<std::uint8_t>(30, 0x06), 30));
+    radio.AddFault(Stray("52", 5, SimStray::Where::After, {0x06}, 30));
+    radio.AddFault(Stray("02", 1, SimStray::Where::Before, {0x54, 0x51, 0x39, 0x35}));
+    radio.AddFault(Stray("52", 9, SimStray::Where::Inside, {0x52}));
+}

@@ -107,6 +107,27 @@ public:
     std::string openError;
 };
 
+// Stray bytes with the reply to the frame-th frame (beginning with prefix; empty: any), where says:
+// before it, inside it (after `index` of its bytes) or delayMs after its last byte.
+inline SimFault Stray(const std::string& prefix, int frame, SimStray::Where where, std::vector<std::uint8_t> bytes,
+                      int delayMs = 0, std::size_t index = 10)
+{
+    SimFault f;
+    f.kind = SimFault::Kind::Stray;
+    f.prefix = prefix;
+    f.frame = frame;
+    f.stray.where = where;
+    f.stray.delayMs = delayMs;
+    f.stray.index = index;
+    f.stray.bytes = std::move(bytes);
+    return f;
+}
+
+// The trouble a USB adapter, a noisy cable and a slow radio make on a read: a burst of 30 stray 06
+// 30 ms after the handshake's acknowledge (when the first block request goes out), a stray byte 30 ms
+// after a block reply, an identity look-alike in front of the identity, a stray byte inside a block.
+void AddReadTrouble(SimulatedRadio& radio);
+
 // A fault of the simulated radio on frames beginning with prefix (empty: any): the frame-th such
 // frame and count frames in a row from there (0: all).
 inline SimFault Fault(SimFault::Kind kind, const std::string& prefix, int frame, int count = 1)

@@ -2,7 +2,7 @@
 // attempts, the exchange log, and the identity, scrambling and frame texts.
 #include <gtest/gtest.h>
 
-#include <thread>
+#include <chrono>
 
 #include "LinkTestSupport.h"
 #include "app/AppState.h"
@@ -22,56 +22,125 @@ SimFault Fault(SimFault::Kind kind, int frame, int count = 1)
 
 } // namespace
 
-TEST(PortTransceive, RepliesAndLeftoversInTheInputBuffer)
+// Stray bytes with the reply to the frame-th frame from now.
+SimFault StrayAt(int frame, SimStray::Where where, std::vector<std::uint8_t> bytes, int delayMs = 0)
 {
+    SimFault f = Fault(SimFault::Kind::Stray, frame);
+    f.stray.where = where;
+    f.stray.delayMs = delayMs;
+    f.stray.index = 10; // inside: among the data bytes of a block reply
+    f.stray.bytes = std::move(bytes);
+    return f;
+}
+
+TEST(PortTransceive, NothingThatArrivesIsDroppedUnexamined)
+{
+    LinkAppDir dir;
     std::string reply;
-    { // A reply that comes too late is dropped before the next frame goes out: it never becomes the
-      // start of the next reply.
+    { // A reply that comes too late is judged nobody's before the next frame goes out: it never becomes
+      // the start of the next reply, and the line's ledger counts it.
         SimBench b;
         SimFault late = Fault(SimFault::Kind::LateAnswer, 1);
         late.delayMs = 120;
         b.radio.AddFault(late);
-        EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 40), LINK_TIMEOUT);
+        EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 40, ReplyShape::Exactly("06")), LINK_TIMEOUT);
         EXPECT_EQ(reply, "");
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        b.port.Clock().SleepFor(std::chrono::milliseconds(150)); // virtual time: no real wait
         EXPECT_EQ(b.port.BytesWaiting(), 1);
-        EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200), LINK_OK);
+        EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200, ReplyShape::FamilyIdentity()), LINK_OK);
         EXPECT_EQ(reply, "5451393531330105");
+        EXPECT_EQ(b.port.Ledger().Strays(), 1);
     }
-    { // Bytes beyond the awaited length in the same read are dropped.
+    { // Bytes beyond the awaited length in the same read are kept for the next exchange to judge; a
+      // frame that only listens takes them.
         SimBench b;
         SimFault extra = Fault(SimFault::Kind::ExtraBytes, 1);
-        extra.bytes = {0xAA, 0xBB};
+        extra.bytes = {0xAA, 0x06};
         b.radio.AddFault(extra);
-        EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 200), LINK_OK);
+        EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 200, ReplyShape::Exactly("06")), LINK_OK);
         EXPECT_EQ(reply, "06");
-        EXPECT_EQ(b.port.BytesWaiting(), 0);
-        EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200), LINK_OK);
-        EXPECT_EQ(reply.substr(0, 4), "5451");
+        EXPECT_TRUE(b.port.Ledger().HasKept());
+        EXPECT_EQ(PortTransceive(b.port, "", reply, 1, 200, ReplyShape::Exactly("06")), LINK_OK);
+        EXPECT_EQ(reply, "06");
+        EXPECT_EQ(b.port.Ledger().Strays(), 1); // the AA in front of it
     }
-    { // Bytes that arrive after the reply was complete stay in the input while nothing is sent (a
-      // frame awaiting nothing more than listening takes them), and are dropped before a frame.
+    { // Kept bytes are counted when the next frame goes out, never taken as its reply.
         SimBench b;
-        SimFault late = Fault(SimFault::Kind::LateAnswer, 3); // the 06
-        late.delayMs = 100;
-        b.radio.AddFault(late);
-        ASSERT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 200), LINK_OK);
-        // Identity request and acknowledge in one write: the identity comes at once, the 06 later.
-        EXPECT_EQ(PortTransceive(b.port, "0206", reply, 8, 300), LINK_OK);
-        EXPECT_EQ(reply, "54513935313301"
-                         "05");
-        EXPECT_EQ(PortTransceive(b.port, "", reply, 1, 300), LINK_OK);
-        EXPECT_EQ(reply, "06");
+        SimFault extra = Fault(SimFault::Kind::ExtraBytes, 1);
+        extra.bytes = {0x06, 0x06};
+        b.radio.AddFault(extra);
+        ASSERT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 200, ReplyShape::Exactly("06")), LINK_OK);
+        EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200, ReplyShape::FamilyIdentity()), LINK_OK);
+        EXPECT_EQ(reply, "5451393531330105");
+        EXPECT_EQ(b.port.Ledger().Strays(), 2);
+    }
+}
 
-        SimFault surplus = Fault(SimFault::Kind::ExtraBytes, 1); // counted from here on
-        surplus.bytes = {0x00, 0x00};
-        b.radio.AddFault(surplus);
-        b.port.SetPaced(true); // the surplus comes after the reply, byte by byte
-        ASSERT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 300), LINK_OK);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        EXPECT_EQ(b.port.BytesWaiting(), 2);
-        EXPECT_EQ(PortTransceive(b.port, FRAME_ACK, reply, 1, 300), LINK_OK);
-        EXPECT_EQ(reply, "06");
+TEST(PortTransceive, RepliesAreFoundByTheirShape)
+{
+    LinkAppDir dir;
+    std::string reply;
+    const std::string block0 = SimulatedRadio().MemoryHex().substr(0, 128);
+    auto openProgram = [&](SimBench& b) {
+        ASSERT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 200, ReplyShape::Exactly("06")), LINK_OK);
+        ASSERT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 200, ReplyShape::FamilyIdentity()), LINK_OK);
+        ASSERT_EQ(PortTransceive(b.port, FRAME_ACK, reply, 1, 200, ReplyShape::Exactly("06")), LINK_OK);
+    };
+    for (const bool paced : {false, true}) {
+        SCOPED_TRACE(paced ? "paced" : "unpaced");
+        { // Stray acknowledge look-alikes in front of the identity are dropped, not taken as its start.
+            SimBench b;
+            b.port.SetPaced(paced);
+            b.radio.AddFault(StrayAt(2, SimStray::Where::Before, {0x06, 0x06, 0x06}));
+            ASSERT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 200, ReplyShape::Exactly("06")), LINK_OK);
+            EXPECT_EQ(PortTransceive(b.port, FRAME_IDENTITY, reply, 8, 300, ReplyShape::FamilyIdentity()), LINK_OK);
+            EXPECT_EQ(reply, "5451393531330105");
+            EXPECT_EQ(b.port.Ledger().Strays(), 3);
+        }
+        { // A block reply behind a stray burst is found by the echo of its request.
+            SimBench b;
+            b.port.SetPaced(paced);
+            openProgram(b);
+            b.radio.AddFault(StrayAt(1, SimStray::Where::Before, {0x52, 0x00, 0x06, 0x52, 0x52}));
+            EXPECT_EQ(PortTransceive(b.port, "52000040", reply, 68, 300, ReplyShape::BlockEcho("52000040")), LINK_OK);
+            EXPECT_EQ(reply, "52000040" + block0);
+        }
+        { // A byte inside the reply pushes its last byte out: it is kept, and the ledger shows it at once
+          // when the next frame goes out.
+            SimBench b;
+            b.port.SetPaced(paced);
+            openProgram(b);
+            b.radio.AddFault(StrayAt(1, SimStray::Where::Inside, {0x06}));
+            ASSERT_EQ(PortTransceive(b.port, "52000040", reply, 68, 300, ReplyShape::BlockEcho("52000040")), LINK_OK);
+            EXPECT_NE(reply, "52000040" + block0);
+            const long before = b.port.Ledger().Strays();
+            PortTransceive(b.port, FRAME_ACK, reply, 1, 300, ReplyShape::Exactly("06"));
+            EXPECT_EQ(b.port.Ledger().Strays(), before + 1);
+        }
+    }
+    { // A reply of unknown shape counts only when exactly its length came and the line then stays quiet.
+        SimBench b;
+        openProgram(b);
+        b.radio.SetEchoHeader(false);
+        EXPECT_EQ(PortTransceive(b.port, "52000040", reply, 68, 300), LINK_OK);
+        EXPECT_EQ(reply, "A5A5A5A5" + block0);
+        b.radio.AddFault(StrayAt(2, SimStray::Where::Before, {0x06})); // on the next block reply
+        PortTransceive(b.port, FRAME_ACK, reply, 1, 300, ReplyShape::Exactly("06"));
+        EXPECT_EQ(PortTransceive(b.port, "52004040", reply, 68, 300), LINK_REJECTED);
+    }
+    { // A reply that must be exactly 06: a lone 15 is the radio's wrong answer (told at the time limit),
+      // a 15 among more bytes is nobody's.
+        SimBench b;
+        SimFault wrong = Fault(SimFault::Kind::WrongByte, 1);
+        wrong.value = 0x15;
+        b.radio.AddFault(wrong);
+        EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 100, ReplyShape::Exactly("06")), LINK_OK);
+        EXPECT_EQ(reply, "15");
+        SimFault extra = Fault(SimFault::Kind::ExtraBytes, 1);
+        extra.bytes = {0x15};
+        b.radio.AddFault(wrong);
+        b.radio.AddFault(extra);
+        EXPECT_EQ(PortTransceive(b.port, FRAME_PROGRAM, reply, 1, 100, ReplyShape::Exactly("06")), LINK_REJECTED);
     }
 }
 
@@ -155,7 +224,7 @@ TEST(PortExchange, AttemptsExpectedRepliesAndFailureReport)
         ExchangeLog log(&ui);
         b.port.FailAfterBytes(0);
         int last = 0;
-        EXPECT_FALSE(PortExchange(b.port, FRAME_PROGRAM, reply, 1, 100, FRAME_ACK, log, true, &last));
+        EXPECT_FALSE(PortExchange(b.port, FRAME_PROGRAM, reply, 1, 100, FRAME_ACK, log, true, {.lastResult = &last}));
         EXPECT_EQ(last, LINK_PORT_FAULT);
         EXPECT_TRUE(ui.messages.empty());
         EXPECT_TRUE(b.port.IsOpen());

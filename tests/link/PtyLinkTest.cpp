@@ -16,6 +16,7 @@
 #include "LinkTestSupport.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
+#include "codeplug/AddressMap.h"
 #include "codeplug/Document.h"
 #include "codeplug/HexText.h"
 #include "codeplug/ModelCatalogue.h"
@@ -66,6 +67,59 @@ TEST(PtyLink, ReadAndWriteThroughTheTerminalPort)
     EXPECT_EQ(ui.messages, (std::vector<int>{3014, 3007}));
 }
 
+TEST(PtyLink, BurstsAndStraysThroughTheTerminalPort)
+{
+    LinkAppDir dir;
+    const CodePlug band(BuildBandImage("33"));
+    CodePlug image = band;
+    for (int a = 0x10; a < 0x340; ++a)
+        image.WriteByte(a, (a * 13 + 7) & 0xFF);
+    image.Write(Addr::kModelBlock, band.Read(Addr::kModelBlock, 8)); // still a band-33 code plug
+    { // Paced, each reply handed over whole as a USB adapter does, with stray bytes before, inside and
+      // after replies: the read holds exactly the radio's bytes.
+        PtyRadio radio(true);
+        ASSERT_TRUE(radio.ok) << radio.openError;
+        radio.server.SetDelivery(SimLine::Delivery::WholeReply);
+        radio.server.Radio().SetMemoryHex(image.Text());
+        AddReadTrouble(radio.server.Radio());
+        radio.Start();
+        RadioPort port(&MakePosix);
+        ConfigureRadioPort(port, radio.server.DevicePath(), kCodePlugLineSettings);
+        RecordingUi ui;
+        CodePlugDocument doc;
+        doc.ResetToNew();
+        ReadSession read(port, ui, doc);
+        EXPECT_TRUE(read.Run().Succeeded());
+        EXPECT_EQ(doc.image.Text(), image.Text());
+    }
+    { // A block's answer 450 ms late and the last frame lost: whatever the acknowledges did, a write
+      // that says "finished" left the radio holding every block, and one that does not says which
+      // blocks it holds.
+        PtyRadio radio(true);
+        ASSERT_TRUE(radio.ok) << radio.openError;
+        radio.server.SetDelivery(SimLine::Delivery::WholeReply);
+        SimFault late = Fault(SimFault::Kind::LateAnswer, "57", 25);
+        late.delayMs = 450;
+        radio.server.Radio().AddFault(late);
+        radio.server.Radio().AddFault(Fault(SimFault::Kind::NoAnswer, "57", 49));
+        radio.Start();
+        RadioPort port(&MakePosix);
+        ConfigureRadioPort(port, radio.server.DevicePath(), kCodePlugLineSettings);
+        RecordingUi ui;
+        WriteSession write(port, ui, image);
+        const TransferResult r = write.Run();
+        EXPECT_TRUE(write.Disturbed());
+        const CodePlug inRadio(radio.server.Radio().MemoryHex());
+        if (r.Succeeded()) {
+            EXPECT_EQ(WriteSession::AsWrittenInRadio(image, inRadio), image);
+        } else {
+            EXPECT_EQ(r.textNumber, 9605);
+            EXPECT_NE(WriteSession::AsWrittenInRadio(image, inRadio), image);
+            EXPECT_NE(ui.details.back().find(GetLangText(9600).substr(0, 20)), std::string::npos);
+        }
+    }
+}
+
 TEST(PtyLink, DroppedTerminalIsAPortFault)
 {
     LinkAppDir dir;
@@ -87,7 +141,7 @@ TEST(PtyLink, DroppedTerminalIsAPortFault)
     ReadSession read(port, ui, doc);
     const TransferResult r = read.Run();
     EXPECT_EQ(r.status, TransferStatus::BlockFault);
-    EXPECT_EQ(ui.messages, std::vector<int>{3006});
+    EXPECT_EQ(ui.messages, std::vector<int>{9602}); // the connection lost
     EXPECT_EQ(doc.image.Text(), before);
     EXPECT_FALSE(port.IsOpen());
 }

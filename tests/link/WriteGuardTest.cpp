@@ -233,7 +233,13 @@ TEST(WriteGuard, VerificationNamesWhatTheRadioHoldsAndTheBackupThatRestoresIt)
         EXPECT_TRUE(Contains(detail, "435.12500 \u2192 431.00000")) << detail;
         EXPECT_FALSE(Contains(detail, GetLangText(4010))) << detail; // the squelch was written right
         EXPECT_TRUE(Contains(detail, GetLangTextWith(9554, {g.session.BackupPath()}))) << detail;
-        EXPECT_EQ(CountPrefix(g.b.radio.Frames(), "52"), 32); // backup and read-back
+        // The backup, and two read-backs: a difference is told only when the radio shows it twice.
+        EXPECT_EQ(CountPrefix(g.b.radio.Frames(), "52"), 48);
+        // Every block but channel 3's holds the new data.
+        const int ch3 = Addr::ChannelAddress(3);
+        EXPECT_TRUE(Contains(detail, GetLangTextWith(9600, {"0x0000\u20130x" + IntToHex(ch3 - 1, 2) + ", 0x" +
+                                                               IntToHex(ch3 + 16, 2) + "\u20130x033F"})))
+            << detail;
         EXPECT_TRUE(g.ui.buttonEnabled);
         EXPECT_FALSE(g.ui.waitCursor);
         std::string saved;
@@ -245,14 +251,14 @@ TEST(WriteGuard, VerificationNamesWhatTheRadioHoldsAndTheBackupThatRestoresIt)
         Guarded g({false, true});
         g.b.radio.SetCorruptWrite(Addr::kSquelch);
         EXPECT_EQ(g.session.Run().status, TransferStatus::VerifyFailed);
-        EXPECT_EQ(g.ui.details[0], GetLangText(4010) + ": 5 \u2192 4");
+        EXPECT_TRUE(g.ui.details[0].starts_with(GetLangText(4010) + ": 5 \u2192 4\n\n")) << g.ui.details[0];
     }
     { // A byte no field names is counted with its address.
         DataHome home;
         Guarded g({false, true});
         g.b.radio.SetCorruptWrite(0x0301);
         EXPECT_EQ(g.session.Run().status, TransferStatus::VerifyFailed);
-        EXPECT_EQ(g.ui.details[0], GetLangTextWith(9561, {"1", "0x0301"}));
+        EXPECT_TRUE(g.ui.details[0].starts_with(GetLangTextWith(9561, {"1", "0x0301"}) + "\n\n")) << g.ui.details[0];
     }
     { // A fault in a block the write never sends is none of the write's business.
         DataHome home;

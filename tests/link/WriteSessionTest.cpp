@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "LinkTestSupport.h"
+#include "app/LangText.h"
 #include "app/AppState.h"
 #include "app/Settings.h"
 #include "codeplug/AddressMap.h"
@@ -218,7 +219,7 @@ TEST(WriteSession, FailuresShowTheirMessage)
         {"block 10 silent", Fault(SimFault::Kind::NoAnswer, "57", 10, 3), TransferStatus::BlockTimeout, 3009,
          true, false},
         {"block 5 refused", refused, TransferStatus::BlockRejected, 3013, true, false},
-        {"connection dropped", Fault(SimFault::Kind::Drop, "57", 7), TransferStatus::BlockFault, 3006, false,
+        {"connection dropped", Fault(SimFault::Kind::Drop, "57", 7), TransferStatus::BlockFault, 9602, false,
          false},
     };
     LinkAppDir dir;
@@ -236,14 +237,19 @@ TEST(WriteSession, FailuresShowTheirMessage)
         EXPECT_EQ(b.port.IsOpen(), c.portOpen);
         EXPECT_FALSE(ui.waitCursor);
     }
-    { // A block answered on its second attempt is written once the radio answers.
+    { // A block answered on its second attempt is written once the radio answers; the frame sent twice
+      // makes it a disturbed write, which is read back before it is called done.
         SimBench b;
         b.radio.AddFault(Fault(SimFault::Kind::NoAnswer, "57", 3));
         CodePlug image = ImageToWrite();
         RecordingUi ui;
         WriteSession session(b.port, ui, image);
         EXPECT_TRUE(session.Run().Succeeded());
+        EXPECT_TRUE(session.Disturbed());
         EXPECT_EQ(WriteFrames(b.radio).size(), 46u);
+        EXPECT_EQ(ui.messages, std::vector<int>{3014});
+        EXPECT_EQ(ui.details.back(), GetLangText(9603));
+        EXPECT_EQ(b.radio.Frames().back(), "06"); // the read-back's last acknowledge
     }
 }
 

@@ -38,11 +38,12 @@ std::string ReadWorkbook(const TestAppDir& dir, const std::string& name)
     const std::string out = dir.File("read.txt");
     const std::string command =
         std::string(kPython) + " '" + script + "' '" + dir.File(name) + "' >'" + out + "' 2>&1";
-    std::system(command.c_str());
+    const int status = std::system(command.c_str());
     std::ifstream in(out);
     std::ostringstream s;
     s << in.rdbuf();
-    return s.str();
+    // A reader that failed shows why in place of the workbook's text.
+    return (status == 0 ? std::string() : "the reader failed:\n") + s.str();
 }
 
 std::string Joined(const std::vector<std::string>& cells)

@@ -44,17 +44,21 @@ struct LineBudget {
     double Seconds() const { return bytes * kByteSeconds + sleepMs / 1000.0; }
 };
 
-// Handshake: PROGRAM (7) + 06, 02 + 8-byte identity, 06 + 06; 100 ms after opening, 2 x 20 ms.
+// Handshake: PROGRAM (7) + 06, 02 + 8-byte identity, 06 + 06; 100 ms after opening, 2 x 20 ms. After
+// the last block the line must stay quiet for 20 ms before the transfer counts (a byte that came then
+// would show that a reply was shifted or an acknowledge stood for the wrong frame).
 constexpr int kHandshakeBytes = 7 + 1 + 1 + 8 + 1 + 1;
+constexpr int kQuietAfterMs = 20;
 constexpr LineBudget kReadBudget{kHandshakeBytes + ReadSession::kBlocks * ((4 + 68) + (1 + 1)),
-                                 100 + 20 + 20};
-constexpr LineBudget kWriteBudget{kHandshakeBytes + 45 * (20 + 1), 100 + 20 + 20 + 45 * 5};
+                                 100 + 20 + 20 + kQuietAfterMs};
+constexpr LineBudget kWriteBudget{kHandshakeBytes + 45 * (20 + 1), 100 + 20 + 20 + 45 * 5 + kQuietAfterMs};
 // Read twice: two whole reads, the port opened (and waited for) again for the second.
 constexpr LineBudget kReadTwiceBudget{2 * kReadBudget.bytes, 2 * kReadBudget.sleepMs};
 // Entering the tuning mode: the handshake (no sleep after the identity), "10" + reply, the service
 // code (11) + 06, 8 alignment reads (4 + 12) with their 06/06, TEST (4) + 06; 100 ms after opening,
-// 20 ms after the acknowledge, 2 x 5 ms per block.
-constexpr LineBudget kTuningEnterBudget{kHandshakeBytes + 2 + 12 + 8 * (16 + 2) + 5, 100 + 20 + 8 * 10};
+// 20 ms after the acknowledge, 2 x 5 ms per block, the quiet line after the last block.
+constexpr LineBudget kTuningEnterBudget{kHandshakeBytes + 2 + 12 + 8 * (16 + 2) + 5,
+                                        100 + 20 + 8 * 10 + kQuietAfterMs};
 // Tuning an item with fifty value changes, then cancelling and leaving: TS, TF and CLOS (4 bytes
 // each) with their 4-byte replies.
 constexpr int kTuningSteps = 50;
@@ -62,11 +66,12 @@ constexpr LineBudget kTuningStepsBudget{(kTuningSteps + 2) * 8, 0};
 
 // Alignment data: QUINTAR (7) + 06, 02 + identity, 06 + 06, access query + reply, service code (11) +
 // 06; read: 8 x (request 4 + reply 12, 06 + 06) with 5 ms before and after each acknowledge; write:
-// 8 x (frame 12 + 06) with 5 ms after each. 100 ms after opening, 2 x 20 ms, and 20 ms of quiet line
-// before the blocks.
+// 8 x (frame 12 + 06) with 5 ms after each. 100 ms after opening, 2 x 20 ms, and the quiet line after
+// the last block.
 constexpr int kAlignOpeningBytes = 7 + 1 + 1 + 8 + 1 + 1 + 1 + 1 + 11 + 1;
-constexpr LineBudget kAlignReadBudget{kAlignOpeningBytes + 8 * (4 + 12 + 1 + 1), 100 + 20 + 20 + 20 + 8 * 10};
-constexpr LineBudget kAlignWriteBudget{kAlignOpeningBytes + 8 * (12 + 1), 100 + 20 + 20 + 20 + 8 * 5};
+constexpr LineBudget kAlignReadBudget{kAlignOpeningBytes + 8 * (4 + 12 + 1 + 1),
+                                      100 + 20 + 20 + 8 * 10 + kQuietAfterMs};
+constexpr LineBudget kAlignWriteBudget{kAlignOpeningBytes + 8 * (12 + 1), 100 + 20 + 20 + 8 * 5 + kQuietAfterMs};
 
 // The window side of the tuning mode in the benchmark: nothing shown.
 class BenchTuningUi : public TuningUi {

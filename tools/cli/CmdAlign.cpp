@@ -6,6 +6,9 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "codeplug/HexText.h"
+#include "history/HistoryLinkUi.h"
+#include "history/HistoryRecorder.h"
+#include "history/SessionRows.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
 #include "link/ServiceAccess.h"
@@ -100,15 +103,26 @@ int CheckServiceLock(const AlignArgs& a)
 }
 
 // A session on the named port with the service line settings; the result's message is kept by ui.
-template <typename Run> AlignmentResult RunOnPort(const AlignArgs& a, CliLinkUi& ui, Run run)
+// The operation is recorded in the radio history with block, the data read or written. disturbed
+// (optional) tells whether a write had to be read back because its line was disturbed.
+template <typename Run>
+AlignmentResult RunOnPort(const AlignArgs& a, CliLinkUi& ui, HistoryOp op, const std::string& block, Run run,
+                          bool* disturbed = nullptr)
 {
     if (a.log)
         g_bServiceView = true;
+    HistoryLinkUi recorded(ui);
     RadioPort port(&MakeDevicePort);
     ConfigureRadioPort(port, a.port, kServiceLineSettings);
-    AlignmentSession session(port, ui);
+    AlignmentSession session(port, recorded);
+    HistoryRecorder history;
     const AlignmentResult result = run(session);
     ui.FinishProgress();
+    if (disturbed)
+        *disturbed = session.Disturbed();
+    history.Record(AlignmentRows(op, result, session.Identity(), block, recorded.Message()),
+                   HistoryPortLabel(a.port, port));
+    WarnHistoryNotKept(history);
     return result;
 }
 
@@ -120,7 +134,7 @@ int AlignRead(const AlignArgs& a)
         return locked;
     CliLinkUi ui(a.log, false);
     std::string data;
-    const AlignmentResult result = RunOnPort(a, ui, [&](AlignmentSession& s) { return s.Read(data); });
+    const AlignmentResult result = RunOnPort(a, ui, HistoryOp::AlignRead, data, [&](AlignmentSession& s) { return s.Read(data); });
     if (!result.Succeeded())
         return CliFail(result.textNumber, ui.LastDetail());
     if (const int rc = SaveAlignmentFile(a.files[0], data); rc != 0)
@@ -139,10 +153,14 @@ int AlignWrite(const AlignArgs& a)
     if (const int rc = LoadAlignmentFile(a.files[0], data); rc != 0)
         return CliFail(rc, a.files[0]);
     CliLinkUi ui(a.log, false);
-    const AlignmentResult result = RunOnPort(a, ui, [&](AlignmentSession& s) { return s.Write(data); });
+    bool disturbed = false;
+    const AlignmentResult result = RunOnPort(
+        a, ui, HistoryOp::AlignWrite, data, [&](AlignmentSession& s) { return s.Write(data); }, &disturbed);
     if (!result.Succeeded())
         return CliFail(result.textNumber, ui.LastDetail());
     std::cerr << Text(9531) << "\n";
+    if (disturbed)
+        std::cerr << Text(9603) << "\n";
     return 0;
 }
 

@@ -4,6 +4,9 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "codeplug/Document.h"
+#include "history/HistoryLinkUi.h"
+#include "history/HistoryRecorder.h"
+#include "history/SessionRows.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
 #include "link/ReadSession.h"
@@ -106,12 +109,17 @@ int CmdRead(const CliArgs& args)
     if (a.log)
         g_bServiceView = true;
     CliLinkUi ui(a.log, false);
+    HistoryLinkUi recorded(ui);
     RadioPort port(&MakeDevicePort);
     ConfigureRadioPort(port, a.port, kCodePlugLineSettings);
-    ReadSession session(port, ui);
+    ReadSession session(port, recorded);
     session.SetReadTwice(a.twice);
+    HistoryRecorder history;
     const TransferResult result = session.Run();
     ui.FinishProgress();
+    history.Record(ReadRows(result, session.Identity(), g_doc.image.Text(), recorded.Message()),
+                   HistoryPortLabel(a.port, port));
+    WarnHistoryNotKept(history);
     if (!result.Succeeded())
         return CliFail(result.textNumber, ui.LastDetail());
     const int saved = g_doc.Save(a.file);
@@ -149,15 +157,20 @@ int CmdWrite(const CliArgs& args)
         g_bServiceView = true;
     CliLinkUi ui(a.log, a.crossBand);
     ui.SetForceWrite(a.force);
+    HistoryLinkUi recorded(ui);
     RadioPort port(&MakeDevicePort);
     ConfigureRadioPort(port, a.port, kCodePlugLineSettings);
-    WriteSession session(port, ui, g_doc.image);
+    WriteSession session(port, recorded, g_doc.image);
     WriteOptions options = WriteOptionsFromSettings();
     options.backup = options.backup || a.backup;
     options.verify = options.verify || a.verify;
     session.SetOptions(options);
+    HistoryRecorder history;
     const TransferResult result = session.Run();
     ui.FinishProgress();
+    history.Record(WriteRows(session, options, result, g_doc.image.Text(), recorded.Message()),
+                   HistoryPortLabel(a.port, port));
+    WarnHistoryNotKept(history);
     if (!result.Succeeded()) {
         if (result.status == TransferStatus::CheckDeclined)
             return CliFail(kTextNotWritten);

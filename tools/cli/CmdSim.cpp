@@ -28,12 +28,15 @@ const char* kSimUsage =
     "  --image FILE      start with the code plug of a data file in memory\n"
     "  --sample-alignment  an alignment block with test points and item values, for tuning\n"
     "  --pace            deliver bytes at the pace of a 9600-baud line (about 1.15 ms a byte)\n"
+    "  --burst           hand each reply over at once when its last byte has arrived (a USB adapter)\n"
     "  --refuse-write    answer 07 to the write access query\n"
     "  --no-echo         block read replies start with A5 A5 A5 A5 instead of the request's echo\n"
     "  --no-tuning-echo  tuning frames answered with 06 06 06 and the value instead of their echo\n"
     "  --no-answer N     no reply to the N-th frame      --late N:MS   reply to frame N MS late\n"
     "  --wrong-byte N    last reply byte of frame N wrong --extra N     two extra bytes after frame N\n"
     "  --drop N          drop the connection at frame N\n"
+    "  --stray N:WHEN:HEX  stray bytes (hex) with the reply to frame N: WHEN is before, inside or the\n"
+    "                    milliseconds after the reply's last byte\n"
     "  --ignore-write ADDR   acknowledge the block write to ADDR (4 hex digits) but keep the old bytes\n"
     "  --corrupt-write ADDR  store the byte at ADDR with its lowest bit flipped whenever it is written\n"
     "  --alignment FILE  start with the alignment block of a .dts file at 0x02A0\n"
@@ -54,6 +57,35 @@ bool ParseAddress(const std::string& text, int& address)
     if (text.size() != 4 || !IsHexText(text) || HexToInt(text) > 0x03FF)
         return false;
     address = static_cast<int>(HexToInt(text));
+    return true;
+}
+
+bool ParseFrame(const std::string& text, int& n);
+
+// "N:WHEN:HEX" of --stray into a fault.
+bool ParseStray(const std::string& text, SimFault& fault)
+{
+    const std::size_t a = text.find(':');
+    const std::size_t b = a == std::string::npos ? a : text.find(':', a + 1);
+    if (b == std::string::npos || !ParseFrame(text.substr(0, a), fault.frame))
+        return false;
+    const std::string when = text.substr(a + 1, b - a - 1);
+    const std::string hex = ToUpperAscii(text.substr(b + 1));
+    if (hex.empty() || hex.size() % 2 != 0 || !IsHexText(hex))
+        return false;
+    fault.kind = SimFault::Kind::Stray;
+    fault.stray.bytes = HexToBytes(hex);
+    fault.stray.index = 1;
+    if (when == "before")
+        fault.stray.where = SimStray::Where::Before;
+    else if (when == "inside")
+        fault.stray.where = SimStray::Where::Inside;
+    else if (when == "0")
+        fault.stray.where = SimStray::Where::After;
+    else if (ParseFrame(when, fault.stray.delayMs))
+        fault.stray.where = SimStray::Where::After;
+    else
+        return false;
     return true;
 }
 
@@ -99,6 +131,15 @@ int CmdSim(const CliArgs& args)
             return 0;
         } else if (a == "--pace") {
             server.SetPaced(true);
+        } else if (a == "--burst") {
+            server.SetDelivery(SimLine::Delivery::WholeReply);
+        } else if (a == "--stray" && hasValue) {
+            if (!ParseStray(value, fault)) {
+                std::cerr << "vpxds-cli sim: --stray needs N:WHEN:HEX (WHEN: before, inside or milliseconds)\n";
+                return 2;
+            }
+            radio.AddFault(fault);
+            ++i;
         } else if (a == "--refuse-write") {
             radio.SetWriteAccessReply(0x07);
             refuseWrite = true;

@@ -28,9 +28,15 @@ int CmdBackups(const CliArgs& args); // backups: the backup folder, newest first
 // Alignment data: align read|write|show|export (see its --help).
 int CmdAlign(const CliArgs& args);
 int CmdPort(const CliArgs& args); // port [COMn|none]: list the ports, choose one
+// The radio history: history [--serial S] [--json]; history show ID; history restore ID OUT.
+int CmdHistory(const CliArgs& args);
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());
+
+class HistoryRecorder;
+// After a radio operation: "warning 9710: ..." on standard error when its rows could not be kept.
+void WarnHistoryNotKept(const HistoryRecorder& history);
 
 // The port of a real device (a path, the device of COMn): the POSIX termios port.
 std::unique_ptr<SerialPort> MakeDevicePort();

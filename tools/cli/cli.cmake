@@ -10,3 +10,4 @@ else()
   target_sources(vpxds-cli PRIVATE ${CMAKE_SOURCE_DIR}/print/ReportPdfUnavailable.cpp)
 endif()
 target_link_libraries(vpxds-cli PRIVATE vpx_service) # vpxds-cli align
+target_link_libraries(vpxds-cli PRIVATE vpx_history) # every radio operation is recorded; vpxds-cli history

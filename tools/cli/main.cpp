@@ -9,6 +9,7 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Startup.h"
+#include "app/Version.h"
 #include "link/PosixSerialPort.h"
 #include "tools/cli/Commands.h"
 
@@ -25,7 +26,9 @@ std::string ProgramDirectory(const char* argv0)
 
 void PrintUsage(std::ostream& out)
 {
-    out << "usage: vpxds-cli [--appdir DIR] COMMAND [ARGS]\n"
+    out << "Usage: vpxds-cli [--appdir DIR] COMMAND [ARGS]\n"
+           "       vpxds-cli --version\n"
+           "Reads, writes and inspects code plugs of VPXE+ MX6+ two-way radios.\n"
            "commands:\n"
            "  new [--band CODE] FILE      write the default code plug of a band (default 33)\n"
            "  show FILE [--json]          print the general settings and the channel table\n"
@@ -45,6 +48,8 @@ void PrintUsage(std::ostream& out)
            "  align read|write|show|export ...\n"
            "                              the radio's alignment data and its .dts files\n"
            "  port [COMn|none]            list COM1..COM16 and their devices, or choose the port\n"
+           "  history [--serial S] [--json] | show ID | restore ID OUT\n"
+           "                              the radio history: every read and write, and its code plug\n"
            "COMMAND --help describes each command.\n";
 }
 
@@ -80,6 +85,10 @@ int main(int argc, char** argv)
         PrintUsage(std::cout);
         return 0;
     }
+    if (args[0] == "--version") {
+        std::cout << ProgramVersionLine("vpxds-cli") << "\n";
+        return 0;
+    }
     const AppLocation where = ResolveAppLocation(ProgramDirectory(argv[0]), appDirOverride);
     g_strDataDir = where.dataDir;
     InitAppState(where.appDir);
@@ -101,6 +110,7 @@ int main(int argc, char** argv)
         {"backups", CmdBackups},
         {"align", CmdAlign},
         {"port", CmdPort},
+        {"history", CmdHistory},
     };
     // clang-format on
     auto it = commands.find(args[0]);

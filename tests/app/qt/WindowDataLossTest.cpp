@@ -112,7 +112,7 @@ TEST(DataLoss, CancellingTheSaveQuestionStopsTheLanguageSwitch)
     frame->OnCommand(cmd::kLangEnglish);
     EXPECT_EQ(MsgBox::ShownTexts().size(), 2);
     EXPECT_EQ(launches, 0);
-    EXPECT_EQ(env.Setting("language", "language"), "");
+    EXPECT_EQ(env.Setting("language", "language"), "100000"); // as the start-up found it (the locale's)
     EXPECT_EQ(g_pMainFrame, frame);
     EXPECT_EQ(g_doc.image.Text(), edited);
     SetProgramLauncher(nullptr);

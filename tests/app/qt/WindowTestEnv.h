@@ -83,23 +83,29 @@ private:
     CMainFrame* m_frame = nullptr;
 };
 
+// Hands the next modal window of type T to inspect once it is on screen; inspect then closes it.
+template <typename T> void WhenModalShows(std::function<void(T*)> inspect)
+{
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (window == nullptr || !window->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        inspect(window);
+    });
+    poll->start();
+}
+
 // Lets the next message box really appear and hands it to inspect while it is on screen; inspect
 // then presses one of its buttons. Boxes are shown again until the caller switches non-interactive
 // mode back on.
 inline void WhenBoxShows(std::function<void(QMessageBox*)> inspect)
 {
     MsgBox::SetNonInteractive(false);
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(0);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        inspect(box);
-    });
-    poll->start();
+    WhenModalShows<QMessageBox>(std::move(inspect));
 }
 
 // The captions of a box's buttons, sorted.

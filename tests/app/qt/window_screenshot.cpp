@@ -156,7 +156,7 @@ bool RenderLanguage(const QString& out, const char* tag, const char* setting)
         ok = Save(&dlg, out + "/read-window" + suffix) && ok;
     }
     {
-        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}});
+        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}, {}});
         WriteDialog dlg(frame, std::make_unique<SimulatedPort>(radio));
         dlg.show();
         GrabNextBox(out + "/write-failed-box" + suffix);
@@ -167,8 +167,10 @@ bool RenderLanguage(const QString& out, const char* tag, const char* setting)
         // The message that explains a refused serial device (a stand-in node of the dialout group).
         const std::string node = (dir / "ttyUSB0").string();
         std::ofstream(node) << "";
-        if (const struct group* dialout = ::getgrnam("dialout"))
-            static_cast<void>(::chown(node.c_str(), static_cast<uid_t>(-1), dialout->gr_gid));
+        // Where the node cannot be given to the group, the picture shows the group it has.
+        const struct group* dialout = ::getgrnam("dialout");
+        if (dialout != nullptr && ::chown(node.c_str(), static_cast<uid_t>(-1), dialout->gr_gid) != 0)
+            std::fprintf(stderr, "the stand-in device stays in its own group\n");
         ::chmod(node.c_str(), 0660);
         ReadDialog dlg(frame, std::make_unique<RefusedPort>(node));
         dlg.show();

@@ -123,7 +123,7 @@ TEST(ReadDialogTest, FailuresLeaveTheImageAndRetriesAreLogged)
     {
         // No answer at all: 3006, image untouched, the window stays open.
         SimulatedRadio radio;
-        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}});
+        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}, {}});
         ReadDialog dialog(nullptr, PortTo(radio));
         dialog.AutoCloseBox()->setChecked(true);
         dialog.show();
@@ -138,7 +138,7 @@ TEST(ReadDialogTest, FailuresLeaveTheImageAndRetriesAreLogged)
         // The first block request goes unanswered once: the read completes, the log shows it twice.
         SimulatedRadio radio;
         radio.SetMemoryHex(RadioImage());
-        radio.AddFault({SimFault::Kind::NoAnswer, 1, 1, "52", 0, 0x15, {}});
+        radio.AddFault({SimFault::Kind::NoAnswer, 1, 1, "52", 0, 0x15, {}, {}});
         ReadDialog dialog(nullptr, PortTo(radio));
         dialog.show();
         dialog.StartTransfer();
@@ -176,7 +176,7 @@ TEST(ReadDialogTest, RepaintsAfterEachBlockUnderTheWaitCursor)
 
     // Also after a radio that never answers; and the message box itself has the normal cursor.
     SimulatedRadio silent;
-    silent.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}});
+    silent.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}, {}});
     CursorWatchingReadDialog failing(nullptr, PortTo(silent));
     bool waitDuringMessage = true;
     WhenBoxShows([&](QMessageBox* box) {
@@ -329,7 +329,7 @@ TEST(WriteDialogTest, BandMismatchNeedsTheMarkerAndConsent)
         WindowTestEnv env;
         env.Start();
         SimulatedRadio radio;
-        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}});
+        radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}, {}});
         WriteDialog dialog(nullptr, PortTo(radio));
         dialog.StartTransfer();
         EXPECT_EQ(MsgBox::ShownTexts().last(), LangText(3006));

@@ -99,7 +99,7 @@ TEST(TransferWindows, AFailedTransferLeavesNoFullProgressBar)
     {
         // The last block never comes: the bar had reached its end, and is emptied by the failure.
         SimulatedRadio radio;
-        radio.AddFault({SimFault::Kind::NoAnswer, 16, 0, "52", 0, 0x15, {}});
+        radio.AddFault({SimFault::Kind::NoAnswer, 16, 0, "52", 0, 0x15, {}, {}});
         ReadDialog dialog(nullptr, std::make_unique<SimulatedPort>(radio));
         dialog.show();
         int highest = 0;
@@ -114,7 +114,7 @@ TEST(TransferWindows, AFailedTransferLeavesNoFullProgressBar)
     {
         // A write refused by the radio near its end likewise.
         SimulatedRadio radio;
-        radio.AddFault({SimFault::Kind::WrongByte, 45, 1, "57", 0, 0x15, {}});
+        radio.AddFault({SimFault::Kind::WrongByte, 45, 1, "57", 0, 0x15, {}, {}});
         WriteDialog dialog(nullptr, std::make_unique<SimulatedPort>(radio));
         dialog.show();
         dialog.StartTransfer();
@@ -152,7 +152,7 @@ TEST(TransferWindows, FailuresWarnAndEveryBoxHasRoomForItsCaption)
     EXPECT_GT(needed, QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("VPXDS")));
 
     // A radio that does not answer: the warning icon.
-    radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}});
+    radio.AddFault({SimFault::Kind::NoAnswer, 1, 0, "", 0, 0x15, {}, {}});
     WhenBoxShows(inspect);
     dialog.StartTransfer();
     MsgBox::SetNonInteractive(true);

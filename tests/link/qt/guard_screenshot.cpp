@@ -1,6 +1,6 @@
 // Pictures of the write's guards for the README, in both languages: the Options window with its two
-// boxes, the message of a verification that found the radio holding something else, and the question
-// before a code plug with problems is written:
+// boxes, the message of a verification that found the radio holding something else, that of a write
+// whose cable was pulled half-way, and the question before a code plug with problems is written:
 //   guard_screenshot [OUTPUT_DIR]   (default: docs/ of the source tree; needs a display)
 #include <QApplication>
 #include <QCheckBox>
@@ -93,6 +93,19 @@ bool TakeShots(int language, const QString& out)
         GrabNextModal(out + "/verify-failed-" + lang + ".png", ok);
         dialog.StartTransfer();
     } // gone before the main window that is its parent
+    { // The cable pulled in the middle of the write: what the radio now holds, and the backup.
+        SimulatedRadio cut;
+        SimFault pulled;
+        pulled.kind = SimFault::Kind::Drop;
+        pulled.prefix = "57";
+        pulled.frame = 28;
+        cut.AddFault(pulled);
+        WriteDialog dialog(frame, std::make_unique<SimulatedPort>(cut));
+        dialog.show();
+        QTest::qWait(100);
+        GrabNextModal(out + "/write-partly-written-" + lang + ".png", ok);
+        dialog.StartTransfer();
+    }
 
     // A VHF plan taken into the UHF radio's code plug, one tone that is no list tone.
     CodePlug vhf(SamplePlug());
