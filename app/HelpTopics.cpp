@@ -33,6 +33,8 @@ const std::vector<std::pair<std::string, std::string>>& HelpTopics()
         {"CGotoPageDlg", "printing.html#preview"},
         {"TuningDialog", "service.html#tuning"},
         {"AlignmentDialog", "service.html#alignment-data"},
+        {"HistoryDialog", "radio.html#history"},
+        {"HistoryDiffDialog", "radio.html#history"},
     };
     return topics;
 }

@@ -11,14 +11,16 @@
 
 class DataHome {
 public:
-    DataHome()
+    DataHome() : DataHome(std::filesystem::temp_directory_path()) {}
+    // Below base instead of the temporary folder (e.g. a memory file system, where saving is cheap).
+    explicit DataHome(const std::filesystem::path& base)
     {
         if (const char* old = std::getenv("XDG_DATA_HOME"))
             m_old = old;
         std::random_device rd;
         std::ostringstream name;
         name << "vpx-data-home-" << std::hex << rd() << rd();
-        m_dir = std::filesystem::temp_directory_path() / name.str();
+        m_dir = base / name.str();
         std::filesystem::create_directories(m_dir);
         ::setenv("XDG_DATA_HOME", m_dir.c_str(), 1);
     }

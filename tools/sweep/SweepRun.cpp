@@ -1,5 +1,6 @@
 // One fault-sweep case: the simulated radio with its trouble on a virtual-time line, the real session,
 // the verdict.
+#include <filesystem>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -140,9 +141,12 @@ SweepResult RunWrite(const SweepCase& c, SimulatedRadio& radio, SimulatedPort& p
 {
     SweepResult r;
     LastMessageUi ui;
+    // The backups go to a folder of the case's own, in memory where the system has one: a backup is
+    // saved to disk for real (synchronised), which costs far more than the case itself.
     std::optional<DataHome> dataHome;
     if (c.op == SweepOp::WriteBackup)
-        dataHome.emplace();
+        dataHome.emplace(std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                                  : std::filesystem::temp_directory_path());
     const std::string before = radio.MemoryHex();
     CodePlug image(SweepPatternImage());
     WriteSession::NormaliseImage(image);
