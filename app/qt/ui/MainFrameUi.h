@@ -1,5 +1,5 @@
-// The main window as the file commands and the language switch see it: they report to it through
-// this interface and never reach the window itself.
+// The main window as every other window and command sees it: they report to it through this interface
+// and never reach the window itself.
 #pragma once
 
 class MainFrameUi {
@@ -13,3 +13,10 @@ public:
 protected:
     ~MainFrameUi() = default;
 };
+
+// Recomputes the main window's title and status panes now.
+void UpdateMainTitle();
+// The main window that UpdateMainTitle reports to: set by the main window while it exists.
+void SetMainFrameUi(MainFrameUi* frame);
+// Forgets frame if it is the one set (a main window that goes).
+void ClearMainFrameUi(const MainFrameUi* frame);
