@@ -14,16 +14,20 @@ JOBS=${2:-$(nproc)}
 SCOPE=${3:---scope full}
 SWEEP="$BUILD/bin/vpxds-faultsweep"
 [ -x "$SWEEP" ] || { echo "build first: $SWEEP is missing" >&2; exit 1; }
-OUT=$(mktemp)
-trap 'rm -f "$OUT"' EXIT
+OUT=$(mktemp -d)
+trap 'rm -rf "$OUT"' EXIT
 
+# Every job writes its own file: jobs that share one output would interleave their buffered writes
+# in the middle of lines, and the summary would count the torn lines as broken cases.
 ops=(read read-twice write write-backup write-verify tune align-read align-write)
 lines=(paced-bytes paced-burst unpaced-bytes)
 start=$(date +%s)
 for op in "${ops[@]}"; do
     for line in "${lines[@]}"; do
-        for ((i = 0; i < JOBS; i++)); do echo "--op $op --line $line $SCOPE --slice $i/$JOBS"; done
+        for ((i = 0; i < JOBS; i++)); do echo "$op $line $i"; done
     done
-done | xargs -P "$JOBS" -I{} sh -c "\"$SWEEP\" {}" >> "$OUT"
-echo "$(wc -l < "$OUT") cases in $(( $(date +%s) - start )) s"
-"$SWEEP" --summary < "$OUT"
+done | xargs -P "$JOBS" -L 1 sh -c \
+    "\"$SWEEP\" --op \"\$0\" --line \"\$1\" $SCOPE --slice \"\$2/$JOBS\" > \"$OUT/\$0.\$1.\$2\""
+cat "$OUT"/* > "$OUT/all"
+echo "$(wc -l < "$OUT/all") cases in $(( $(date +%s) - start )) s"
+"$SWEEP" --summary < "$OUT/all"
