@@ -4,5 +4,7 @@ target_sources(vpx_fleet PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FleetRun.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FleetLinkUi.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FleetSession.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FleetRunner.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/FleetRunner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DeliveryList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SimulatedFleetPort.cpp)
 target_link_libraries(vpx_fleet PUBLIC vpx_history vpx_link vpx_codeplug vpx_appcore)

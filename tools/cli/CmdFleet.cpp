@@ -16,7 +16,7 @@
 #include "fleet/FleetTexts.h"
 #include "fleet/FleetUi.h"
 #include "history/HistoryRecorder.h"
-#include "link/LineupPort.h"
+#include "fleet/SimulatedFleetPort.h"
 #include "link/PortNames.h"
 #include "link/PreWriteCheck.h"
 #include "link/RadioPort.h"
@@ -42,9 +42,9 @@ const char* kFleetUsage =
     "--log OUT.csv writes the list of every radio handled (serial, hardware, firmware, port, start,\n"
     "end, result, message). Exit code 0 only when N radios were programmed and verified.\n"
     "Ctrl+C stops the run once the radios being written are done.\n"
-    "PORT as for write; 'simulator', 'simulator2', ... are simulated ports of their own, where a new\n"
-    "simulated radio (serial numbers SIMp-0001, SIMp-0002, ...) is plugged in for 5 seconds every\n"
-    "8 seconds. 'vpxds-cli sim --lineup' serves such radios on a pseudo-terminal.\n";
+    "PORT as for write; 'simulator', 'simulator2', ... 'simulator99' are simulated ports of their own,\n"
+    "where a new simulated radio (serial numbers SIMn-0001, SIMn-0002, ...) is plugged in for 5\n"
+    "seconds every 8 seconds. 'vpxds-cli sim --lineup' serves such radios on a pseudo-terminal.\n";
 
 FleetRun* g_fleetRun = nullptr;
 
@@ -135,19 +135,6 @@ private:
     std::mutex m_mutex;
 };
 
-// A simulated port of its own: a new radio every 8 seconds, each plugged for 5.
-std::unique_ptr<SerialPort> SimulatedFleetPort(RadioLineup& lineup, int number, int count)
-{
-    lineup.SetStay(std::chrono::seconds(5));
-    lineup.SetGap(std::chrono::seconds(3));
-    for (int i = 1; i <= count; ++i) {
-        std::ostringstream serial;
-        serial << "SIM" << number << "-" << std::setw(4) << std::setfill('0') << i;
-        lineup.Add(SimulatedRadio(), serial.str());
-    }
-    return std::make_unique<LineupPort>(lineup, SystemLinkClock());
-}
-
 } // namespace
 
 int CmdFleet(const CliArgs& args)
@@ -181,12 +168,10 @@ int CmdFleet(const CliArgs& args)
     WarnHistoryNotKept(history);
     FleetRun run(plug, a.count, &history);
     CliFleetUi ui(a.ports);
-    std::vector<std::unique_ptr<RadioLineup>> lineups;
     FleetRunner runner(run, ui);
     for (const std::string& name : a.ports) {
-        if (name.rfind(kSimulatorPortName, 0) == 0) {
-            lineups.push_back(std::make_unique<RadioLineup>());
-            runner.AddPort(SimulatedFleetPort(*lineups.back(), static_cast<int>(lineups.size()), a.count), name);
+        if (const int simulated = SimulatedFleetPortNumber(name)) {
+            runner.AddPort(MakeSimulatedFleetPort(simulated, a.count), name);
             continue;
         }
         auto port = std::make_unique<RadioPort>(&MakeDevicePort);
