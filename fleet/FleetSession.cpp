@@ -172,7 +172,7 @@ FleetSession::Outcome FleetSession::TakeRadio()
         return Outcome::Handled;
     case FleetRun::Admission::Refuse:
         Finish(radio, FleetResult::Refused,
-               GetLangTextWith(fleettext::kOtherRadio, {radio.model, identity.BandCode(), kFamilyModelNumber, fileBand}));
+               GetLangTextWith(fleettext::kOtherRadio, {identity.ModelNumber(), identity.BandCode(), kFamilyModelNumber, fileBand}));
         return Outcome::Handled;
     case FleetRun::Admission::Take:
         break;

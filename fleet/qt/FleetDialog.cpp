@@ -174,6 +174,7 @@ void FleetDialog::BuildControls(const std::vector<std::string>& portNames)
 
     m_portTable = new QTableWidget(0, 2, this);
     m_portTable->setHorizontalHeaderLabels({Text(histtext::kColumnPort), Text(histtext::kColumnResult)});
+    m_portTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_portTable->horizontalHeader()->setStretchLastSection(true);
     m_portTable->verticalHeader()->hide();
     m_progress = new QLabel(this);
@@ -185,6 +186,7 @@ void FleetDialog::BuildControls(const std::vector<std::string>& portNames)
         {Text(histtext::kSerialNumber), Text(histtext::kHardwareVersion), Text(histtext::kFirmware),
          Text(histtext::kColumnPort), Text(fleettext::kColumnEnd), Text(fleettext::kColumnSeconds),
          Text(histtext::kColumnResult)});
+    m_radioTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_radioTable->horizontalHeader()->setStretchLastSection(true);
     m_radioTable->verticalHeader()->hide();
     m_radioTable->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -29,6 +29,7 @@
 #include "link/qt/PortFactory.h"
 #include "service/AlignmentSession.h"
 #include "service/TuningSession.h"
+#include "tools/bench/BenchFleet.h"
 
 namespace {
 
@@ -143,8 +144,22 @@ void Print(const char* what, const Figures& f, const LineBudget& budget)
 int main(int argc, char** argv)
 {
     int rounds = 3;
-    if (argc > 1)
-        rounds = std::max(1, std::atoi(argv[1]));
+    bool fleetOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--fleet")
+            fleetOnly = true;
+        else
+            rounds = std::max(1, std::atoi(argv[i]));
+    }
+    if (fleetOnly) {
+        char dataHome[] = "/tmp/vpxds-bench-XXXXXX";
+        if (::mkdtemp(dataHome) != nullptr)
+            ::setenv("XDG_DATA_HOME", dataHome, 1);
+        const bool ok = RunFleetBench(rounds, ServeInChild);
+        std::error_code ec;
+        std::filesystem::remove_all(dataHome, ec);
+        return ok ? 0 : 1;
+    }
 
     PtyRadioServer server;
     server.SetPaced(true);
@@ -266,6 +281,8 @@ int main(int argc, char** argv)
         t.sum.cpu /= rounds;
         Print(t.name, t.sum, t.budget);
     }
+
+    allOk = RunFleetBench(rounds, ServeInChild) && allOk;
 
     std::error_code ec;
     std::filesystem::remove_all(dataHome, ec);

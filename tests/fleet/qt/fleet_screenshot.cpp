@@ -53,8 +53,8 @@ bool Render(int language, const QString& suffix, const QString& out)
     lineups["/dev/ttyUSB2"].Add(otherBand, "VX23110042");
     lineups["/dev/ttyUSB2"].Add(SimulatedRadio(), "VX24031188");
     for (auto& [name, lineup] : lineups) {
-        lineup.SetStay(std::chrono::seconds(9));
-        lineup.SetGap(std::chrono::seconds(1));
+        lineup.SetStay(std::chrono::seconds(8));
+        lineup.SetGap(std::chrono::seconds(3));
     }
     FleetDialog dialog(nullptr, CodePlug(BuildBandImage("33")), {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2", "simulator"},
                        [&](const std::string& name) {
