@@ -21,7 +21,8 @@ std::string CsvField(const std::string& text)
             out += '"';
         out += c;
     }
-    return out + "\"";
+    out += '"';
+    return out;
 }
 
 } // namespace
@@ -50,10 +51,14 @@ std::string FleetCsv(const std::vector<FleetRadio>& radios)
     for (const FleetRadio& r : radios) {
         const std::string fields[] = {r.serial, r.hardware, r.firmware, r.port, HistoryTimeIso(r.start),
                                       HistoryTimeIso(r.end), FleetResultName(r.result), OneLine(r.message)};
-        std::string line;
-        for (const std::string& f : fields)
-            line += (line.empty() ? "" : ",") + CsvField(f);
-        out += line + "\r\n";
+        bool first = true;
+        for (const std::string& f : fields) {
+            if (!first)
+                out += ',';
+            first = false;
+            out += CsvField(f);
+        }
+        out += "\r\n";
     }
     return out;
 }

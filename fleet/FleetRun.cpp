@@ -5,8 +5,20 @@
 
 #include "history/HistoryRecorder.h"
 
+namespace {
+
+// "fleet 2026-12-08 14:03:22": the run's name in its history rows.
+std::string RunName(std::time_t start)
+{
+    std::string name = "fleet ";
+    name += HistoryTimeText(start);
+    return name;
+}
+
+} // namespace
+
 FleetRun::FleetRun(const CodePlug& plug, int count, HistoryRecorder* history)
-    : m_plug(plug), m_count(count), m_id("fleet " + HistoryTimeText(std::time(nullptr))), m_history(history)
+    : m_plug(plug), m_count(count), m_id(RunName(std::time(nullptr))), m_history(history)
 {
 }
 

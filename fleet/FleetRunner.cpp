@@ -1,7 +1,9 @@
 // The worker threads of a fleet run.
 #include "fleet/FleetRunner.h"
 
+#include "app/LangText.h"
 #include "fleet/FleetRun.h"
+#include "fleet/FleetTexts.h"
 #include "fleet/FleetSession.h"
 #include "link/SerialPort.h"
 
@@ -20,6 +22,9 @@ void FleetRunner::AddPort(std::unique_ptr<SerialPort> port, const std::string& l
 
 void FleetRunner::Start()
 {
+    // The interface texts are read from their file the first time one is asked for: here, on the thread
+    // that starts the run, before the ports' threads look texts up at the same time.
+    GetLangText(fleettext::kTitle);
     for (std::size_t i = 0; i < m_ports.size(); ++i) {
         m_threads.emplace_back([this, i] {
             FleetSession session(*m_ports[i], m_labels[i], static_cast<int>(i), m_run, m_ui);

@@ -24,6 +24,7 @@ public:
     std::size_t PortCount() const { return m_ports.size(); }
     const std::string& Label(std::size_t i) const { return m_labels[i]; }
 
+    // One thread per port; the interface texts are loaded first, on this thread.
     void Start();
     // Returns once every port's session has ended.
     void Wait();

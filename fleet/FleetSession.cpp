@@ -2,6 +2,7 @@
 #include "fleet/FleetSession.h"
 
 #include <ctime>
+#include <optional>
 
 #include "app/LangText.h"
 #include "codeplug/AddressMap.h"
@@ -27,14 +28,7 @@ FleetResult ResultOf(const TransferResult& result)
 {
     if (result.Succeeded())
         return FleetResult::Programmed;
-    switch (result.status) {
-    case TransferStatus::ModelRejected:
-    case TransferStatus::BandMismatch:
-    case TransferStatus::BandDeclined:
-        return FleetResult::Refused;
-    default:
-        return FleetResult::Failed;
-    }
+    return HistoryResultOf(result.status) == HistoryResult::Refused ? FleetResult::Refused : FleetResult::Failed;
 }
 
 } // namespace
@@ -81,18 +75,16 @@ bool FleetSession::Probe()
 
 bool FleetSession::WaitForRadio()
 {
-    bool shown = false;
+    std::optional<FleetPortState> shown;
     while (!m_run.Over()) {
-        if (m_run.AllBusy()) { // a radio plugged now would wait anyway: no probe, no status flicker
-            Status(FleetPortState::AllBusy);
-            shown = false;
+        // While the count is made by the radios in progress, a radio plugged now would wait anyway: no probe.
+        const FleetPortState state = m_run.AllBusy() ? FleetPortState::AllBusy : FleetPortState::Waiting;
+        if (shown != state)
+            Status(state);
+        shown = state;
+        if (state == FleetPortState::AllBusy)
             m_clock.SleepFor(std::chrono::milliseconds(kProbeIntervalMs));
-            continue;
-        }
-        if (!shown)
-            Status(FleetPortState::Waiting);
-        shown = true;
-        if (Probe())
+        else if (Probe())
             return true;
     }
     return false;

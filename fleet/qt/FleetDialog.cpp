@@ -31,6 +31,8 @@
 #include "history/HistoryRecorder.h"
 #include "history/HistoryTexts.h"
 #include "link/PortNames.h"
+#include "link/PreWriteCheck.h"
+#include "codeplug/ModelCatalogue.h"
 #include "link/RadioPort.h"
 #include "link/qt/PortFactory.h"
 
@@ -44,6 +46,10 @@ QString TextWith(int number, const std::vector<std::string>& args)
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr int kCloseText = 90035;
+constexpr int kCaption = 90006;
+constexpr int kTextProblems = 9620;   // the code plug has problems for the radio's band
+constexpr int kTextWriteAnyway = 9621; // write anyway?
+constexpr std::size_t kProblemsShown = 12;
 constexpr int kSimulatedPorts = 4;
 constexpr int kWidth = 860;
 constexpr int kHeight = 600;
@@ -233,8 +239,17 @@ void FleetDialog::OnStart()
         ShowMessage(GetLangText(fleettext::kNoPort));
         return;
     }
+    // The code plug is checked once, against its own band: a radio of another band is refused anyway.
+    const PreWriteCheck check = CheckBeforeWrite(m_plug, BandCodeOf(m_plug.Text()));
+    if (!check.Clean()) {
+        const QString text = Text(kTextProblems) + QStringLiteral("\n\n") +
+                             Q(DescribeWriteProblems(check, kProblemsShown)) + QStringLiteral("\n\n") +
+                             Text(kTextWriteAnyway);
+        if (MsgBox::Ask(this, Text(kCaption), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                        QMessageBox::Warning) != QMessageBox::Yes)
+            return;
+    }
     m_wanted = m_count->value();
-    GetLangText(fleettext::kTitle); // the texts are loaded on this thread before the ports read them
     m_history = std::make_unique<HistoryRecorder>();
     m_run = std::make_unique<FleetRun>(m_plug, m_wanted, m_history.get());
     m_bridge = std::make_unique<Bridge>(this);

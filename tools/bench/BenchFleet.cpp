@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include "codeplug/ModelCatalogue.h"
@@ -19,6 +18,7 @@
 #include "link/PosixSerialPort.h"
 #include "link/PtyRadioServer.h"
 #include "link/RadioPort.h"
+#include "tools/bench/BenchCpu.h"
 
 namespace {
 
@@ -30,14 +30,6 @@ public:
     void RadioHandled(const FleetRadio&) override {}
     void MayUnplug(int, const std::string&) override {}
 };
-
-double ProcessCpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 struct FleetFigures {
     double wall = 0;

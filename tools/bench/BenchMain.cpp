@@ -29,6 +29,7 @@
 #include "link/qt/PortFactory.h"
 #include "service/AlignmentSession.h"
 #include "service/TuningSession.h"
+#include "tools/bench/BenchCpu.h"
 #include "tools/bench/BenchFleet.h"
 
 namespace {
@@ -104,14 +105,6 @@ constexpr LineBudget kGuardedWriteBudget{kWriteBudget.bytes + kReadBudget.bytes,
 constexpr LineBudget kBothGuardsBudget{kWriteBudget.bytes + 2 * kReadBudget.bytes,
                                        kWriteBudget.sleepMs + 2 * kReadBudget.sleepMs};
 
-double CpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 struct Figures {
     double wall = 0;
     double cpu = 0;
@@ -121,11 +114,11 @@ struct Figures {
 template <typename Run> Figures Measure(Run run)
 {
     Figures f;
-    const double cpu0 = CpuSeconds();
+    const double cpu0 = ProcessCpuSeconds();
     const auto t0 = std::chrono::steady_clock::now();
     f.ok = run();
     f.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    f.cpu = CpuSeconds() - cpu0;
+    f.cpu = ProcessCpuSeconds() - cpu0;
     return f;
 }
 

@@ -163,7 +163,6 @@ int CmdFleet(const CliArgs& args)
             return CliFail(kTextNotWritten);
     }
 
-    GetLangText(fleettext::kTitle); // the texts are loaded here, before the ports' threads read them
     HistoryRecorder history;
     WarnHistoryNotKept(history);
     FleetRun run(plug, a.count, &history);

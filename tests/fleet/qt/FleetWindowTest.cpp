@@ -15,6 +15,7 @@
 #include <map>
 
 #include "app/CommandIds.h"
+#include "codeplug/AddressMap.h"
 #include "codeplug/ModelCatalogue.h"
 #include "fleet/qt/FleetDialog.h"
 #include "link/LineupPort.h"
@@ -151,7 +152,7 @@ TEST(FleetWindow, StopEndsTheRunAndClosingWhileWritingWaitsForIt)
     }
 }
 
-TEST(FleetWindow, NoPortChosenIsSaidAndNothingStarts)
+TEST(FleetWindow, NoPortChosenOrACodePlugWithProblemsDeclinedStartsNothing)
 {
     DataHome home;
     WindowTestEnv env;
@@ -164,6 +165,18 @@ TEST(FleetWindow, NoPortChosenIsSaidAndNothingStarts)
     EXPECT_FALSE(dialog.Running());
     ASSERT_FALSE(MsgBox::ShownTexts().isEmpty());
     EXPECT_EQ(MsgBox::ShownTexts().back(), "Choose at least one port.");
+
+    // A code plug without any channel: the question comes once, before any radio; No starts nothing.
+    CodePlug empty(BuildBandImage("33"));
+    for (int ch = 1; ch <= 16; ++ch)
+        empty.Write(Addr::ChannelAddress(ch), std::string(32, 'F'));
+    FleetDialog problems(nullptr, empty, {"sim A"}, ports.Maker());
+    ChooseAll(problems, 1);
+    MsgBox::SetNextAnswer(QMessageBox::No);
+    problems.StartButton()->click();
+    EXPECT_FALSE(problems.Running());
+    EXPECT_TRUE(ports.lineups["sim A"].At(0).Frames().empty());
+    EXPECT_TRUE(MsgBox::ShownTexts().back().contains(LangText(9621))) << MsgBox::ShownTexts().back().toStdString();
 }
 
 TEST(FleetWindow, CaptionsFitInBothLanguagesAndTheToolsMenuOpensIt)
