@@ -1,9 +1,6 @@
 # Editor page: widget-free rules.
 target_sources(vpx_editorcore PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/PanelLogic.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ChannelTableLogic.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/BandSelection.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PanelReport.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/BandSelection.cpp)
 # Channel editor and auxiliary editors: widget-free rules.
 target_sources(vpx_editorcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ChannelRules.cpp
@@ -17,7 +14,3 @@ target_sources(vpx_editorcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ChannelCsv.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChannelCsvImport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowSelection.cpp)
-# Field-by-field differences of two code plugs (vpxds-cli diff, the verification after a write).
-target_sources(vpx_editorcore PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/CodePlugDiff.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DiffText.cpp)

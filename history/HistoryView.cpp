@@ -6,8 +6,8 @@
 
 #include "app/LangText.h"
 #include "codeplug/CodePlug.h"
-#include "editor/CodePlugDiff.h"
-#include "editor/DiffText.h"
+#include "codeplug/CodePlugDiff.h"
+#include "codeplug/DiffText.h"
 #include "history/HistoryTexts.h"
 
 namespace {

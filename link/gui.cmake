@@ -1,5 +1,6 @@
-# Radio windows of the window program: read, write and the port selection page.
+# Radio windows of the window program: read, write (on their common frame) and the port selection page.
 target_sources(vpx_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/qt/TransferDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/CSetComFrm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/ReadDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt/WriteDialog.cpp)

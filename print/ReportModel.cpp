@@ -6,7 +6,7 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "editor/PanelLogic.h"
+#include "codeplug/PanelLogic.h"
 #include "print/ReportLayout.h"
 
 namespace {

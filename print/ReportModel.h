@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "codeplug/ChannelTableLogic.h"
 #include "codeplug/CodePlug.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/ChannelTableLogic.h"
-#include "editor/PanelReport.h"
+#include "codeplug/PanelReport.h"
 
 inline constexpr int kReportSettingCount = 17;
 inline constexpr int kReportColumns = 7; // the table's columns 0 ... 7 without the bandwidth column

@@ -12,9 +12,9 @@
 #include "app/LangText.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/qt/AppFont.h"
 #include "app/qt/CHelpViewer.h"
 #include "app/qt/CMainFrame.h"
+#include "app/qt/ui/AppFont.h"
 #include "codeplug/Document.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 
 namespace {
 QString Text(int number) { return QString::fromStdString(GetLangText(number)); }

@@ -21,8 +21,8 @@
 #include "app/LangText.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MsgBox.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <map>
 
-#include "app/qt/MainFrameUi.h"
+#include "app/qt/ui/MainFrameUi.h"
 
 class QAction;
 class QKeySequence;

@@ -9,7 +9,7 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 #include "link/WriteSession.h"
 
 namespace {

@@ -6,8 +6,9 @@
 
 #include "app/AtomicFile.h"
 #include "app/LangText.h"
-#include "app/qt/DocumentCommands.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/FileDialogs.h"
+#include "app/qt/ui/MainFrameUi.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"

@@ -10,9 +10,9 @@
 #include "app/AppState.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/qt/DocumentCommands.h"
-#include "app/qt/MainFrameUi.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MainFrameUi.h"
+#include "app/qt/ui/MsgBox.h"
+#include "app/qt/ui/UnsavedWork.h"
 
 namespace {
 

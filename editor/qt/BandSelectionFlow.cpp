@@ -2,12 +2,13 @@
 #include "editor/qt/BandSelectionFlow.h"
 
 #include "app/LangText.h"
-#include "app/qt/DocumentCommands.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MainFrameUi.h"
+#include "app/qt/ui/MsgBox.h"
+#include "app/qt/ui/UnsavedWork.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
+#include "codeplug/PanelLogic.h"
 #include "editor/BandSelection.h"
-#include "editor/PanelLogic.h"
 #include "editor/qt/CBandLimitDlg.h"
 
 namespace {

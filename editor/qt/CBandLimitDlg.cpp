@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "editor/BandLimitRules.h"

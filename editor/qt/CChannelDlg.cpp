@@ -16,7 +16,7 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/Document.h"
 #include "codeplug/FreqCodec.h"

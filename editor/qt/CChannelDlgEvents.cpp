@@ -12,7 +12,7 @@
 #include <QTableWidget>
 
 #include "app/LangText.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/FreqCodec.h"
 #include "editor/ChannelRules.h"

@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 
+#include "codeplug/ChannelTableLogic.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/ChannelTableLogic.h"
 
 namespace {
 const QColor kHighlightBack(0, 0, 255);

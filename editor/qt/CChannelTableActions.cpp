@@ -8,9 +8,9 @@
 #include <QMenu>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/DocumentCommands.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MainFrameUi.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "editor/ChannelRules.h"

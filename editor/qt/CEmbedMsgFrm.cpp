@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/CChildFrame.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/CChildFrame.h"
 #include "codeplug/Document.h"
 #include "editor/EmbeddedMessage.h"
 

@@ -11,14 +11,14 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/CChildFrame.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/CChildFrame.h"
 #include "codeplug/AddressMap.h"
+#include "codeplug/ChannelTableLogic.h"
 #include "codeplug/Document.h"
 #include "codeplug/FreqCodec.h"
 #include "codeplug/ModelCatalogue.h"
-#include "editor/ChannelTableLogic.h"
-#include "editor/PanelLogic.h"
+#include "codeplug/PanelLogic.h"
 #include "editor/qt/BandSelectionFlow.h"
 #include "editor/qt/CChannelDlg.h"
 #include "editor/qt/CChannelTable.h"
@@ -55,6 +55,7 @@ void SelectData(QComboBox* list, int data)
 CMainFrm::CMainFrm(QWidget* parent) : QWidget(parent)
 {
     g_pMainView = this;
+    SetEditorPageUi(this);
     BuildPanel();
     m_lock = new CInterfaceLock(this);
 }
@@ -63,6 +64,7 @@ CMainFrm::~CMainFrm()
 {
     if (g_pMainView == this)
         g_pMainView = nullptr;
+    ClearEditorPageUi(this);
 }
 
 void CMainFrm::OnInitialUpdate()

@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "editor/PanelLogic.h"
+#include "app/qt/ui/EditorPageUi.h"
+#include "codeplug/PanelLogic.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,14 +27,14 @@ struct ChannelDefaults {
     bool scan = true, wide = true, highPower = true;
 };
 
-class CMainFrm : public QWidget {
+class CMainFrm : public QWidget, public EditorPageUi {
     Q_OBJECT
 public:
     explicit CMainFrm(QWidget* parent = nullptr);
     ~CMainFrm() override;
 
     // (Re)initialises the whole page from the image: lists, captions, fonts, table.
-    void OnInitialUpdate();
+    void OnInitialUpdate() override;
     // Shows the image's settings and channels in the panel and the table.
     void LoadFromImage();
     // Writes every panel setting to the image.

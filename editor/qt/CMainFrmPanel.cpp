@@ -13,8 +13,8 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "editor/PanelLogic.h"
+#include "app/qt/ui/AppFont.h"
+#include "codeplug/PanelLogic.h"
 #include "editor/qt/CChannelTable.h"
 #include "editor/qt/CChannelTableActions.h"
 #include "editor/qt/CSpinEdit.h"

@@ -18,9 +18,9 @@
 #include <algorithm>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/CChildFrame.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/CChildFrame.h"
+#include "app/qt/ui/MainFrameUi.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "editor/ChannelRules.h"

@@ -15,8 +15,9 @@
 #include <QVBoxLayout>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/EditorPageUi.h"
+#include "app/qt/ui/UnsavedWork.h"
 #include "codeplug/BackupFolder.h"
 #include "codeplug/Document.h"
 #include "history/HistoryTexts.h"

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 #include "history/HistoryTexts.h"
 
 namespace {

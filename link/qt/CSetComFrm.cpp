@@ -13,9 +13,9 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/CChildFrame.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/CChildFrame.h"
+#include "app/qt/ui/MainFrameUi.h"
 #include "link/qt/PortFactory.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "app/LangText.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MsgBox.h"
 #include "link/qt/DialogLayout.h"
 
 namespace {

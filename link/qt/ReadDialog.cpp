@@ -8,11 +8,12 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/DocumentCommands.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/EditorPageUi.h"
+#include "app/qt/ui/MsgBox.h"
+#include "app/qt/ui/UnsavedWork.h"
+#include "codeplug/Document.h"
 #include "history/HistoryLinkUi.h"
 #include "history/HistoryRecorder.h"
-#include "codeplug/Document.h"
 #include "history/SessionRows.h"
 #include "link/ReadSession.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/Document.h"
 #include "history/HistoryLinkUi.h"
 #include "history/HistoryRecorder.h"

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "app/qt/TransferDialog.h"
 #include "link/TransferResult.h"
+#include "link/qt/TransferDialog.h"
 
 class HistoryLinkUi;
 class WriteSession;

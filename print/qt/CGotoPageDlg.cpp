@@ -12,7 +12,7 @@
 #include <algorithm>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 #include "editor/qt/CSpinEdit.h"
 #include "print/ReportJob.h"
 

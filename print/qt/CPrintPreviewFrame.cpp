@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MsgBox.h"
 #include "print/qt/CGotoPageDlg.h"
 #include "print/qt/CPreviewPageArea.h"
 #include "print/qt/ReportPrinting.h"

@@ -1,6 +1,6 @@
 // The report as a PDF file: one A4 landscape page per report page, drawn at 1200 pixels per inch into
 // memory through the print loop, then written over the target file in one step.
-#include "print/ReportPdf.h"
+#include "print/qt/ReportPdf.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -15,13 +15,13 @@
 #include <optional>
 
 #include "app/LangText.h"
-#include "app/qt/DocumentCommands.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/FileDialogs.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/Document.h"
-#include "editor/PanelReport.h"
+#include "codeplug/PanelReport.h"
 #include "editor/qt/CMainFrm.h"
-#include "print/ReportPdf.h"
 #include "print/qt/CPrintPreviewFrame.h"
+#include "print/qt/ReportPdf.h"
 #include "print/qt/ReportPrintLoop.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "app/qt/DialogCursor.h"
+#include "app/qt/ui/DialogCursor.h"
 #include "history/HistoryRecord.h"
 #include "link/LinkUi.h"
 #include "link/SerialPort.h"

@@ -14,7 +14,7 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
 #include "link/qt/PortFactory.h"

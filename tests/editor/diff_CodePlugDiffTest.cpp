@@ -6,11 +6,11 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "codeplug/AddressMap.h"
+#include "codeplug/CodePlugDiff.h"
+#include "codeplug/DiffText.h"
 #include "codeplug/FreqCodec.h"
 #include "codeplug/ModelCatalogue.h"
 #include "codeplug/ToneCodec.h"
-#include "editor/CodePlugDiff.h"
-#include "editor/DiffText.h"
 #include "tests/support/TestAppDir.h"
 
 namespace {

@@ -4,13 +4,13 @@
 
 #include "codeplug/AddressMap.h"
 #include "codeplug/ChannelRecord.h"
+#include "codeplug/ChannelTableLogic.h"
 #include "codeplug/FreqCodec.h"
 #include "codeplug/ModelCatalogue.h"
+#include "codeplug/PanelLogic.h"
+#include "codeplug/PanelReport.h"
 #include "codeplug/ToneCodec.h"
 #include "editor/BandSelection.h"
-#include "editor/ChannelTableLogic.h"
-#include "editor/PanelLogic.h"
-#include "editor/PanelReport.h"
 #include "page_TestDir.h"
 
 namespace {

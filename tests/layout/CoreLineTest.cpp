@@ -1,6 +1,7 @@
 // The line between the core and the Qt code, checked on the sources and on the build: no file outside
 // a qt/ folder includes Qt or a qt/ file, the core libraries are compiled without Qt's headers in
-// reach, and the core configures and compiles its every file with Qt absent.
+// reach, and the core configures and compiles its every file with Qt absent (its link library without
+// the editor's).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 
 #include "tests/layout/CompileCommands.h"
 #include "tests/layout/IncludeScan.h"
+#include "tests/layout/LinkGraph.h"
 
 namespace fs = std::filesystem;
 
@@ -201,11 +203,20 @@ TEST(CoreLine, CoreConfiguresWithQtAbsentAndCompilesEveryCoreFile)
 {
     ScratchDir build("vpx-coreline-build-");
     const fs::path log = build.Path() / "configure.log";
+    std::string graphviz = "--graphviz="; // the libraries' link graph, for the layers above the line
+    graphviz += (build.Path() / "links.dot").string();
     const int configured =
         RunCommand({VPX_CMAKE_COMMAND, "-S", kSourceDir, "-B", build.Path().string(), "-G",
-                    VPX_CMAKE_GENERATOR, "-DCMAKE_CXX_COMPILER=" VPX_CXX_COMPILER, "-DVPX_GUI=OFF"},
+                    VPX_CMAKE_GENERATOR, "-DCMAKE_CXX_COMPILER=" VPX_CXX_COMPILER, "-DVPX_GUI=OFF", graphviz},
                    kSourceDir, log);
     ASSERT_EQ(configured, 0) << ReadWhole(log);
+
+    // The radio link compares code plugs with codeplug/ alone: its library reaches no editor library.
+    LinkGraph links;
+    ASSERT_TRUE(links.Parse(ReadWhole(build.Path() / "links.dot")));
+    ASSERT_TRUE(links.Has("vpx_link") && links.Has("vpx_editorcore"));
+    EXPECT_FALSE(links.Reaches("vpx_link", "vpx_editorcore")) << "vpx_link links the editor's library";
+    EXPECT_TRUE(links.Reaches("vpx_link", "vpx_codeplug"));
 
     std::vector<CompileCommand> commands;
     std::string error;

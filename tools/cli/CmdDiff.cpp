@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "app/LangText.h"
+#include "codeplug/CodePlugDiff.h"
 #include "codeplug/DataFile.h"
+#include "codeplug/DiffText.h"
 #include "codeplug/HexText.h"
-#include "editor/CodePlugDiff.h"
-#include "editor/DiffText.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/JsonText.h"
 

@@ -8,7 +8,7 @@
 #include "codeplug/ModelCatalogue.h"
 #include "print/ReportJob.h"
 #include "print/ReportModel.h"
-#include "print/ReportPdf.h"
+#include "print/qt/ReportPdf.h"
 #include "tools/cli/Commands.h"
 
 namespace {

@@ -5,14 +5,14 @@
 #include <sstream>
 
 #include "app/LangText.h"
+#include "codeplug/ChannelTableLogic.h"
 #include "codeplug/CodePlug.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/ModelCatalogue.h"
 #include "codeplug/ModelInfo.h"
 #include "codeplug/NumberText.h"
-#include "editor/ChannelTableLogic.h"
-#include "editor/PanelLogic.h"
-#include "editor/PanelReport.h"
+#include "codeplug/PanelLogic.h"
+#include "codeplug/PanelReport.h"
 #include "link/PasswordField.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/JsonText.h"

@@ -14,10 +14,10 @@
 
 #include "app/CommandIds.h"
 #include "app/qt/CAboutDlg.h"
-#include "app/qt/CChildFrame.h"
 #include "app/qt/COptionsDlg.h"
-#include "app/qt/DocumentCommands.h"
 #include "app/qt/LanguageSwitch.h"
+#include "app/qt/ui/CChildFrame.h"
+#include "app/qt/ui/FileDialogs.h"
 #include "codeplug/Document.h"
 #include "tests/app/qt/WindowTestEnv.h"
 

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "app/CommandIds.h"
-#include "app/qt/DocumentCommands.h"
 #include "app/qt/LanguageSwitch.h"
+#include "app/qt/ui/FileDialogs.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "tests/app/qt/WindowTestEnv.h"

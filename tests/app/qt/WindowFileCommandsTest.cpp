@@ -6,7 +6,8 @@
 #include <QFileInfo>
 
 #include "app/CommandIds.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/FileDialogs.h"
+#include "app/qt/ui/UnsavedWork.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"

@@ -12,7 +12,7 @@
 
 #include "app/CommandIds.h"
 #include "app/Startup.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/FileDialogs.h"
 #include "codeplug/Document.h"
 #include "editor/qt/CEmbedMsgFrm.h"
 #include "editor/qt/CMainFrm.h"

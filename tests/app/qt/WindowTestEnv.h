@@ -24,9 +24,9 @@
 #include "app/LangText.h"
 #include "app/Settings.h"
 #include "app/qt/AppStart.h"
-#include "app/qt/CChildFrame.h"
 #include "app/qt/CMainFrame.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/CChildFrame.h"
+#include "app/qt/ui/MsgBox.h"
 
 class WindowTestEnv {
 public:

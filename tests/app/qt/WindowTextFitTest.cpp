@@ -8,7 +8,7 @@
 #include "app/CommandIds.h"
 #include "app/qt/CAboutDlg.h"
 #include "app/qt/COptionsDlg.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/EditorPageUi.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/Document.h"
 #include "codeplug/FreqCodec.h"

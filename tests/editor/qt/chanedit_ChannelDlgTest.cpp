@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"

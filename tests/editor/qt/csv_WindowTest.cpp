@@ -7,7 +7,7 @@
 #include <QTableWidget>
 
 #include "app/CommandIds.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/FileDialogs.h"
 #include "codeplug/AddressMap.h"
 #include "codeplug/Document.h"
 #include "editor/ChannelCsv.h"

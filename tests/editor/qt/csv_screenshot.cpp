@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 #include "codeplug/Document.h"
 #include "editor/qt/CChannelTable.h"
 #include "editor/qt/CChannelTableActions.h"

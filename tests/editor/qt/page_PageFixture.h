@@ -13,8 +13,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/qt/AppFont.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "editor/qt/CMainFrm.h"

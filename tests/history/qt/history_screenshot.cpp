@@ -7,8 +7,8 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/ChannelRecord.h"
 #include "codeplug/FreqCodec.h"
 #include "history/HistoryView.h"

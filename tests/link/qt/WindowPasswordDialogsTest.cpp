@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "app/CommandIds.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/FileDialogs.h"
 #include "codeplug/DataFile.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"

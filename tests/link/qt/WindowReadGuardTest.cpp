@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/FileDialogs.h"
 #include "codeplug/Document.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/SimulatedPort.h"

@@ -17,8 +17,8 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MsgBox.h"
 #include "editor/qt/CSpinEdit.h"
 #include "print/PreviewGeometry.h"
 #include "print/qt/CGotoPageDlg.h"

@@ -12,7 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/EditorPageUi.h"
+#include "app/qt/ui/FileDialogs.h"
 #include "codeplug/Document.h"
 #include "editor/qt/CMainFrm.h"
 #include "editor/qt/CSpinEdit.h"

@@ -12,7 +12,7 @@
 #include "app/AppState.h"
 #include "codeplug/ModelCatalogue.h"
 #include "codeplug/AddressMap.h"
-#include "editor/PanelLogic.h"
+#include "codeplug/PanelLogic.h"
 #include "print/ReportJob.h"
 #include "print/ReportLayout.h"
 #include "print/qt/DrawReportPage.h"

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "app/CommandIds.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/ui/FileDialogs.h"
 #include "codeplug/ModelCatalogue.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"

@@ -10,8 +10,8 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MsgBox.h"
 #include "link/SimulatedPort.h"
 #include "link/SimulatedRadio.h"
 #include "service/qt/AlignmentDialog.h"

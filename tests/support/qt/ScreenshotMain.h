@@ -14,7 +14,7 @@
 #include <functional>
 
 #include "app/AppState.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MsgBox.h"
 
 // shoot(language base, "en" or "zh", folder) renders one language's pictures.
 using ShootLanguage = std::function<bool(int language, const QString& suffix, const QString& out)>;

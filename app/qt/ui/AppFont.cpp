@@ -1,5 +1,5 @@
 // The application font and the helper that dialogs use to put it on their controls in Chinese mode.
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/CodePlugDiff.h"
+#include "codeplug/CodePlugDiff.h"
 
 // One line per differing item, in the page's order: the band, each setting ("Squelch level: 3 → 5"),
 // each channel ("Channel 3: RX Freq 435.12500 → 435.00000; Scan Yes → No"), then the other bytes

@@ -1,5 +1,5 @@
 // Read/write window frame: controls, shrinking without the service view, keys, auto-close setting.
-#include "app/qt/TransferDialog.h"
+#include "link/qt/TransferDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,7 +14,7 @@
 #include "app/AppState.h"
 #include "app/LangText.h"
 #include "app/Settings.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MsgBox.h"
 #include "link/PortNames.h"
 #include "link/PreWriteCheck.h"
 #include "link/RadioPort.h"

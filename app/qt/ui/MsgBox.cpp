@@ -1,5 +1,5 @@
 // Message box wrapper: real boxes for the user, queued answers for tests.
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MsgBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

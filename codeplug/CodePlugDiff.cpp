@@ -1,16 +1,16 @@
 // Differences of two code plugs through the texts the editor page shows for each, with the bytes
 // behind every field so that no differing byte goes unmentioned.
-#include "editor/CodePlugDiff.h"
+#include "codeplug/CodePlugDiff.h"
 
 #include <array>
 
 #include "app/LangText.h"
 #include "codeplug/AddressMap.h"
+#include "codeplug/ChannelTableLogic.h"
 #include "codeplug/ModelCatalogue.h"
 #include "codeplug/NumberText.h"
-#include "editor/ChannelTableLogic.h"
-#include "editor/PanelLogic.h"
-#include "editor/PanelReport.h"
+#include "codeplug/PanelLogic.h"
+#include "codeplug/PanelReport.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Lines of text for the differences of two code plugs, with the page's captions and cell texts.
-#include "editor/DiffText.h"
+#include "codeplug/DiffText.h"
 
 #include "app/LangText.h"
 #include "codeplug/HexText.h"

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/qt/DialogCursor.h"
+#include "app/qt/ui/DialogCursor.h"
 #include "link/LinkUi.h"
 #include "link/SerialPort.h"
 

@@ -1,5 +1,5 @@
 // Child window of the document area holding one page.
-#include "app/qt/CChildFrame.h"
+#include "app/qt/ui/CChildFrame.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/PanelLogic.h"
+#include "codeplug/PanelLogic.h"
 
 struct PanelField {
     std::string key;      // stable name, used as the JSON key

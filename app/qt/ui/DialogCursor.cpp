@@ -1,10 +1,10 @@
 // Wait cursor of a radio window and the messages it shows with the normal cursor.
-#include "app/qt/DialogCursor.h"
+#include "app/qt/ui/DialogCursor.h"
 
 #include <QApplication>
 
 #include "app/LangText.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/MsgBox.h"
 
 void DialogCursor::SetWait(bool on)
 {

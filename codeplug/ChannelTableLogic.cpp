@@ -1,5 +1,5 @@
 // Cell texts and layout figures of the editor page's channel table.
-#include "editor/ChannelTableLogic.h"
+#include "codeplug/ChannelTableLogic.h"
 
 #include <charconv>
 

@@ -1,5 +1,5 @@
 // Caption and value texts of the page's general settings.
-#include "editor/PanelReport.h"
+#include "codeplug/PanelReport.h"
 
 #include "app/LangText.h"
 

@@ -1,5 +1,5 @@
 // Widget-free rules of the editor page's general-settings panel.
-#include "editor/PanelLogic.h"
+#include "codeplug/PanelLogic.h"
 
 #include <cctype>
 #include <cmath>
