@@ -19,8 +19,8 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
-#include "app/qt/MsgBox.h"
+#include "app/qt/ui/AppFont.h"
+#include "app/qt/ui/MsgBox.h"
 #include "codeplug/Document.h"
 #include "fleet/DeliveryList.h"
 #include "fleet/FleetRun.h"

@@ -15,7 +15,7 @@
 
 #include "app/AppState.h"
 #include "app/LangText.h"
-#include "app/qt/AppFont.h"
+#include "app/qt/ui/AppFont.h"
 #include "codeplug/ModelCatalogue.h"
 #include "fleet/qt/FleetDialog.h"
 #include "link/LineupPort.h"
