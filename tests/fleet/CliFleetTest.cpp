@@ -113,12 +113,13 @@ TEST(CliFleet, ChecksTheFileOnceAndWritesNothingWithoutATerminalUnlessForced)
 TEST(CliFleet, CtrlCEndsTheRunOnceTheRadiosBeingWrittenAreDone)
 {
     TwoPorts t(3);
-    // The shell sends SIGINT once the first radio is on standard error, and waits for the end.
+    // The shell sends SIGINT once the first radio is on standard error (or the program ended by itself),
+    // and waits for the end.
     const std::string err = t.dir.File("fleet-err.txt");
     const std::string script = "( '" + std::string(VPX_BIN_DIR) + "/vpxds-cli' --appdir '" + t.dir.Path().string() +
                                "' fleet " + t.Quoted("plan.dat") + " " + t.Ports() + " --count 6 --log " +
                                t.Quoted("list.csv") + " 2>'" + err + "' & pid=$!; " +
-                               "until grep -q programmed '" + err + "' 2>/dev/null; do sleep 0.1; done; " +
+                               "until grep -q programmed '" + err + "' 2>/dev/null || ! kill -0 $pid 2>/dev/null; do sleep 0.1; done; " +
                                "kill -INT $pid; wait $pid; echo $? >'" + t.dir.File("rc.txt") + "' )";
     ASSERT_NE(std::system(script.c_str()), -1);
     EXPECT_EQ(t.Read("rc.txt"), "1\n"); // fewer than 6 programmed
