@@ -35,4 +35,5 @@ inline constexpr int kExportChannels = 33003;
 inline constexpr int kFileExportReportPdf = 33050; // File > Export report as PDF (after Print)
 inline constexpr int kHelpContents = 33060; // Help > Contents: the user manual's contents page
 inline constexpr int kRadioHistory = 33070;        // Tools > Radio History
+inline constexpr int kProgramFleet = 33071;        // Tools > Program Many Radios
 } // namespace cmd

@@ -35,6 +35,7 @@ const std::vector<std::pair<std::string, std::string>>& HelpTopics()
         {"AlignmentDialog", "service.html#alignment-data"},
         {"HistoryDialog", "radio.html#history"},
         {"HistoryDiffDialog", "radio.html#history"},
+        {"FleetDialog", "radio.html#fleet"},
     };
     return topics;
 }

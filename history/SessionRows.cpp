@@ -18,7 +18,9 @@ constexpr int kTextCheckDeclined = 9649;  // "Not written: writing a code plug w
 constexpr int kTextBackupNotKept = 9650;  // read for the backup, but the write did not go ahead
 constexpr int kModelBytes = 5;            // identity bytes 0-4: "TQ951", "R736"
 
-HistoryResult ResultOf(TransferStatus status)
+} // namespace
+
+HistoryResult HistoryResultOf(TransferStatus status)
 {
     switch (status) {
     case TransferStatus::Success:
@@ -32,6 +34,8 @@ HistoryResult ResultOf(TransferStatus status)
         return HistoryResult::Failed;
     }
 }
+
+namespace {
 
 HistoryRecord Row(HistoryOp op, HistoryResult result, const RadioIdentity& identity, std::string message)
 {
@@ -65,7 +69,7 @@ void TakeIdentity(HistoryRecord& row, const RadioIdentity& identity)
 std::vector<HistoryRecord> ReadRows(const TransferResult& result, const RadioIdentity& identity,
                                     const std::string& image, const std::string& message)
 {
-    HistoryRecord row = Row(HistoryOp::Read, ResultOf(result.status), identity, message);
+    HistoryRecord row = Row(HistoryOp::Read, HistoryResultOf(result.status), identity, message);
     if (result.Succeeded()) {
         row.data = image;
         row.TakeRadioFields(image);
@@ -110,14 +114,14 @@ std::vector<HistoryRecord> WriteRows(const WriteSession& session, const WriteOpt
     else if (status == TransferStatus::CheckDeclined)
         writeMessage = GetLangText(kTextCheckDeclined);
     HistoryRecord write =
-        Row(HistoryOp::Write, writeOk ? HistoryResult::Ok : ResultOf(status), identity, writeMessage);
+        Row(HistoryOp::Write, writeOk ? HistoryResult::Ok : HistoryResultOf(status), identity, writeMessage);
     write.data = written;
     // The write never sends the serial number and hardware version: any read of this radio tells them.
     write.TakeRadioFields(session.BackupImage().empty() ? session.ReadBackImage() : session.BackupImage());
     rows.push_back(write);
     if (options.verify && writeOk) {
         // Each row says its own part: the message of a write that was verified holds all three.
-        HistoryRecord verify = Row(HistoryOp::Verify, ResultOf(status), identity,
+        HistoryRecord verify = Row(HistoryOp::Verify, HistoryResultOf(status), identity,
                                    result.Succeeded() ? GetLangText(kTextVerified) : message);
         verify.data = session.ReadBackImage();
         verify.TakeRadioFields(verify.data);

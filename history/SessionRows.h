@@ -19,6 +19,10 @@ struct WriteOptions;
 // for when that was another: "com1 (/dev/ttyUSB0)".
 std::string HistoryPortLabel(const std::string& name, const SerialPort& port);
 
+// How a transfer that ended this way counts in the history: ok, refused (the radio was turned away
+// before anything was sent: model, band, the user's No) or failed.
+HistoryResult HistoryResultOf(TransferStatus status);
+
 // Model, band and firmware from the radio's identity (nothing for an invalid one).
 void TakeIdentity(HistoryRecord& row, const RadioIdentity& identity);
 

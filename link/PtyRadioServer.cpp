@@ -98,7 +98,10 @@ bool PtyRadioServer::Serve(const std::atomic<bool>& stop)
             continue;
         now = Clock::now();
         const std::vector<std::uint8_t> bytes(buffer, buffer + n);
-        const std::vector<SimResponse> responses = m_radio.Receive(bytes);
+        SimulatedRadio* radio = m_useLineup ? m_lineup.Present(now) : &m_radio;
+        if (radio == nullptr)
+            continue; // no radio plugged: the bytes go nowhere
+        const std::vector<SimResponse> responses = radio->Receive(bytes);
         for (const SimResponse& r : responses) {
             if (r.drop) { // the cable is pulled: the program's port fails
                 Close();

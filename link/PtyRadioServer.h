@@ -4,7 +4,9 @@
 
 #include <atomic>
 #include <string>
+#include <utility>
 
+#include "link/RadioLineup.h"
 #include "link/SimLine.h"
 #include "link/SimulatedRadio.h"
 
@@ -16,6 +18,13 @@ public:
     PtyRadioServer& operator=(const PtyRadioServer&) = delete;
 
     SimulatedRadio& Radio() { return m_radio; }
+    // Instead of the one radio, the radios of a lineup, plugged in turn from the first frame on; between
+    // two of them (and after the last) nothing answers.
+    void SetLineup(RadioLineup lineup)
+    {
+        m_lineup = std::move(lineup);
+        m_useLineup = true;
+    }
     void SetPaced(bool on) { m_line.SetPaced(on); }
     // Byte by byte, or each reply at once as a USB adapter hands it over; an adapter's polling tick.
     void SetDelivery(SimLine::Delivery delivery) { m_line.SetDelivery(delivery); }
@@ -33,6 +42,8 @@ public:
 
 private:
     SimulatedRadio m_radio;
+    RadioLineup m_lineup;
+    bool m_useLineup = false;
     SimLine m_line;
     int m_master = -1;
     int m_slave = -1; // held open so that the terminal lives while no program has it open

@@ -74,6 +74,11 @@ WriteSession::WriteSession(SerialPort& port, LinkUi& ui, CodePlug& image)
 {
 }
 
+bool WriteSession::RefusesModel(const RadioIdentity& identity)
+{
+    return ChecksModelNumber(g_strModel) && identity.ModelNumber() != kFamilyModelNumber;
+}
+
 void WriteSession::NormaliseImage(CodePlug& image)
 {
     const int flags = image.ReadByte(Addr::kRadioConfigFlags);
@@ -160,8 +165,7 @@ TransferResult WriteSession::WriteConversation(int first, int total)
     if (auto failed = OpenConversation(m_port, m_ui, m_log, kWriteHandshake, identity))
         return *failed;
     const auto refused = [&] {
-        return (ChecksModelNumber(g_strModel) && identity.ModelNumber() != kFamilyModelNumber) ||
-               (m_bBandCheck && identity.BandCode() != bandCode);
+        return RefusesModel(identity) || (m_bBandCheck && identity.BandCode() != bandCode);
     };
     if (refused()) {
         if (auto failed = ConfirmIdentityForRefusal(m_port, m_ui, m_log, kWriteHandshake, identity))
@@ -169,7 +173,7 @@ TransferResult WriteSession::WriteConversation(int first, int total)
     }
     m_identity = identity;
 
-    if (ChecksModelNumber(g_strModel) && identity.ModelNumber() != kFamilyModelNumber)
+    if (RefusesModel(identity))
         return ReportTransferEnd(m_ui, TransferStatus::ModelRejected, 3023); // the port stays open
 
     if (m_bBandCheck && identity.BandCode() != bandCode) {

@@ -64,6 +64,9 @@ public:
     const std::string& BackupImage() const { return m_backupImage; }
     const std::string& ReadBackImage() const { return m_readBackImage; }
 
+    // Whether this build refuses to write a radio of this identity's model (the family's build models
+    // write only radios of model number "Q951").
+    static bool RefusesModel(const RadioIdentity& identity);
     // In the byte at 0x03C4 a two-bit field 3 (bits 5 and 4) becomes 1; other values stay.
     static void NormaliseImage(CodePlug& image);
     // The frame of block n (1-based) of a write: "57" + address + "10" + 16 data bytes; empty for

@@ -20,6 +20,8 @@ target_sources(vpx_link PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SimulatedRadio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SimLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SimulatedPort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RadioLineup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LineupPort.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PtyRadioServer.cpp)
 # Passwords of the code plug and the service access code.
 target_sources(vpx_link PRIVATE

@@ -23,6 +23,7 @@
 #include "codeplug/ModelCatalogue.h"
 #include "editor/qt/CEmbedMsgFrm.h"
 #include "editor/qt/CTestFreqFrm.h"
+#include "fleet/qt/FleetDialog.h"
 #include "history/qt/HistoryDialog.h"
 #include "link/qt/CSetComFrm.h"
 #include "link/qt/ModelInfoDialog.h"
@@ -209,6 +210,9 @@ void CMainFrame::OnCommand(int id)
     }
     case cmd::kRadioHistory:
         OpenRadioHistory(this);
+        break;
+    case cmd::kProgramFleet:
+        OpenFleetDialog(this);
         break;
     case cmd::kTestPassword: {
         TestPasswordDialog dialog(this, [this](int command, bool on) { SetMenuCommandEnabled(command, on); });

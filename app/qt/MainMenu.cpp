@@ -65,6 +65,7 @@ std::vector<Popup> MenuLayout()
           {cmd::kWriteData, 13, nullptr, "Ctrl+W"},
           {cmd::kRadioInformation, 9540, nullptr, ""},
           {cmd::kRadioHistory, 9711, nullptr, ""},
+          {cmd::kProgramFleet, 9750, nullptr, ""},
           {cmd::kTestMode, 14, nullptr, "Ctrl+M"},
           {cmd::kBatchWriteTest, 19, nullptr, "Ctrl+T"},
           {cmd::kTestPassword, 15, nullptr, ""},

@@ -26,7 +26,7 @@ _vpxds_cli()
         return
         ;;
     --port)
-        mapfile -t COMPREPLY < <(compgen -W "$(printf 'com%s ' {1..16}) simulator \
+        mapfile -t COMPREPLY < <(compgen -W "$(printf 'com%s ' {1..16}) simulator simulator2 simulator3 simulator4 \
             $(compgen -G '/dev/ttyUSB*') $(compgen -G '/dev/ttyACM*') $(compgen -G '/dev/ttyS*')" -- "$cur")
         return
         ;;

@@ -36,7 +36,7 @@ std::set<std::string> WindowClasses()
     const std::regex window(R"(class\s+(\w+)\s*(?:final\s*)?:\s*public\s+(\w+))");
     std::set<std::string> classes;
     std::set<std::string> bases;
-    for (const char* folder : {"app", "codeplug", "link", "editor", "print", "service", "history"}) {
+    for (const char* folder : {"app", "codeplug", "link", "editor", "print", "service", "history", "fleet"}) {
         for (const auto& entry : fs::recursive_directory_iterator(kSource / folder)) {
             if (entry.path().extension() != ".h")
                 continue;

@@ -29,9 +29,10 @@ const std::string kSourceDir = VPX_SOURCE_DIR;
 const std::string kBuildDir = VPX_BUILD_DIR;
 
 // The subsystem folders whose files outside qt/ form the core, and the tests that mirror them.
-const std::vector<std::string> kSubsystems = {"app", "codeplug", "link", "editor", "print", "service", "history"};
-const std::vector<std::string> kCoreLibraries = {"vpx_appcore",   "vpx_codeplug", "vpx_link",   "vpx_editorcore",
-                                                 "vpx_printcore", "vpx_service",  "vpx_history"};
+const std::vector<std::string> kSubsystems = {"app",   "codeplug", "link",    "editor",
+                                              "print", "service",  "history", "fleet"};
+const std::vector<std::string> kCoreLibraries = {"vpx_appcore",   "vpx_codeplug", "vpx_link",    "vpx_editorcore",
+                                                 "vpx_printcore", "vpx_service",  "vpx_history", "vpx_fleet"};
 
 // A folder of its own under the system's temporary folder, removed with the object.
 class ScratchDir {

@@ -29,6 +29,8 @@
 #include "link/qt/PortFactory.h"
 #include "service/AlignmentSession.h"
 #include "service/TuningSession.h"
+#include "tools/bench/BenchCpu.h"
+#include "tools/bench/BenchFleet.h"
 
 namespace {
 
@@ -103,14 +105,6 @@ constexpr LineBudget kGuardedWriteBudget{kWriteBudget.bytes + kReadBudget.bytes,
 constexpr LineBudget kBothGuardsBudget{kWriteBudget.bytes + 2 * kReadBudget.bytes,
                                        kWriteBudget.sleepMs + 2 * kReadBudget.sleepMs};
 
-double CpuSeconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 struct Figures {
     double wall = 0;
     double cpu = 0;
@@ -120,11 +114,11 @@ struct Figures {
 template <typename Run> Figures Measure(Run run)
 {
     Figures f;
-    const double cpu0 = CpuSeconds();
+    const double cpu0 = ProcessCpuSeconds();
     const auto t0 = std::chrono::steady_clock::now();
     f.ok = run();
     f.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    f.cpu = CpuSeconds() - cpu0;
+    f.cpu = ProcessCpuSeconds() - cpu0;
     return f;
 }
 
@@ -143,8 +137,22 @@ void Print(const char* what, const Figures& f, const LineBudget& budget)
 int main(int argc, char** argv)
 {
     int rounds = 3;
-    if (argc > 1)
-        rounds = std::max(1, std::atoi(argv[1]));
+    bool fleetOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--fleet")
+            fleetOnly = true;
+        else
+            rounds = std::max(1, std::atoi(argv[i]));
+    }
+    if (fleetOnly) {
+        char dataHome[] = "/tmp/vpxds-bench-XXXXXX";
+        if (::mkdtemp(dataHome) != nullptr)
+            ::setenv("XDG_DATA_HOME", dataHome, 1);
+        const bool ok = RunFleetBench(rounds, ServeInChild);
+        std::error_code ec;
+        std::filesystem::remove_all(dataHome, ec);
+        return ok ? 0 : 1;
+    }
 
     PtyRadioServer server;
     server.SetPaced(true);
@@ -266,6 +274,8 @@ int main(int argc, char** argv)
         t.sum.cpu /= rounds;
         Print(t.name, t.sum, t.budget);
     }
+
+    allOk = RunFleetBench(rounds, ServeInChild) && allOk;
 
     std::error_code ec;
     std::filesystem::remove_all(dataHome, ec);

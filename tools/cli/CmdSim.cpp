@@ -2,6 +2,7 @@
 #include <atomic>
 #include <csignal>
 #include <iostream>
+#include <sstream>
 
 #include "codeplug/DataFile.h"
 #include "codeplug/HexText.h"
@@ -41,7 +42,11 @@ const char* kSimUsage =
     "  --corrupt-write ADDR  store the byte at ADDR with its lowest bit flipped whenever it is written\n"
     "  --alignment FILE  start with the alignment block of a .dts file at 0x02A0\n"
     "  --needs-wake-up   give no answer to QUINTAR until a 02 has woken the radio\n"
-    "  --no-service-code answer 00 to the access queries (no service code asked for)\n";
+    "  --no-service-code answer 00 to the access queries (no service code asked for)\n"
+    "  --lineup S1,S2,...  radios with these serial numbers plugged in turn (for vpxds-cli fleet): each\n"
+    "                    like the one the other options describe, the first from the first frame on\n"
+    "  --stay MS         how long each radio of the lineup stays plugged (default 10000)\n"
+    "  --gap MS          how long the port stays empty between two of them (default 3000)\n";
 
 bool ParseHexByte(const std::string& text, std::uint8_t& out)
 {
@@ -120,6 +125,9 @@ int CmdSim(const CliArgs& args)
     SimulatedRadio& radio = server.Radio();
     bool refuseWrite = false;
     bool noServiceCode = false;
+    std::vector<std::string> lineup;
+    int stayMs = 10000;
+    int gapMs = 3000;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -139,6 +147,15 @@ int CmdSim(const CliArgs& args)
                 return 2;
             }
             radio.AddFault(fault);
+            ++i;
+        } else if (a == "--lineup" && hasValue) {
+            std::stringstream serials(value);
+            for (std::string serial; std::getline(serials, serial, ',');)
+                if (!serial.empty())
+                    lineup.push_back(serial);
+            ++i;
+        } else if ((a == "--stay" || a == "--gap") && hasValue && ParseFrame(value, n)) {
+            (a == "--stay" ? stayMs : gapMs) = n;
             ++i;
         } else if (a == "--refuse-write") {
             radio.SetWriteAccessReply(0x07);
@@ -231,6 +248,15 @@ int CmdSim(const CliArgs& args)
         radio.SetReadAccessReply(0x00);
         if (!refuseWrite)
             radio.SetWriteAccessReply(0x00);
+    }
+
+    if (!lineup.empty()) {
+        RadioLineup radios;
+        radios.SetStay(std::chrono::milliseconds(stayMs));
+        radios.SetGap(std::chrono::milliseconds(gapMs));
+        for (const std::string& serial : lineup)
+            radios.Add(radio, serial);
+        server.SetLineup(std::move(radios));
     }
 
     std::string error;

@@ -30,6 +30,8 @@ int CmdAlign(const CliArgs& args);
 int CmdPort(const CliArgs& args); // port [COMn|none]: list the ports, choose one
 // The radio history: history [--serial S] [--json]; history show ID; history restore ID OUT.
 int CmdHistory(const CliArgs& args);
+// Fleet programming: fleet FILE --port PORT [--port PORT ...] --count N [--log OUT.csv] [--force].
+int CmdFleet(const CliArgs& args);
 
 // Prints "error <number>: <text>" on standard error and returns the exit code 1.
 int CliFail(int textNumber, const std::string& detail = std::string());

@@ -12,3 +12,4 @@ else()
 endif()
 target_link_libraries(vpxds-cli PRIVATE vpx_service) # vpxds-cli align
 target_link_libraries(vpxds-cli PRIVATE vpx_history) # every radio operation is recorded; vpxds-cli history
+target_link_libraries(vpxds-cli PRIVATE vpx_fleet) # vpxds-cli fleet

@@ -111,6 +111,7 @@ int main(int argc, char** argv)
         {"align", CmdAlign},
         {"port", CmdPort},
         {"history", CmdHistory},
+        {"fleet", CmdFleet},
     };
     // clang-format on
     auto it = commands.find(args[0]);

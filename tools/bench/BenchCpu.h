@@ -1,0 +1,12 @@
+// The processor time this process has used so far (user and system), for the benchmark's figures.
+#pragma once
+
+#include <sys/resource.h>
+
+inline double ProcessCpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
