@@ -48,6 +48,7 @@ BlockReadEnd ReadBlocks(SerialPort& port, ExchangeLog& log, LinkUi& ui, const Bl
         how.logAlways = plan.logAlways;
         how.shape = ReplyShape::BlockEcho(frame);
         std::string reply;
+        const long before = port.Ledger().Strays();
         const int rc = ExchangeBlock(port, log, frame, reply, how, attempts[k]);
         if (rc != LINK_OK)
             return {rc, false};
@@ -68,6 +69,15 @@ BlockReadEnd ReadBlocks(SerialPort& port, ExchangeLog& log, LinkUi& ui, const Bl
             if (++rereads[k - 1] > kMaxRereads)
                 return {LINK_REJECTED, false};
             attempts[k - 1] = 0;
+            SettleLine(port, kLineQuietMs, plan.limitMs);
+            continue;
+        }
+        // Did anything come in front of this reply? Those bytes may hold the reply itself, taken apart
+        // by noise, and what looked like the reply behind them be nobody's: the block is read again.
+        if (framed > before) {
+            if (++rereads[k] > kMaxRereads)
+                return {LINK_REJECTED, false};
+            attempts[k] = 0;
             SettleLine(port, kLineQuietMs, plan.limitMs);
             continue;
         }

@@ -106,6 +106,18 @@ TEST(FaultSweep, TheCasesThatOnceEndedInAFalseSuccess)
         const SweepResult r = RunSweepCase(Named(SweepOp::AlignRead, 5, "stray:06x1@after:30"));
         EXPECT_TRUE(r.succeeded && r.exact);
     }
+    { // Echo-header look-alikes arriving during the first block's reply, on a line that hands whole
+      // replies over: the reply was taken apart among them, and three look-alikes behind it passed for
+      // the block. Found by the whole sweep; the alignment read and the tuning entry said "finished".
+        for (const SweepOp op : {SweepOp::AlignRead, SweepOp::Tune})
+            for (const char* name : {"stray:hdrx24@after:5", "stray:hdrx28@after:70"}) {
+                SweepCase c = Named(op, op == SweepOp::AlignRead ? 5 : 1, name);
+                c.line = {true, SimLine::Delivery::WholeReply};
+                const SweepResult r = RunSweepCase(c);
+                EXPECT_TRUE(r.trustworthy) << name << ": " << r.why;
+                EXPECT_TRUE(r.succeeded && r.exact) << name;
+            }
+    }
     { // The reply to frame 28 of a write 450 ms late and the last frame silent: every later 06 was
       // credited to the next frame, and the write said "finished" without the last block. Now the radio
       // is read back and the user learns which blocks it holds.
