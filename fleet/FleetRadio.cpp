@@ -31,16 +31,18 @@ const char* FleetResultName(FleetResult result) { return kResultNames[static_cas
 
 std::string OneLine(const std::string& text)
 {
+    // Line breaks in a row (the blank line between a message's paragraphs) make one separator.
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r')
-            continue;
-        if (text[i] == '\n') {
-            if (!out.empty() && i + 1 < text.size())
-                out += "; ";
+    bool broken = false;
+    for (const char c : text) {
+        if (c == '\r' || c == '\n') {
+            broken = !out.empty();
             continue;
         }
-        out += text[i];
+        if (broken)
+            out += "; ";
+        broken = false;
+        out += c;
     }
     return out;
 }

@@ -63,6 +63,7 @@ TEST(FleetCsv, MessagesBecomeOneLineAndTheFileIsReplacedWhole)
 {
     EXPECT_EQ(OneLine("Written.\nVerified.\n"), "Written.; Verified.");
     EXPECT_EQ(OneLine("a\r\nb"), "a; b");
+    EXPECT_EQ(OneLine("Written.\n\nBacked up.\n"), "Written.; Backed up.");
 
     DataHome home;
     const std::string path = (home.Path() / "fleet.csv").string();
