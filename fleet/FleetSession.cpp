@@ -190,18 +190,7 @@ void FleetSession::WriteRadio(FleetRadio& radio)
     for (HistoryRecord& row : rows)
         if (row.operation == HistoryOp::Write)
             row.operation = HistoryOp::FleetWrite;
-    const FleetResult outcome = ResultOf(result);
-    radio.end = std::time(nullptr);
-    radio.seconds = std::chrono::duration<double>(m_clock.Now() - m_radioStart).count();
-    radio.result = outcome;
-    radio.message = OneLine(recorded.Message());
-    m_run.Record(std::move(rows), radio);
-    m_ui.RadioHandled(radio);
-    Status(outcome == FleetResult::Programmed ? FleetPortState::Done
-           : outcome == FleetResult::Refused  ? FleetPortState::Refused
-                                              : FleetPortState::Failed,
-           outcome == FleetResult::Programmed ? radio.serial : radio.message);
-    m_ui.MayUnplug(m_index, radio.serial);
+    Conclude(radio, ResultOf(result), OneLine(recorded.Message()), std::move(rows));
 }
 
 void FleetSession::Finish(FleetRadio& radio, FleetResult result, const std::string& message)
@@ -215,12 +204,21 @@ void FleetSession::Finish(FleetRadio& radio, FleetResult result, const std::stri
     row.firmware = radio.firmware;
     row.model = radio.model;
     row.band = radio.band;
+    Conclude(radio, result, message, {row});
+}
+
+void FleetSession::Conclude(FleetRadio& radio, FleetResult result, const std::string& message,
+                            std::vector<HistoryRecord> rows)
+{
     radio.end = std::time(nullptr);
     radio.seconds = std::chrono::duration<double>(m_clock.Now() - m_radioStart).count();
     radio.result = result;
     radio.message = message;
-    m_run.Record({row}, radio);
+    m_run.Record(std::move(rows), radio);
     m_ui.RadioHandled(radio);
-    Status(result == FleetResult::Failed ? FleetPortState::Failed : FleetPortState::Refused, message);
+    if (result == FleetResult::Programmed)
+        Status(FleetPortState::Done, radio.serial);
+    else
+        Status(result == FleetResult::Failed ? FleetPortState::Failed : FleetPortState::Refused, message);
     m_ui.MayUnplug(m_index, radio.serial);
 }

@@ -7,9 +7,11 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "fleet/FleetRadio.h"
 #include "fleet/FleetUi.h"
+#include "history/HistoryRecord.h"
 #include "link/LinkClock.h"
 #include "link/Protocol.h"
 
@@ -46,6 +48,9 @@ private:
     bool ReadIdentityAndSerial(RadioIdentity& identity, std::string& block);
     void WriteRadio(FleetRadio& radio);
     void Finish(FleetRadio& radio, FleetResult result, const std::string& message);
+    // Ends a radio: its times and result, its rows into the history, the window told, the port's state.
+    void Conclude(FleetRadio& radio, FleetResult result, const std::string& message,
+                  std::vector<HistoryRecord> rows);
     void Status(FleetPortState state, const std::string& text = std::string());
 
     SerialPort& m_port;
